@@ -1,0 +1,142 @@
+// dawnrule-cli moon: the Sun's and Moon's apparent positions and the phase angle for a
+// date, as the moon picture computes them.
+//
+//   moon --date mm/dd/yyyy[ hh:mm:ss]   (date and time as one argument or two)
+//   moon --tdatetime N                  (days since 30 December 1899)
+
+#include "app/cli_commands.h"
+
+#include "app/conversions.h"
+#include "app/errors.h"
+#include "astro/calendar.h"
+#include "astro/sun_moon.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <iomanip>
+#include <limits>
+#include <ostream>
+#include <string_view>
+
+namespace dawnrule {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: moon --date mm/dd/yyyy[ hh:mm:ss] | moon --tdatetime N";
+constexpr double kSecondsPerDay = 86400;
+
+std::vector<std::string_view> Split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    for (;;) {
+        const auto at = text.find(separator);
+        parts.push_back(text.substr(0, at));
+        if (at == std::string_view::npos)
+            return parts;
+        text.remove_prefix(at + 1);
+    }
+}
+
+// A field of digits only. Values beyond 16 bits become 65535, which every calendar check
+// rejects, so the calendar still names the field at fault.
+bool ParseField(std::string_view text, unsigned& value)
+{
+    if (text.empty())
+        return false;
+    value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = std::min(value * 10 + static_cast<unsigned>(c - '0'), 65535u);
+    }
+    return true;
+}
+
+TDateTime ParseDate(std::string_view text)
+{
+    const auto fields = Split(text, '/');
+    unsigned month = 0;
+    unsigned day = 0;
+    unsigned year = 0;
+    if (fields.size() != 3 || !ParseField(fields[0], month) || !ParseField(fields[1], day) ||
+        !ParseField(fields[2], year))
+        throw ConvertError("'" + std::string(text) + "' is not a valid date");
+    return DateTimeOfCalendarDate(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
+                                  static_cast<std::uint16_t>(day));
+}
+
+// hh:mm[:ss] as a fraction of a day.
+double ParseTime(std::string_view text)
+{
+    const auto fields = Split(text, ':');
+    unsigned part[3] = {0, 0, 0};
+    bool valid = fields.size() == 2 || fields.size() == 3;
+    for (std::size_t i = 0; valid && i < fields.size(); ++i)
+        valid = ParseField(fields[i], part[i]) && part[i] < (i == 0 ? 24u : 60u);
+    if (!valid)
+        throw ConvertError("'" + std::string(text) + "' is not a valid time");
+    return (part[0] * 3600.0 + part[1] * 60.0 + part[2]) / kSecondsPerDay;
+}
+
+// The moment named by the arguments. The time of day is added to the day number as it is,
+// also before 1899, so the astronomy sees the real instant.
+TDateTime ParseMoment(const std::vector<std::string>& args)
+{
+    if (args.size() < 2)
+        throw ConvertError(std::string(kUsage));
+    if (args[0] == "--date" && args.size() <= 3) {
+        std::string_view date = args[1];
+        std::string_view time;
+        if (args.size() == 3) {
+            time = args[2];
+        } else if (const auto space = date.find(' '); space != std::string_view::npos) {
+            time = date.substr(space + 1);
+            date = date.substr(0, space);
+        }
+        const TDateTime day = ParseDate(date);
+        return time.empty() ? day : day + ParseTime(time);
+    }
+    if (args[0] == "--tdatetime" && args.size() == 2) {
+        const double n = StrToFloat(args[1]);
+        // The days of the years 1 to 9999, the calendar's range.
+        static const TDateTime first = DateTimeOfCalendarDate(1, 1, 1);
+        static const TDateTime last = DateTimeOfCalendarDate(9999, 12, 31) + 1;
+        if (!std::isfinite(n) || n < first || n >= last)
+            throw ConvertError("'" + args[1] + "' is outside the dates 01/01/0001 to 12/31/9999");
+        return n;
+    }
+    throw ConvertError(std::string(kUsage));
+}
+
+} // namespace
+
+int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    TDateTime date;
+    try {
+        date = ParseMoment(args);
+    } catch (const ConvertError& e) {
+        err << e.what() << '\n';
+        return 2;
+    }
+
+    const SkyPosition sun = SunPosition(date);
+    const SkyPosition moon = MoonPosition(date);
+    const long double phase = PhaseAngleFromPositions(sun, moon);
+
+    out << std::setprecision(std::numeric_limits<TDateTime>::max_digits10)
+        << "tdatetime " << date << '\n'
+        << std::setprecision(std::numeric_limits<long double>::max_digits10)
+        << "phase_angle " << phase << '\n'
+        << "sun_longitude " << sun.EclipticLongitude << '\n'
+        << "sun_latitude " << sun.EclipticLatitude << '\n'
+        << "sun_distance_km " << sun.DistanceKm << '\n'
+        << "moon_longitude " << moon.EclipticLongitude << '\n'
+        << "moon_latitude " << moon.EclipticLatitude << '\n'
+        << "moon_distance_km " << moon.DistanceKm << '\n';
+    return 0;
+}
+
+} // namespace dawnrule

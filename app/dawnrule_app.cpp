@@ -1,0 +1,28 @@
+#include "app/dawnrule_app.h"
+
+#include "app/platform.h"
+#include "app/tzururuz1.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QStyleFactory>
+
+namespace dawnrule {
+
+int RunDawnrule(int argc, char** argv, const std::function<void(TZuruRuz1&)>& started)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dawnrule"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Month-first dates and "." decimals whatever the desktop's language.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+
+    SystemPlatform platform;
+    TZuruRuz1 main(platform);
+    if (started)
+        started(main);
+    main.show();
+    return app.exec();
+}
+
+} // namespace dawnrule

@@ -1,0 +1,39 @@
+#include "app/platform.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QMessageBox>
+
+namespace dawnrule {
+
+void SystemPlatform::showMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool SystemPlatform::confirm(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    return box.exec() == QMessageBox::Ok;
+}
+
+QDateTime SystemPlatform::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+QString SystemPlatform::programFolder() const
+{
+    return QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
+}
+
+void SystemPlatform::movePointer(const QPoint& globalPos)
+{
+    QCursor::setPos(globalPos);
+}
+
+} // namespace dawnrule

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace dawnrule {
+
+// What the windows need from the desktop and the machine: message boxes, the clock,
+// the program's folder and the mouse pointer. The program uses SystemPlatform; tests
+// put in their own, so every handler runs headless with a pinned "today".
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal message box with one OK button.
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // Modal message box with OK and Cancel; true for OK.
+    virtual bool confirm(QWidget* parent, const QString& text) = 0;
+
+    virtual QDateTime now() const = 0;
+    QDate today() const { return now().date(); }
+
+    // Folder of the executable, ending in "/".
+    virtual QString programFolder() const = 0;
+
+    virtual void movePointer(const QPoint& globalPos) = 0;
+};
+
+class SystemPlatform : public Platform {
+public:
+    void showMessage(QWidget* parent, const QString& text) override;
+    bool confirm(QWidget* parent, const QString& text) override;
+    QDateTime now() const override;
+    QString programFolder() const override;
+    void movePointer(const QPoint& globalPos) override;
+};
+
+} // namespace dawnrule

@@ -1,0 +1,565 @@
+#include "app/tzururuz1.h"
+
+#include "app/offset_list.h"
+#include "app/platform.h"
+#include "controls/combo_box.h"
+#include "controls/currency_edit.h"
+#include "controls/date_edit.h"
+#include "controls/tled.h"
+
+#include <QBitmap>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+
+#include <chrono>
+
+namespace dawnrule {
+
+namespace {
+
+// Colours of the window.
+const QColor kWindowColour(225, 195, 120);
+const QColor kBarColour(192, 176, 144);  // tool bar, separator, quick menu
+const QColor kOptionsColour(225, 168, 0);
+const QColor kNavy(0, 0, 128);
+const QColor kMaroon(128, 0, 0);
+const QColor kGray(128, 128, 128);
+const QColor kBlue(0, 0, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kWhite(255, 255, 255);
+
+constexpr int kWindowHeight = 226;
+constexpr int kBarHeight = 22;
+constexpr int kCheckGlyphSize = 13;
+
+const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
+
+std::chrono::year_month_day ToYmd(const QDate& d)
+{
+    return std::chrono::year_month_day(std::chrono::year(d.year()),
+                                       std::chrono::month(static_cast<unsigned>(d.month())),
+                                       std::chrono::day(static_cast<unsigned>(d.day())));
+}
+
+QDate ToQDate(const std::chrono::year_month_day& d)
+{
+    return QDate(static_cast<int>(d.year()), static_cast<int>(static_cast<unsigned>(d.month())),
+                 static_cast<int>(static_cast<unsigned>(d.day())));
+}
+
+void SetBackground(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// Text colour of an enabled control; disabled ones keep the usual grey.
+void SetTextColour(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, colour);
+        p.setColor(group, QPalette::ButtonText, colour);
+        p.setColor(group, QPalette::Text, colour);
+    }
+    w->setPalette(p);
+}
+
+QFrame* MakePanel(QWidget* parent, const QColor& colour, const QRect& geometry)
+{
+    auto* panel = new QFrame(parent);
+    SetBackground(panel, colour);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QToolButton* MakeButton(QWidget* parent, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(geometry);
+    return button;
+}
+
+// A half sun on the horizon with an arrow up (rise) or down (set).
+QPixmap SunPicture(bool rising)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 120, 0));
+    p.drawPie(QRectF(2, 7, 12, 12), 0, 180 * 16);
+    p.setPen(QPen(kNavy, 1));
+    p.drawLine(QPointF(0, 13.5), QPointF(16, 13.5));
+    const QPointF tip = rising ? QPointF(8, 0.5) : QPointF(8, 6.5);
+    const qreal dir = rising ? 1 : -1;
+    p.drawLine(QPointF(8, 0.5), QPointF(8, 6.5));
+    p.drawLine(tip, tip + QPointF(-2, 2 * dir));
+    p.drawLine(tip, tip + QPointF(2, 2 * dir));
+    return pm;
+}
+
+} // namespace
+
+TZuruRuz1::TZuruRuz1(Platform& platform, QWidget* parent)
+    : QWidget(parent)
+    , m_platform(platform)
+{
+    FormCreate();
+}
+
+TZuruRuz1::~TZuruRuz1() = default;
+
+void TZuruRuz1::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Dawnrule"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    SetBackground(this, kWindowColour);
+    SetTextColour(this, kNavy);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    setFont(f);
+    setMouseTracking(true);
+
+    // Daylight window of the current year; the LED check renews it for the year of
+    // the date it checks.
+    const DaylightWindow dst = DaylightWindowOf(std::chrono::year(m_platform.today().year()));
+    DstStart = ToQDate(dst.start);
+    DstEnd = ToQDate(dst.end);
+
+    BuildControls();
+    ConnectHandlers();
+
+    SetWideLayout(false);
+    setFixedHeight(kWindowHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(kNarrowWidth / 2, kWindowHeight / 2));
+
+    // Check mark of the quick menu's options; teal is its transparent colour.
+    QImage glyph(QStringLiteral(":/CHECK_GLYPH"));
+    CheckGlyph = QPixmap::fromImage(glyph);
+    CheckGlyph.setMask(QBitmap::fromImage(glyph.createMaskFromColor(glyph.pixel(0, 0), Qt::MaskOutColor)));
+
+    // The window sees every key press before its controls do.
+    create();
+    windowHandle()->installEventFilter(this);
+}
+
+void TZuruRuz1::BuildControls()
+{
+    // Tool bar: the two result labels after their pictures, "Prefs" and "Routes".
+    ToolBar1 = MakePanel(this, kBarColour, QRect(0, 0, kNarrowWidth, kBarHeight));
+    auto* risePic = MakeLabel(ToolBar1, {}, QRect(2, 3, 16, 16));
+    risePic->setPixmap(SunPicture(true));
+    Label5 = MakeLabel(ToolBar1, QStringLiteral("Rise"), QRect(19, 3, 40, 16));
+    auto* setPic = MakeLabel(ToolBar1, {}, QRect(60, 3, 16, 16));
+    setPic->setPixmap(SunPicture(false));
+    Label7 = MakeLabel(ToolBar1, QStringLiteral("Set"), QRect(77, 3, 40, 16));
+    for (QLabel* l : {Label5, Label7}) {
+        QFont bold = l->font();
+        bold.setBold(true);
+        l->setFont(bold);
+    }
+    SpeedButtonA = MakeButton(ToolBar1, QStringLiteral("Prefs"), QRect(118, 1, 36, 20));
+    SpeedButtonA->setMouseTracking(true);
+    SpeedButton58 = MakeButton(ToolBar1, QStringLiteral("Routes"), QRect(155, 1, 41, 20));
+    SpeedButton58->setEnabled(false);  // the Routes window comes with its own work
+
+    // Inputs.
+    MakeLabel(this, QStringLiteral("-W°'/ E°'"), QRect(6, 28, 60, 20));
+    CurrencyEdit1 = new CurrencyEdit(2, 2, this);
+    CurrencyEdit1->setGeometry(70, 28, 72, 20);
+    MakeLabel(this, QStringLiteral("N°'/ -S°'"), QRect(6, 52, 60, 20));
+    CurrencyEdit2 = new CurrencyEdit(2, 2, this);
+    CurrencyEdit2->setGeometry(70, 52, 72, 20);
+
+    MakeLabel(this, QStringLiteral("Date"), QRect(6, 76, 28, 20));
+    SpeedButton57 = MakeButton(this, QStringLiteral("◀"), QRect(34, 78, 12, 16));
+    SpeedButton55 = MakeButton(this, QStringLiteral("●"), QRect(46, 78, 12, 16));
+    SpeedButton56 = MakeButton(this, QStringLiteral("▶"), QRect(58, 78, 12, 16));
+    SpeedButton57->setToolTip(QStringLiteral("Previous day"));
+    SpeedButton55->setToolTip(QStringLiteral("Today"));
+    SpeedButton56->setToolTip(QStringLiteral("Next day"));
+    DateEdit1 = new DateEdit(this);
+    DateEdit1->setGeometry(70, 76, 96, 20);
+    DateEdit1->setDate(m_platform.today());
+
+    MakeLabel(this, QStringLiteral("GMT Offset"), QRect(6, 100, 60, 20));
+    CurrencyEdit3 = new CurrencyEdit(1, 1, this);
+    CurrencyEdit3->setGeometry(70, 100, 40, 20);
+    CurrencyEdit3->setReadOnly(true);
+    CurrencyEdit3->setFocusPolicy(Qt::ClickFocus);
+    MakeLabel(this, QStringLiteral("Offset List"), QRect(116, 100, 70, 20));
+
+    ComboBox1 = new ComboBox(this);
+    ComboBox1->setGeometry(6, 124, 168, 20);
+    ComboBox1->setFocusPolicy(Qt::ClickFocus);
+    for (const OffsetEntry& e : kOffsetList)
+        ComboBox1->addItem(QString::fromLatin1(e.text.data(), static_cast<int>(e.text.size())));
+    ComboBox1->setItemIndex(-1);
+    LED2 = new TLED(this);
+    LED2->move(179, 128);
+    LED2->setColor(lcYellow);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(0);
+
+    // Options panel with the place of the moon picture at (134, 6).
+    Panel2 = MakePanel(this, kOptionsColour, QRect(0, 150, kNarrowWidth, 44));
+    Panel2->setFocusPolicy(Qt::ClickFocus);
+    CheckBox1 = new QCheckBox(QStringLiteral("Lock GMT Offset"), Panel2);
+    CheckBox1->setGeometry(6, 4, 124, 18);
+    CheckBox3 = new QCheckBox(QStringLiteral("Display Military Time"), Panel2);
+    CheckBox3->setGeometry(6, 22, 128, 18);
+
+    SpeedButton52 = MakeButton(this, QStringLiteral("Calc "), QRect(4, 200, 60, 22));
+    SpeedButton53 = MakeButton(this, QStringLiteral("Home "), QRect(68, 200, 60, 22));
+    SpeedButton53->setEnabled(false);  // recalls the home place once the home window exists
+    SpeedButton54 = MakeButton(this, QStringLiteral("Close "), QRect(132, 200, 60, 22));
+    for (QToolButton* b : {SpeedButton52, SpeedButton53, SpeedButton54}) {
+        QFont bold = b->font();
+        bold.setBold(true);
+        b->setFont(bold);
+    }
+
+    // Separator of the wide layout.
+    Panel1 = MakePanel(this, kBarColour, QRect(kNarrowWidth, 0, 3, kWindowHeight));
+    Panel1->setFrameShape(QFrame::VLine);
+
+    // Quick menu.
+    Panel3 = MakePanel(this, kBarColour, QRect(49, 22, 114, 129));
+    Panel3->setFrameShape(QFrame::Box);
+    const struct {
+        QToolButton** button;
+        const char* caption;
+        QColor colour;
+        bool available;
+    } entries[] = {
+        {&SpeedButtonA1, "Home             ", kNavy, false},
+        {&SpeedButtonA2, "USER             ", kMaroon, false},
+        {&SpeedButtonA3, "Add to USER", kGray, false},
+        {&SpeedButtonA4, "City List          ", kMaroon, true},
+        {&SpeedButtonA5, "LED                ", kMaroon, true},
+        {&SpeedButtonA6, "Help               ", kBlue, false},
+        {&SpeedButtonA7, "About...          ", kBlue, false},
+    };
+    int top = 2;
+    for (const auto& e : entries) {
+        QToolButton* b = MakeButton(Panel3, QString::fromLatin1(e.caption), QRect(2, top, 110, 17));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setIconSize(QSize(kCheckGlyphSize, kCheckGlyphSize));
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPixelSize(12);
+        b->setFont(arial);
+        SetTextColour(b, e.colour);
+        b->setEnabled(e.available);  // the other windows come with their own work
+        *e.button = b;
+        top += 18;
+    }
+    Panel3->hide();
+    Panel3->raise();
+}
+
+void TZuruRuz1::ConnectHandlers()
+{
+    connect(CurrencyEdit1, &CurrencyEdit::changed, this, &TZuruRuz1::CurrencyEdit1Change);
+    connect(CurrencyEdit2, &CurrencyEdit::changed, this, &TZuruRuz1::CurrencyEdit2Change);
+    connect(CurrencyEdit3, &CurrencyEdit::changed, this, &TZuruRuz1::CurrencyEdit3Change);
+    connect(CurrencyEdit1, &CurrencyEdit::clicked, this, &TZuruRuz1::CurrencyEdit1Click);
+    connect(CurrencyEdit2, &CurrencyEdit::clicked, this, &TZuruRuz1::CurrencyEdit2Click);
+    connect(CurrencyEdit3, &CurrencyEdit::entered, this, &TZuruRuz1::CurrencyEdit3Enter);
+    connect(ComboBox1, &ComboBox::changed, this, &TZuruRuz1::ComboBox1Change);
+    connect(DateEdit1, &QDateEdit::dateChanged, this, &TZuruRuz1::DateEdit1Change);
+    connect(SpeedButton57, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton57Click);
+    connect(SpeedButton55, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton55Click);
+    connect(SpeedButton56, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton56Click);
+    connect(CheckBox1, &QCheckBox::toggled, this, &TZuruRuz1::CheckBox1Click);
+    connect(CheckBox3, &QCheckBox::toggled, this, &TZuruRuz1::CheckBox3Click);
+    connect(SpeedButton52, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton52Click);
+    connect(SpeedButton54, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton54Click);
+    connect(SpeedButtonA, &QToolButton::clicked, this, &TZuruRuz1::OpenButtons);
+    connect(SpeedButtonA4, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA4Click);
+    connect(SpeedButtonA5, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA5Click);
+    connect(Timer1, &QTimer::timeout, this, &TZuruRuz1::Timer1Timer);
+    SpeedButtonA->installEventFilter(this);
+}
+
+bool TZuruRuz1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress)
+        FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+    else if (watched == SpeedButtonA && event->type() == QEvent::MouseMove)
+        SpeedButtonAMouseMove();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TZuruRuz1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TZuruRuz1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+}
+
+void TZuruRuz1::mouseMoveEvent(QMouseEvent* event)
+{
+    // Only the bare surface of the window counts, not its controls.
+    if (!childAt(event->position().toPoint()))
+        FormMouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+void TZuruRuz1::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &TZuruRuz1::firstPainted);
+    }
+}
+
+void TZuruRuz1::FormKeyDown(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        SpeedButton52Click();
+}
+
+void TZuruRuz1::FormMouseMove()
+{
+    MenuArmed = false;
+    MenuShownKey = QLatin1Char('0');
+    Panel3->hide();
+}
+
+void TZuruRuz1::ResetResultLabels(const char* rise, const char* set)
+{
+    Label5->setText(QString::fromLatin1(rise));
+    Label7->setText(QString::fromLatin1(set));
+}
+
+void TZuruRuz1::CurrencyEdit1Change()
+{
+    ResetResultLabels("Rise", "Set");
+}
+
+void TZuruRuz1::CurrencyEdit2Change()
+{
+    // Lower case here: users read it as the sign that the latitude changed.
+    ResetResultLabels("rise", "set");
+}
+
+void TZuruRuz1::CurrencyEdit3Change()
+{
+    ResetResultLabels("Rise", "Set");
+}
+
+void TZuruRuz1::CurrencyEdit1Click()
+{
+    CurrencyEdit1->selectAll();
+}
+
+void TZuruRuz1::CurrencyEdit2Click()
+{
+    CurrencyEdit2->selectAll();
+}
+
+void TZuruRuz1::CurrencyEdit3Enter()
+{
+    ComboBox1->setFocus();
+}
+
+void TZuruRuz1::ComboBox1Change()
+{
+    LED2->hide();
+    Timer1->stop();
+    Timer1->setInterval(0);
+    OffsetIndex = ComboBox1->itemIndex();
+    if (OffsetIndex < 0 || OffsetIndex >= static_cast<int>(kOffsetList.size()))
+        return;
+    CurrencyEdit3->setValue(kOffsetList[OffsetIndex].offset);
+
+    if (!HasDaylightCheck(OffsetIndex) || !IsOptionChecked(SpeedButtonA5) || ComboBox1->currentText().isEmpty())
+        return;
+    // The daylight window of the year of the date being checked, by that year's rule.
+    const QDate d = DateEdit1->date();
+    const DaylightWindow dst = DaylightWindowOf(std::chrono::year(d.year()));
+    DstStart = ToQDate(dst.start);
+    DstEnd = ToQDate(dst.end);
+    if (OffsetMismatch(OffsetIndex, ToYmd(d))) {
+        LED2->show();
+        Timer1->start(kBlinkMs);
+    }
+}
+
+void TZuruRuz1::DateEdit1Change()
+{
+    ResetResultLabels("Rise", "Set");
+    const bool isToday = DateEdit1->text() == m_platform.today().toString(kDateFormat);
+    DateEdit1->setBackground(isToday ? kWhite : kYellow);
+    Panel2->setFocus();
+}
+
+void TZuruRuz1::SetDate(const QDate& date)
+{
+    if (date.isValid())
+        DateEdit1->setDate(date);
+}
+
+void TZuruRuz1::SpeedButton57Click()
+{
+    SetDate(DateEdit1->date().addDays(-1));
+}
+
+void TZuruRuz1::SpeedButton55Click()
+{
+    SetDate(m_platform.today());
+}
+
+void TZuruRuz1::SpeedButton56Click()
+{
+    SetDate(DateEdit1->date().addDays(1));
+}
+
+void TZuruRuz1::CheckBox1Click()
+{
+    LockOffset = CheckBox1->isChecked();
+}
+
+void TZuruRuz1::CheckBox3Click()
+{
+    MilitaryTime = CheckBox3->isChecked();
+    ResetResultLabels("Rise", "Set");
+}
+
+ZuruRuzInput TZuruRuz1::ZuruRuzInit() const
+{
+    // The date text always reads "mm/dd/yyyy".
+    const QString text = DateEdit1->text();
+    ZuruRuzInput in;
+    in.year = text.mid(6, 4).toDouble();
+    in.month = text.mid(0, 2).toDouble();
+    in.day = text.mid(3, 2).toDouble();
+    in.longitude = CurrencyEdit1->value();
+    in.latitude = CurrencyEdit2->value();
+    in.gmtOffset = CurrencyEdit3->value();
+    return in;
+}
+
+void TZuruRuz1::SpeedButton52Click()
+{
+    if (BatchCalc) {
+        BatchCalc = false;
+    } else {
+        if (ComboBox1->itemIndex() < 0 || ComboBox1->currentText().isEmpty())
+            return;
+        Panel2->setFocus();
+    }
+    ZuruRuzInput in = ZuruRuzInit();
+    if (in.longitude == 0 || in.latitude == 0)
+        return;
+    in.military = MilitaryTime;
+    in.eventKind = EventKind;
+    const ZuruRuzResult r = ComputeZuruRuz(in);
+    EventKind = r.eventKind;
+    if (r.riseText)
+        Label5->setText(QString::fromStdString(*r.riseText));
+    if (r.setText)
+        Label7->setText(QString::fromStdString(*r.setText));
+    if (r.message)
+        m_platform.showMessage(this, QString::fromStdString(*r.message));
+}
+
+void TZuruRuz1::OpenButtons()
+{
+    MenuArmed = true;
+}
+
+void TZuruRuz1::SpeedButtonAMouseMove()
+{
+    ShowMenuPanel(QLatin1Char('A'));
+}
+
+void TZuruRuz1::ShowMenuPanel(QChar key)
+{
+    if (!MenuArmed || key == MenuShownKey)
+        return;
+    // Disabling and enabling again clears the button's hover highlight.
+    SpeedButtonA->setEnabled(false);
+    SpeedButtonA->setEnabled(true);
+    if (key == QLatin1Char('A')) {
+        Panel3->show();
+        Panel3->raise();
+    }
+    MenuShownKey = key;
+}
+
+bool TZuruRuz1::IsOptionChecked(const QToolButton* button)
+{
+    return !button->icon().isNull();
+}
+
+void TZuruRuz1::ToggleCheckGlyph(QToolButton* button)
+{
+    button->setIcon(IsOptionChecked(button) ? QIcon() : QIcon(CheckGlyph));
+}
+
+void TZuruRuz1::SetWideLayout(bool wide)
+{
+    Panel1->setVisible(wide);
+    const int width = wide ? kWideWidth : kNarrowWidth;
+    setFixedWidth(width);
+    ToolBar1->resize(width, kBarHeight);
+}
+
+void TZuruRuz1::SpeedButtonA4Click()
+{
+    ToggleCheckGlyph(SpeedButtonA4);
+    SetWideLayout(IsOptionChecked(SpeedButtonA4));
+    Panel3->hide();
+}
+
+void TZuruRuz1::SpeedButtonA5Click()
+{
+    ToggleCheckGlyph(SpeedButtonA5);
+    if (IsOptionChecked(SpeedButtonA5)) {
+        ComboBox1Change();
+    } else {
+        LED2->hide();
+        Timer1->stop();
+        Timer1->setInterval(0);
+    }
+    Panel3->hide();
+}
+
+void TZuruRuz1::Timer1Timer()
+{
+    LED2->setLit(!LED2->Lit());
+}
+
+} // namespace dawnrule

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "app/zururuz.h"
+#include "locations/home_location.h"
+
+#include <QDate>
+#include <QPixmap>
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QTimer;
+class QToolButton;
+
+namespace dawnrule {
+
+class ComboBox;
+class CurrencyEdit;
+class DateEdit;
+class Platform;
+class TLED;
+
+// The main window "Dawnrule": longitude, latitude, date and GMT offset in, the local
+// rise and set times out, with the options panel, the daylight-mismatch LED, the
+// quick menu and the buttons that reach the other windows.
+//
+// Handlers carry the names of the control and event they serve; state shared between
+// them is kept in public members so the other windows and the tests can read it.
+class TZuruRuz1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kNarrowWidth = 198;
+    static constexpr int kWideWidth = 387;
+    static constexpr int kWideShift = 98;  // left move when opening wide
+    static constexpr int kBlinkMs = 500;
+
+    explicit TZuruRuz1(Platform& platform, QWidget* parent = nullptr);
+    ~TZuruRuz1() override;
+
+    // Controls.
+    CurrencyEdit* CurrencyEdit1;  // longitude
+    CurrencyEdit* CurrencyEdit2;  // latitude
+    CurrencyEdit* CurrencyEdit3;  // GMT offset, set only by the program
+    DateEdit* DateEdit1;
+    ComboBox* ComboBox1;  // offset list
+    QCheckBox* CheckBox1;  // "Lock GMT Offset"
+    QCheckBox* CheckBox3;  // "Display Military Time"
+    QLabel* Label5;        // rise
+    QLabel* Label7;        // set
+    TLED* LED2;
+    QTimer* Timer1;
+    QFrame* Panel1;  // separator of the wide layout
+    QFrame* Panel2;  // options panel
+    QFrame* Panel3;  // quick menu
+    QFrame* ToolBar1;
+    QToolButton* SpeedButton52;  // "Calc "
+    QToolButton* SpeedButton53;  // "Home "
+    QToolButton* SpeedButton54;  // "Close "
+    QToolButton* SpeedButton55;  // today
+    QToolButton* SpeedButton56;  // next day
+    QToolButton* SpeedButton57;  // previous day
+    QToolButton* SpeedButton58;  // "Routes"
+    QToolButton* SpeedButtonA;   // "Prefs"
+    QToolButton* SpeedButtonA1;  // quick menu: Home
+    QToolButton* SpeedButtonA2;  // USER
+    QToolButton* SpeedButtonA3;  // Add to USER
+    QToolButton* SpeedButtonA4;  // City List option
+    QToolButton* SpeedButtonA5;  // LED option
+    QToolButton* SpeedButtonA6;  // Help
+    QToolButton* SpeedButtonA7;  // About...
+
+    // Window state.
+    bool BatchCalc = false;  // one-shot: the next Calc skips the offset-list checks
+    int EventKind = kNoEvent;
+    bool MilitaryTime = false;
+    bool LockOffset = false;
+    int OffsetIndex = 0;
+    int HomeOffsetIndex = 0;
+    QDate DstStart;
+    QDate DstEnd;
+    bool Activated = false;
+    bool MenuArmed = false;
+    QChar MenuShownKey = QLatin1Char('0');
+    QPixmap CheckGlyph;
+    QString ParmFlags = QStringLiteral("000000000000");
+    HomeLocation Home;  // edited by the home window
+
+    // Handlers.
+    void FormActivate();
+    void FormKeyDown(int key);
+    void FormMouseMove();
+    void CurrencyEdit1Change();
+    void CurrencyEdit2Change();
+    void CurrencyEdit3Change();
+    void CurrencyEdit1Click();
+    void CurrencyEdit2Click();
+    void CurrencyEdit3Enter();
+    void ComboBox1Change();
+    void DateEdit1Change();
+    void SpeedButton57Click();
+    void SpeedButton55Click();
+    void SpeedButton56Click();
+    void CheckBox1Click();
+    void CheckBox3Click();
+    void SpeedButton52Click();  // Calc
+    void SpeedButton54Click();  // Close: save the settings, end the program
+    void OpenButtons();         // "Prefs" clicked
+    void SpeedButtonAMouseMove();
+    void SpeedButtonA4Click();  // City List option
+    void SpeedButtonA5Click();  // LED option
+    void Timer1Timer();
+
+    // Operations for the other windows.
+    ZuruRuzInput ZuruRuzInit() const;
+    void ShowMenuPanel(QChar key);
+    void ToggleCheckGlyph(QToolButton* button);
+    static bool IsOptionChecked(const QToolButton* button);
+    void SetWideLayout(bool wide);
+
+    QString SettingsPath() const;
+
+signals:
+    // Emitted after the first paint; lets a start-up probe measure time to the window.
+    void firstPainted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void FormCreate();
+    void BuildControls();
+    void ConnectHandlers();
+    void ResetResultLabels(const char* rise, const char* set);
+    void SetDate(const QDate& date);
+    void ReadSettings();
+    void ApplySettings(const std::vector<std::string>& lines);
+    bool WriteSettings();
+
+    Platform& m_platform;
+    bool m_painted = false;
+};
+
+} // namespace dawnrule

@@ -1,0 +1,93 @@
+#include "app/conversions.h"
+#include "app/errors.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace dawnrule {
+namespace {
+
+TEST(StrToFloat, AcceptsNumbersWithSpacesSignsAndExponents)
+{
+    const struct {
+        const char* text;
+        double value;
+    } rows[] = {
+        {"-74", -74}, {"30.41", 30.41}, {"+5.5", 5.5}, {" -3.5 ", -3.5}, {".5", 0.5},
+        {"5.", 5}, {"1e3", 1000}, {"-2.5E-1", -0.25}, {"0", 0}, {"-0", 0},
+    };
+    for (const auto& r : rows)
+        EXPECT_DOUBLE_EQ(StrToFloat(r.text), r.value) << r.text;
+}
+
+TEST(StrToFloat, RejectsEverythingElseWithTheUsersText)
+{
+    for (const char* text : {"", " ", "-", ".", "abc", "1,5", "1.2.3", "--1", "1e", "1e+", "12a",
+                             "nan", "inf", "1e999", "0x10", "5 5"}) {
+        try {
+            StrToFloat(text);
+            ADD_FAILURE() << "accepted '" << text << "'";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid floating point value");
+        }
+    }
+}
+
+TEST(StrToInt, AcceptsWholeNumbersOnly)
+{
+    EXPECT_EQ(StrToInt("4"), 4);
+    EXPECT_EQ(StrToInt("-1"), -1);
+    EXPECT_EQ(StrToInt(" 34 "), 34);
+    EXPECT_EQ(StrToInt("+7"), 7);
+    for (const char* text : {"", "x", "4.0", "1e2", "99999999999", "- 1", "3a"}) {
+        try {
+            StrToInt(text);
+            ADD_FAILURE() << "accepted '" << text << "'";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(FloatToStr, ShortestDecimalForm)
+{
+    EXPECT_EQ(FloatToStr(-5), "-5");
+    EXPECT_EQ(FloatToStr(-3.5), "-3.5");
+    EXPECT_EQ(FloatToStr(0), "0");
+    EXPECT_EQ(FloatToStr(-0.0), "0");
+    EXPECT_EQ(FloatToStr(-86.47), "-86.47");
+    EXPECT_EQ(FloatToStr(30.41), "30.41");
+    EXPECT_EQ(FloatToStr(0.1 + 0.2), "0.3");
+}
+
+TEST(FormatFixed, DisplayForms)
+{
+    const struct {
+        double value;
+        int intDigits, decimals;
+        const char* text;
+    } rows[] = {
+        {-74, 2, 2, "-74.00"}, {5.5, 2, 2, "05.50"}, {-0.5, 2, 2, "-00.50"}, {30.41, 2, 2, "30.41"},
+        {-156.8, 2, 2, "-156.80"}, {0.004, 2, 2, "00.00"}, {-0.004, 2, 2, "00.00"},
+        {-5, 1, 1, "-5.0"}, {5.5, 1, 0, "6"}, {-3.5, 1, 0, "-4"}, {0.125, 1, 2, "0.13"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(FormatFixed(r.value, r.intDigits, r.decimals), r.text) << r.value;
+}
+
+TEST(Cp1252, DegreeSignAndHighBytesRoundTrip)
+{
+    EXPECT_EQ(Cp1252ToUtf8("N\xB0" "30.41"), "N\u00B0" "30.41");
+    EXPECT_EQ(Cp1252ToUtf8("\x80\x93\x96"), "\u20AC\u201C\u2013");
+    EXPECT_EQ(Utf8ToCp1252("N\u00B0" "30.41,W\u00B0-88.02"), "N\xB0" "30.41,W\xB0-88.02");
+    EXPECT_EQ(Utf8ToCp1252("\u02BBEwa"), "?Ewa");  // the Hawaiian okina has no byte
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+    EXPECT_EQ(Utf8ToCp1252("\xFF\xC3"), "??");  // broken UTF-8 never crashes
+}
+
+}  // namespace
+}  // namespace dawnrule

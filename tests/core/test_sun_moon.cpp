@@ -1,0 +1,288 @@
+#include "astro/sun_moon.h"
+
+#include "astro/elp2000_tables.h"
+#include "astro/nutation.h"
+#include "astro/vsop.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace dawnrule {
+namespace {
+
+constexpr long double kArcsec = 1.0L / 3600;
+
+TEST(MoonPosition, MeeusExample47a)
+{
+    // 12 April 1992 0h: latitude -3.229127, distance 368409.68 km, apparent longitude
+    // 133.16727 (Meeus, Astronomical Algorithms, example 47.a).
+    const SkyPosition moon = MoonPosition(DateTimeOfCalendarDate(1992, 4, 12));
+    EXPECT_NEAR(moon.EclipticLatitude, -3.229127L, 5e-7L);
+    EXPECT_NEAR(moon.DistanceKm, 368409.68L, 5e-3L);
+    EXPECT_NEAR(moon.EclipticLongitude, 133.16727L, 5e-6L);
+    // Same example: right ascension 134.688470, declination 13.768368.
+    EXPECT_NEAR(moon.RightAscension, 134.688470L, 5e-6L);
+    EXPECT_NEAR(moon.Declination, 13.768368L, 5e-6L);
+}
+
+TEST(Nutation, MeeusExample22a)
+{
+    // 10 April 1987 0h TD: deltaPsi = -3.788", true obliquity 23°26'36.850" from the full
+    // IAU 1980 series; the 31 leading terms leave a few thousandths of a second of arc.
+    long double deltaPsi, epsilon;
+    Nutation(DateTimeOfCalendarDate(1987, 4, 10), deltaPsi, epsilon);
+    EXPECT_NEAR(deltaPsi / kArcsec, -3.788L, 0.005L);
+    EXPECT_NEAR(epsilon, 23 + 26 / 60.0L + 36.850L * kArcsec, 0.002L * kArcsec);
+}
+
+TEST(SunPosition, MeeusExample25b)
+{
+    // 13 October 1992 0h: apparent longitude 199°54'21.818", right ascension
+    // 13h13m30.749s, declination -7°47'01.74" (example 25.b). Meeus sums a shortened Earth
+    // series there, 0.27" away in longitude from the full one used here; a wrong sign of
+    // the aberration (-20.5") or the nutation (+15.9") would be off by tens of seconds.
+    const SkyPosition sun = SunPosition(33890);
+    EXPECT_NEAR(sun.EclipticLongitude, 199 + 54 / 60.0L + 21.818L * kArcsec, 0.3L * kArcsec);
+    EXPECT_NEAR(sun.RightAscension, (13 + 13 / 60.0L + 30.749L / 3600) * 15, 0.5L * kArcsec);
+    EXPECT_NEAR(sun.Declination, -(7 + 47 / 60.0L + 1.74L * kArcsec), 0.5L * kArcsec);
+    EXPECT_NEAR(sun.DistanceKm, 0.99760852L * AstronomicalUnitKm, 1.0L);
+}
+
+struct EquatorialCase {
+    const char* name;
+    long double longitude, latitude;
+};
+
+class ApparentEquatorialTest : public testing::TestWithParam<EquatorialCase> {};
+
+TEST_P(ApparentEquatorialTest, AgreesWithTheRotationByAtan2)
+{
+    const EquatorialCase& c = GetParam();
+    const TDateTime date = 36526;
+    long double deltaPsi, epsilon;
+    Nutation(date, deltaPsi, epsilon);
+
+    SkyPosition pos;
+    pos.EclipticLongitude = c.longitude;
+    pos.EclipticLatitude = c.latitude;
+    ApparentEquatorial(pos, date);
+
+    const long double lambda = std::fmod(c.longitude + deltaPsi + 360, 360.0L);
+    const long double l = lambda * Pi / 180, b = c.latitude * Pi / 180, e = epsilon * Pi / 180;
+    long double ra = std::atan2(std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e), std::cos(l)) * 180 / Pi;
+    if (ra < -90)
+        ra += 360; // the program's range is (-90, 270)
+    const long double dec =
+        std::asin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l)) * 180 / Pi;
+    EXPECT_NEAR(pos.EclipticLongitude, lambda, 1e-12L);
+    EXPECT_NEAR(pos.RightAscension, ra, 1e-12L);
+    EXPECT_NEAR(pos.Declination, dec, 1e-12L);
+}
+
+INSTANTIATE_TEST_SUITE_P(SunMoon, ApparentEquatorialTest, testing::Values(
+    EquatorialCase{"SpringEquinoxPoint", 0.5L, 0},
+    EquatorialCase{"SummerSolstice", 90, 0},
+    EquatorialCase{"NorthOfTheEcliptic", 130, 5},
+    EquatorialCase{"ThirdQuadrant", 200, -5},
+    EquatorialCase{"FourthQuadrant", 300, 3},
+    EquatorialCase{"LongitudeNeedsNormalising", 359.999999L, 1}),
+    [](const testing::TestParamInfo<EquatorialCase>& info) { return std::string(info.param.name); });
+
+struct PhaseCase {
+    const char* name;
+    int year, month, day;
+    long double expected;
+};
+
+class MoonPhaseAngleTest : public testing::TestWithParam<PhaseCase> {};
+
+TEST_P(MoonPhaseAngleTest, MatchesTheWorkedDates)
+{
+    const PhaseCase& c = GetParam();
+    EXPECT_NEAR(MoonPhaseAngle(DateTimeOfCalendarDate(c.year, c.month, c.day)), c.expected, 5e-4L);
+}
+
+INSTANTIATE_TEST_SUITE_P(SunMoon, MoonPhaseAngleTest, testing::Values(
+    PhaseCase{"HoursBeforeFullMoon", 2000, 1, 21, 2.774L},
+    PhaseCase{"Waxing", 2000, 1, 14, 96.895L},
+    PhaseCase{"Waning", 2000, 1, 28, -86.111L},
+    PhaseCase{"LessThanADayBeforeNewMoon", 2000, 1, 6, -171.387L},
+    PhaseCase{"FirstQuarter2005", 2005, 11, 9, 90.933L}),
+    [](const testing::TestParamInfo<PhaseCase>& info) { return std::string(info.param.name); });
+
+struct ElongationCase {
+    const char* name;
+    long double psi;
+    long double moonKm; // the Sun at 1 au
+    long double low, high;
+};
+
+class PhaseAngleFromElongationTest : public testing::TestWithParam<ElongationCase> {};
+
+TEST_P(PhaseAngleFromElongationTest, StaysInZeroTo180)
+{
+    const ElongationCase& c = GetParam();
+    const long double i = PhaseAngleFromElongation(c.psi, AstronomicalUnitKm, c.moonKm);
+    EXPECT_GE(i, c.low);
+    EXPECT_LE(i, c.high);
+    EXPECT_LT(i, 180.0L);
+}
+
+// At psi = pi the rounded pi gives sin psi = -5e-20: unguarded, a full moon would come
+// out as 180 (new). At psi = 0 the quotient is -0 (exact conjunction): new moon.
+INSTANTIATE_TEST_SUITE_P(SunMoon, PhaseAngleFromElongationTest, testing::Values(
+    ElongationCase{"OppositionIsFull", Pi, 384400, 0, 0},
+    ElongationCase{"ConjunctionIsNewJustBelow180", 0, 384400, 179.99999999L, 180},
+    ElongationCase{"NearConjunction", 1e-12L, 384400, 179.99999999L, 180},
+    ElongationCase{"QuadratureSeenFromEarth", HalfPi, 384400, 89.85L, 89.86L},
+    ElongationCase{"SmallElongation", 0.1L, 384400, 174.2L, 174.3L}),
+    [](const testing::TestParamInfo<ElongationCase>& info) { return std::string(info.param.name); });
+
+TEST(PhaseAngleFromElongation, ZeroDenominatorGivesARightAngle)
+{
+    // The Moon's distance equal to the Sun's times cos psi: the quotient's denominator
+    // is exactly 0, and the Sun-Moon-Earth angle is exactly 90 degrees.
+    const long double psi = 1;
+    const long double moonKm = AstronomicalUnitKm * std::cos(psi);
+    ASSERT_EQ(moonKm - AstronomicalUnitKm * std::cos(psi), 0.0L);
+    EXPECT_EQ(PhaseAngleFromElongation(psi, AstronomicalUnitKm, moonKm), 90.0L);
+    // Just either side of it the angle passes continuously through 90.
+    EXPECT_NEAR(PhaseAngleFromElongation(psi, AstronomicalUnitKm, moonKm * (1 + 1e-12L)), 90.0L, 1e-8L);
+    EXPECT_NEAR(PhaseAngleFromElongation(psi, AstronomicalUnitKm, moonKm * (1 - 1e-12L)), 90.0L, 1e-8L);
+}
+
+SkyPosition Sky(long double longitude, long double latitude, long double km)
+{
+    SkyPosition pos;
+    pos.EclipticLongitude = longitude;
+    pos.EclipticLatitude = latitude;
+    pos.DistanceKm = km;
+    return pos;
+}
+
+struct SignCase {
+    const char* name;
+    long double sunLongitude, moonLongitude, moonLatitude;
+    long double low, high;
+};
+
+class PhaseSignTest : public testing::TestWithParam<SignCase> {};
+
+TEST_P(PhaseSignTest, PositiveUpTo180DegreesEast)
+{
+    const SignCase& c = GetParam();
+    const long double i = PhaseAngleFromPositions(Sky(c.sunLongitude, 0, AstronomicalUnitKm),
+                                                  Sky(c.moonLongitude, c.moonLatitude, 384400));
+    EXPECT_GE(i, c.low);
+    EXPECT_LE(i, c.high);
+    EXPECT_GT(i, -180.0L);
+    EXPECT_LT(i, 180.0L);
+}
+
+INSTANTIATE_TEST_SUITE_P(SunMoon, PhaseSignTest, testing::Values(
+    SignCase{"Exactly180EastStaysPositive", 10, 190, 2, 1, 3},
+    SignCase{"Exactly180EastOnTheEclipticIsFull", 10, 190, 0, 0, 0},
+    SignCase{"JustPast180EastIsNegative", 10, 190.000001L, 2, -3, -1},
+    SignCase{"FirstQuarter", 100, 190, 0, 89.8L, 89.9L},
+    SignCase{"LastQuarter", 100, 10, 0, -89.9L, -89.8L},
+    SignCase{"WaxingAcrossZeroLongitude", 350, 10, 0, 159, 161},
+    SignCase{"WaningAcrossZeroLongitude", 10, 350, 0, -161, -159},
+    SignCase{"ConjunctionNeverReaches180", 42, 42, 0, 179.9999L, 180}),
+    [](const testing::TestParamInfo<SignCase>& info) { return std::string(info.param.name); });
+
+TEST(PhaseAngleFromPositions, RangesOverTwoCenturies)
+{
+    int waxing = 0;
+    int waning = 0;
+    // Steps of 29.1 days walk through every phase of the 29.53-day synodic month.
+    for (TDateTime date = 0; date < 73000; date += 29.1) { // 1900 to 2099
+        const SkyPosition sun = SunPosition(date);
+        const SkyPosition moon = MoonPosition(date);
+        const long double phase = PhaseAngleFromPositions(sun, moon);
+        ASSERT_GT(phase, -180.0L) << date;
+        ASSERT_LT(phase, 180.0L) << date;
+        ASSERT_EQ(phase >= 0, Normalize360(moon.EclipticLongitude - sun.EclipticLongitude) <= 180) << date;
+        for (const SkyPosition& pos : {sun, moon}) {
+            ASSERT_GE(pos.EclipticLongitude, 0.0L) << date;
+            ASSERT_LT(pos.EclipticLongitude, 360.0L) << date;
+            ASSERT_GT(pos.RightAscension, -90.0L) << date;
+            ASSERT_LT(pos.RightAscension, 270.0L) << date;
+            ASSERT_LE(std::fabs(pos.Declination), 28.8L) << date;
+        }
+        ASSERT_LE(std::fabs(moon.EclipticLatitude), 5.4L) << date;
+        ASSERT_GT(moon.DistanceKm, 356000.0L) << date;
+        ASSERT_LT(moon.DistanceKm, 407000.0L) << date;
+        (phase >= 0 ? waxing : waning)++;
+    }
+    EXPECT_GT(waxing, 1000);
+    EXPECT_GT(waning, 1000);
+}
+
+TEST(LunarTables, HoldThePublishedRows)
+{
+    ASSERT_EQ(kMoonLongitudeDistanceTerms.size(), 60u);
+    ASSERT_EQ(kMoonLatitudeTerms.size(), 60u);
+    const auto& lr = kMoonLongitudeDistanceTerms;
+    const LunarLongitudeDistanceTerm expectedLR[] = {
+        {0, 0, 1, 0, 6288774, -20905355}, {2, 0, -1, 0, 1274027, -3699111},
+        {2, 0, 0, 0, 658314, -2955968},   {0, 0, 2, 0, 213618, -569925},
+        {0, 1, 0, 0, -185116, 48888}};
+    for (std::size_t i = 0; i < std::size(expectedLR); ++i) {
+        EXPECT_EQ(lr[i].d, expectedLR[i].d) << i;
+        EXPECT_EQ(lr[i].m, expectedLR[i].m) << i;
+        EXPECT_EQ(lr[i].mp, expectedLR[i].mp) << i;
+        EXPECT_EQ(lr[i].f, expectedLR[i].f) << i;
+        EXPECT_EQ(lr[i].longitude, expectedLR[i].longitude) << i;
+        EXPECT_EQ(lr[i].distance, expectedLR[i].distance) << i;
+    }
+    EXPECT_EQ(lr[59].longitude, 0);
+    EXPECT_EQ(lr[59].distance, 8752);
+    EXPECT_EQ(kMoonLatitudeTerms[0].latitude, 5128122);
+    EXPECT_EQ(kMoonLatitudeTerms[4].latitude, 55413);
+    EXPECT_EQ(kMoonLatitudeTerms[59].d, 2);
+    EXPECT_EQ(kMoonLatitudeTerms[59].m, -2);
+    EXPECT_EQ(kMoonLatitudeTerms[59].latitude, 107);
+    int zeroDistance = 0;
+    for (const auto& term : lr)
+        zeroDistance += term.distance == 0;
+    EXPECT_EQ(zeroDistance, 14); // the rows with a sine term only
+}
+
+// Runs the same computations in double and records how far they move from the long
+// double results on the worked dates; the bounds are the measured figures rounded up.
+TEST(Precision, DoubleStaysCloseToExtendedOnTheWorkedDates)
+{
+    const auto report = [](const char* what, long double extended, double plain, long double bound) {
+        const long double diff = std::fabs(static_cast<long double>(plain) - extended);
+        std::printf("  %-28s extended %.15Lf  double-extended %.2Le\n", what, extended, diff);
+        EXPECT_LE(diff, bound) << what;
+    };
+
+    const auto earthL = generic::HeliocentricPosition<long double>(&MakeVSOP<TVSOPEarth>, 33890);
+    const auto earthD = generic::HeliocentricPosition<double>(&MakeVSOP<TVSOPEarth>, 33890);
+    report("Earth L 1992-10-13 (deg)", earthL.L, earthD.L, 1e-12L);
+    report("Earth B 1992-10-13 (deg)", earthL.B, earthD.B, 1e-15L);
+    report("Earth R 1992-10-13 (au)", earthL.R, earthD.R, 1e-14L);
+
+    const TDateTime april1992 = DateTimeOfCalendarDate(1992, 4, 12);
+    const auto moonL = generic::MoonPosition<long double>(april1992);
+    const auto moonD = generic::MoonPosition<double>(april1992);
+    report("Moon longitude 1992-04-12", moonL.EclipticLongitude, moonD.EclipticLongitude, 1e-11L);
+    report("Moon latitude 1992-04-12", moonL.EclipticLatitude, moonD.EclipticLatitude, 1e-12L);
+    report("Moon distance 1992-04-12 km", moonL.DistanceKm, moonD.DistanceKm, 1e-8L);
+
+    const int dates[][3] = {{2000, 1, 21}, {2000, 1, 14}, {2000, 1, 28}, {2000, 1, 6}, {2005, 11, 9}};
+    for (const auto& d : dates) {
+        const TDateTime date = DateTimeOfCalendarDate(d[0], d[1], d[2]);
+        const std::string what = "Phase " + std::to_string(d[0]) + "-" + std::to_string(d[1]) + "-" +
+                                 std::to_string(d[2]);
+        report(what.c_str(), generic::MoonPhaseAngle<long double>(date),
+               generic::MoonPhaseAngle<double>(date), 1e-10L);
+    }
+}
+
+} // namespace
+} // namespace dawnrule

@@ -1,0 +1,254 @@
+#include "controls/tled.h"
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+
+namespace dawnrule::test {
+namespace {
+
+class Settings : public WindowTest {
+protected:
+    bool Wide() const { return window->width() == TZuruRuz1::kWideWidth && !window->Panel1->isHidden(); }
+    bool Option(QToolButton* b) const { return TZuruRuz1::IsOptionChecked(b); }
+};
+
+TEST_F(Settings, DefaultFileGivesTheDefaultStart)
+{
+    WriteParm(Lines({"000000000000", "0", "-1", "0", "0", "0", "0"}));
+    Open();
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('\n').toStdString();
+    EXPECT_FALSE(Wide());
+    EXPECT_EQ(window->width(), TZuruRuz1::kNarrowWidth);
+    EXPECT_FALSE(Option(window->SpeedButtonA4));
+    EXPECT_FALSE(Option(window->SpeedButtonA5));
+    EXPECT_FALSE(window->LockOffset);
+    EXPECT_FALSE(window->MilitaryTime);
+    EXPECT_EQ(window->ComboBox1->itemIndex(), -1);
+    EXPECT_EQ(window->CurrencyEdit3->value(), 0);
+    EXPECT_EQ(window->Home.longitude, 0);
+    EXPECT_EQ(window->Home.latitude, 0);
+    EXPECT_EQ(window->Home.gmtOffset, 0);
+    EXPECT_EQ(window->HomeOffsetIndex, 0);
+}
+
+TEST_F(Settings, LockedDaylightEntryOpensWideAndMovedLeft)
+{
+    WriteParm(Lines({"100110000000", "-4", "4", "-88.02", "30.41", "-5", "0"}));
+    window = std::make_unique<TZuruRuz1>(platform);
+    const int left = window->x();
+    window->FormActivate();
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('\n').toStdString();
+    EXPECT_TRUE(Wide());
+    EXPECT_EQ(window->x(), left - TZuruRuz1::kWideShift);
+    EXPECT_TRUE(window->CheckBox1->isChecked());
+    EXPECT_TRUE(window->LockOffset);
+    EXPECT_TRUE(window->CheckBox3->isChecked());
+    EXPECT_TRUE(window->MilitaryTime);
+    EXPECT_EQ(window->ComboBox1->currentText(), "Eastern DT   (-4:00)");
+    EXPECT_EQ(window->OffsetIndex, 4);
+    EXPECT_EQ(window->CurrencyEdit3->value(), -4);
+    EXPECT_EQ(window->CurrencyEdit3->text(), "-4.0");
+    EXPECT_EQ(window->Home.longitude, -88.02);
+    EXPECT_EQ(window->Home.latitude, 30.41);
+    EXPECT_EQ(window->Home.gmtOffset, -5);
+}
+
+TEST_F(Settings, LedFlagChecksTheRestoredEntry)
+{
+    platform.clock = QDateTime(QDate(2026, 1, 15), QTime(9, 0));
+    WriteParm(Lines({"010100000000", "-4", "4", "0", "0", "0", "0"}));
+    Open();
+    EXPECT_TRUE(Option(window->SpeedButtonA5));
+    EXPECT_FALSE(window->LED2->isHidden());
+    EXPECT_TRUE(window->Timer1->isActive());
+}
+
+TEST_F(Settings, LockedIndexOutsideTheListKeepsTheFileOffset)
+{
+    for (const char* index : {"-1", "35", "99"}) {
+        WriteParm(Lines({"000100000000", "-3.5", index, "0", "0", "0", "0"}));
+        Open();
+        EXPECT_TRUE(platform.messages.isEmpty());
+        EXPECT_EQ(window->ComboBox1->itemIndex(), -1) << index;
+        EXPECT_EQ(window->OffsetIndex, -1) << index;
+        EXPECT_EQ(window->CurrencyEdit3->value(), -3.5) << index;
+        window->CurrencyEdit1->setValue(-74);
+        window->CurrencyEdit2->setValue(40.7);
+        window->SpeedButton52Click();  // no entry chosen: nothing
+        EXPECT_EQ(window->Label5->text(), "rise") << index;
+    }
+}
+
+TEST_F(Settings, UnlockedOffsetIsNotRestored)
+{
+    WriteParm(Lines({"000010000000", "-5", "0", "0", "0", "0", "0"}));
+    Open();
+    EXPECT_TRUE(window->MilitaryTime);
+    EXPECT_FALSE(window->LockOffset);
+    EXPECT_EQ(window->ComboBox1->itemIndex(), -1);
+    EXPECT_EQ(window->CurrencyEdit3->value(), 0);
+}
+
+TEST_F(Settings, CloseWritesTheSevenLinesAndTheNextStartRestoresThem)
+{
+    WriteParm(Lines({"000000000000", "0", "-1", "0", "0", "0", "0"}));
+    Open();
+    window->show();
+    window->CheckBox3->setChecked(true);
+    window->ComboBox1->setCurrentIndex(0);
+    window->ComboBox1Change();
+    window->Home = {-86.47, 0, 5.5};
+    window->HomeOffsetIndex = 74;
+    window->SpeedButton54Click();
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(ReadParm(), Lines({"000010000000", "-5", "0", "-86.47", "0", "5.5", "74"}));
+
+    Open();
+    EXPECT_TRUE(window->MilitaryTime);
+    EXPECT_EQ(window->ComboBox1->itemIndex(), -1);  // not locked: not restored
+    EXPECT_EQ(window->Home.longitude, -86.47);
+    EXPECT_EQ(window->Home.gmtOffset, 5.5);
+    EXPECT_EQ(window->HomeOffsetIndex, 74);
+}
+
+TEST_F(Settings, EveryOptionSurvivesARoundTrip)
+{
+    WriteParm(Lines({"000000000000", "0", "-1", "0", "0", "0", "0"}));
+    Open();
+    window->SpeedButtonA4Click();
+    window->SpeedButtonA5Click();
+    window->CheckBox1->setChecked(true);
+    window->ComboBox1->setCurrentIndex(33);
+    window->ComboBox1Change();
+    window->Home = {-156.8, 71.3, -9};
+    window->HomeOffsetIndex = 9;
+    window->SpeedButton54Click();
+    const QByteArray written = ReadParm();
+    EXPECT_EQ(written, Lines({"110100000000", "10", "33", "-156.8", "71.3", "-9", "9"}));
+
+    Open();
+    EXPECT_TRUE(Wide());
+    EXPECT_TRUE(Option(window->SpeedButtonA4));
+    EXPECT_TRUE(Option(window->SpeedButtonA5));
+    EXPECT_TRUE(window->LockOffset);
+    EXPECT_FALSE(window->MilitaryTime);
+    EXPECT_EQ(window->OffsetIndex, 33);
+    EXPECT_EQ(window->CurrencyEdit3->value(), 10);
+    window->SpeedButton54Click();
+    EXPECT_EQ(ReadParm(), written);
+}
+
+TEST_F(Settings, CloseWithNoOffsetWritesZeroAndMinusOne)
+{
+    WriteParm(Lines({"000100000000", "-7", "2", "0", "0", "0", "0"}));
+    Open();
+    window->ComboBox1->clearText();
+    window->SpeedButton54Click();
+    EXPECT_EQ(ReadParm(), Lines({"000100000000", "0", "-1", "0", "0", "0", "0"}));
+}
+
+TEST_F(Settings, MissingFileShowsTheErrorAndKeepsTheDefaults)
+{
+    Open();
+    EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + platform.folder + "Parm.dat"});
+    EXPECT_FALSE(Wide());
+    EXPECT_EQ(window->ComboBox1->itemIndex(), -1);
+    EXPECT_FALSE(window->MilitaryTime);
+    EXPECT_EQ(window->DateEdit1->text(), "01/15/2026");  // today was set before the reading
+}
+
+TEST_F(Settings, CloseCreatesAMissingFile)
+{
+    Open();
+    platform.messages.clear();
+    window->CheckBox1->setChecked(true);
+    window->SpeedButton54Click();
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(ReadParm(), Lines({"000100000000", "0", "-1", "0", "0", "0", "0"}));
+}
+
+TEST_F(Settings, FailedWriteShowsTheErrorAndKeepsTheWindowOpen)
+{
+    platform.folder = dir.path() + QStringLiteral("/no such folder/");
+    Open();
+    window->show();
+    platform.messages.clear();
+    window->SpeedButton54Click();
+    EXPECT_EQ(platform.messages, QStringList{"Cannot create file " + platform.folder + "Parm.dat"});
+    EXPECT_TRUE(window->isVisible());
+
+    // A folder where the file should be: the old content is not touched either.
+    platform.folder = dir.path() + QLatin1Char('/');
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Parm.dat")));
+    platform.messages.clear();
+    window->SpeedButton54Click();
+    EXPECT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages.value(0).startsWith("Cannot create file "));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());  // no temporary left behind
+}
+
+TEST_F(Settings, TitleBarCloseWritesNothing)
+{
+    const QByteArray before = Lines({"000000000000", "0", "-1", "0", "0", "0", "0"});
+    WriteParm(before);
+    Open();
+    window->show();
+    window->CheckBox3->setChecked(true);
+    window->close();
+    EXPECT_EQ(ReadParm(), before);
+}
+
+// Short and damaged files: the error of the first bad line, what came before it
+// applied, nothing after it.
+TEST_F(Settings, DamagedFilesStopAtTheFirstBadLine)
+{
+    const struct {
+        const char* name;
+        QByteArray file;
+        const char* message;  // "" when none
+        bool lock, military, wide;
+        int offsetIndex, homeIndex;
+        double homeLongitude;
+    } rows[] = {
+        {"empty file", "", "'' is not a valid integer value", false, false, false, -1, 0, 0},
+        {"flags only, locked", Lines({"000110000000"}), "'' is not a valid integer value", true, true, false, -1, 0, 0},
+        {"flags only, unlocked", Lines({"100010000000"}), "'' is not a valid integer value", false, true, true, -1, 0, 0},
+        {"six lines", Lines({"0", "0", "-1", "-80", "40", "-5"}), "'' is not a valid integer value", false, false, false, -1, 0, -80},
+        {"garbage flags", Lines({"abc\x01\xff", "x", "y", "1", "2", "3", "4"}), "", false, false, false, -1, 4, 1},
+        {"garbage offset index, locked", Lines({"000100000000", "-5", "four", "0", "0", "0", "7"}),
+         "'four' is not a valid integer value", true, false, false, -1, 0, 0},
+        {"garbage offset index, unlocked", Lines({"000000000000", "-5", "four", "0", "0", "0", "7"}), "", false, false, false, -1, 7, 0},
+        {"garbage offset, locked", Lines({"000100000000", "east", "0", "0", "0", "0", "7"}),
+         "'east' is not a valid floating point value", true, false, false, -1, 0, 0},
+        {"garbage home longitude", Lines({"000000000000", "0", "-1", "W88", "30", "0", "7"}),
+         "'W88' is not a valid floating point value", false, false, false, -1, 0, 0},
+        {"garbage home index", Lines({"000000000000", "0", "-1", "-88.02", "30.41", "-6", "1.5"}),
+         "'1.5' is not a valid integer value", false, false, false, -1, 0, -88.02},
+        {"extra lines ignored", Lines({"000000000000", "0", "-1", "-1", "1", "0", "3", "junk", "more"}), "", false, false, false, -1, 3, -1},
+        {"lone LF line ends", "000010000000\n0\n-1\n0\n0\n0\n2\n", "", false, true, false, -1, 2, 0},
+    };
+    for (const auto& r : rows) {
+        WriteParm(r.file);
+        platform.messages.clear();
+        Open();
+        EXPECT_EQ(platform.messages.join('|'), r.message) << r.name;
+        EXPECT_EQ(window->LockOffset, r.lock) << r.name;
+        EXPECT_EQ(window->MilitaryTime, r.military) << r.name;
+        // The layout follows the City List option even when the reading stopped.
+        EXPECT_EQ(Wide(), r.wide) << r.name;
+        EXPECT_EQ(Option(window->SpeedButtonA4), r.wide) << r.name;
+        EXPECT_EQ(window->ComboBox1->itemIndex(), r.offsetIndex) << r.name;
+        EXPECT_EQ(window->HomeOffsetIndex, r.homeIndex) << r.name;
+        EXPECT_EQ(window->Home.longitude, r.homeLongitude) << r.name;
+    }
+}
+
+}  // namespace
+}  // namespace dawnrule::test

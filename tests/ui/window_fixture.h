@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/tzururuz1.h"
+#include "controls/combo_box.h"
+#include "controls/currency_edit.h"
+#include "controls/date_edit.h"
+#include "fake_platform.h"
+#include "qt_print.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace dawnrule::test {
+
+// A main window in a scratch program folder, with a pinned "today".
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        platform.folder = dir.path() + QLatin1Char('/');
+    }
+
+    void WriteParm(const QByteArray& bytes)
+    {
+        QFile f(platform.folder + QStringLiteral("Parm.dat"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    QByteArray ReadParm()
+    {
+        QFile f(platform.folder + QStringLiteral("Parm.dat"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    static QByteArray Lines(std::initializer_list<const char*> lines)
+    {
+        QByteArray out;
+        for (const char* l : lines)
+            out += QByteArray(l) + "\r\n";
+        return out;
+    }
+
+    // Creates the window and runs its first activation.
+    TZuruRuz1& Open()
+    {
+        window = std::make_unique<TZuruRuz1>(platform);
+        window->FormActivate();
+        return *window;
+    }
+
+    // Shows the window and makes it the active one, for focus and key tests.
+    void ShowActive()
+    {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void Choose(int offsetIndex)
+    {
+        window->ComboBox1->setCurrentIndex(offsetIndex);
+        emit window->ComboBox1->activated(offsetIndex);
+    }
+
+    void SetPlace(double lon, double lat, const QDate& date)
+    {
+        window->CurrencyEdit1->setValue(lon);
+        window->CurrencyEdit2->setValue(lat);
+        window->DateEdit1->setDate(date);
+    }
+
+    QTemporaryDir dir;
+    FakePlatform platform;
+    std::unique_ptr<TZuruRuz1> window;
+};
+
+} // namespace dawnrule::test
