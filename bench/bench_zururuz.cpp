@@ -1,0 +1,79 @@
+// Cost of one rise/set computation, alone and through the main window's "Calc "
+// handler. Report medians:
+//   dawnrule_bench --benchmark_filter=ZuruRuz --benchmark_repetitions=10 \
+//                  --benchmark_report_aggregates_only=true
+
+#include "app/platform.h"
+#include "app/tzururuz1.h"
+#include "app/zururuz.h"
+#include "bench_app.h"
+#include "controls/combo_box.h"
+#include "controls/currency_edit.h"
+#include "controls/date_edit.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace dawnrule;
+
+// Places and dates that change on every call, so nothing is served from a cache.
+ZuruRuzInput NextInput(int i)
+{
+    ZuruRuzInput in;
+    in.longitude = -74.0 - (i % 50) * 1.7;
+    in.latitude = 25.0 + (i % 23) * 1.1;
+    in.gmtOffset = -5 - (i % 4);
+    in.year = 2005 + (i % 20);
+    in.month = 1 + (i % 12);
+    in.day = 1 + (i % 28);
+    return in;
+}
+
+void BM_ZuruRuzCompute(benchmark::State& state)
+{
+    int i = 0;
+    for (auto _ : state) {
+        ZuruRuzResult r = ComputeZuruRuz(NextInput(i++));
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_ZuruRuzCompute);
+
+// A desktop with a fixed clock and no message boxes.
+class QuietPlatform : public Platform {
+public:
+    explicit QuietPlatform(QString folder) : m_folder(std::move(folder)) {}
+    void showMessage(QWidget*, const QString&) override {}
+    bool confirm(QWidget*, const QString&) override { return true; }
+    QDateTime now() const override { return QDateTime(QDate(2026, 1, 15), QTime(9, 0)); }
+    QString programFolder() const override { return m_folder; }
+    void movePointer(const QPoint&) override {}
+
+private:
+    QString m_folder;
+};
+
+// The whole "Calc " click on the real window: reading the fields, the computation,
+// writing the two labels.
+void BM_ZuruRuzCalcHandler(benchmark::State& state)
+{
+    BenchApplication();
+    QTemporaryDir dir;
+    QuietPlatform platform(dir.path() + QLatin1Char('/'));
+    TZuruRuz1 window(platform);
+    window.ComboBox1->setItemIndex(0);
+    window.ComboBox1Change();
+    window.DateEdit1->setDate(QDate(2005, 11, 9));
+    window.CurrencyEdit2->setValue(40.7);
+    int i = 0;
+    for (auto _ : state) {
+        window.CurrencyEdit1->setValue(-74.0 - (i++ % 50) * 0.5);
+        window.SpeedButton52Click();
+    }
+}
+BENCHMARK(BM_ZuruRuzCalcHandler);
+
+} // namespace
