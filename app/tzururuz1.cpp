@@ -322,6 +322,15 @@ void TZuruRuz1::changeEvent(QEvent* event)
         FormActivate();
 }
 
+void TZuruRuz1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window manager that does not hand the focus to new windows (or none at all)
+    // would leave the settings unread: the first showing counts as the activation.
+    if (!Activated)
+        QTimer::singleShot(0, this, &TZuruRuz1::FormActivate);
+}
+
 void TZuruRuz1::closeEvent(QCloseEvent* event)
 {
     event->accept();

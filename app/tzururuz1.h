@@ -7,6 +7,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -127,6 +130,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

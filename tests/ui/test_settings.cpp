@@ -58,6 +58,17 @@ TEST_F(Settings, LockedDaylightEntryOpensWideAndMovedLeft)
     EXPECT_EQ(window->Home.gmtOffset, -5);
 }
 
+TEST_F(Settings, ShowingTheWindowReadsThemWithoutAnActivation)
+{
+    WriteParm(Lines({"000010000000", "0", "-1", "0", "0", "0", "0"}));
+    window = std::make_unique<TZuruRuz1>(platform);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->Activated; }, 2000));
+    EXPECT_TRUE(window->MilitaryTime);
+    window->FormActivate();  // the real activation later changes nothing
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
 TEST_F(Settings, LedFlagChecksTheRestoredEntry)
 {
     platform.clock = QDateTime(QDate(2026, 1, 15), QTime(9, 0));
