@@ -7,12 +7,10 @@
 // be run in double to measure what extended precision buys; the program uses the
 // long double functions in namespace dawnrule.
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <concepts>
 #include <cstdint>
-#include <limits>
 #include <string_view>
 
 namespace dawnrule {

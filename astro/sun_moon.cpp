@@ -4,6 +4,8 @@
 #include "astro/nutation.h"
 #include "astro/vsop.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace dawnrule {

@@ -27,6 +27,7 @@ constexpr long double kHalfPiPart2 = 6.07710050630396597659554913661850150674581
 constexpr long double kHalfPiPart3 = 2.0222662487959507323765190428442772737038230493850651E-21L;
 constexpr long double kTwoOverPi = 0.636619772367581343075535053490057448L;
 constexpr long double kReducibleLimit = 1e9L;
+constexpr long double kReducedLimit = 0.786L; // pi/4 and a margin for the rounding of k
 // Adding and subtracting 1.5 * 2^63 rounds a long double of magnitude below 2^62 to a whole
 // number (round to nearest, the default mode) without a library call.
 constexpr long double kRoundingShift = 13835058055282163712.0L;
@@ -92,6 +93,10 @@ long double SeriesCosine(long double x)
         return std::cos(x);
     const long double k = (x * kTwoOverPi + kRoundingShift) - kRoundingShift;
     const long double r = ((x - k * kHalfPiPart1) - k * kHalfPiPart2) - k * kHalfPiPart3;
+    // Only a processor set to round long double to fewer bits (an x87 control word of
+    // 53 bits) can leave r outside [-pi/4, pi/4] by more than rounding.
+    if (!(std::fabs(r) < kReducedLimit))
+        return std::cos(x);
     switch (static_cast<std::int64_t>(k) & 3) {
     case 0: return CosNear0(r);
     case 1: return -SinNear0(r);

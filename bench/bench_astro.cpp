@@ -1,6 +1,6 @@
-// Per-call cost of the astronomy behind the moon picture. Report medians:
-//   dawnrule_bench --benchmark_filter=Astro --benchmark_repetitions=10 \
-//                  --benchmark_report_aggregates_only=true
+// Per-call cost of the astronomy behind the moon picture. Report medians, running
+// dawnrule_bench with --benchmark_filter=Astro --benchmark_repetitions=10
+// --benchmark_report_aggregates_only=true
 
 #include "astro/sun_moon.h"
 #include "astro/vsop.h"

@@ -108,13 +108,6 @@ TEST(DegreeTrigonometry, ArcSinAtTheEndsOfItsDomainGivesTheLimit)
     EXPECT_NEAR(ArcCosRad(1), 0.0L, 1e-18L);
 }
 
-TEST(DegreeTrigonometry, UsesTheExtendedPi)
-{
-    EXPECT_EQ(Pi, 3.1415926535897932385L);
-    EXPECT_EQ(HalfPi, 1.5707963267948966193L);
-    EXPECT_EQ(RadiansToDegrees(Pi), 180.0L);
-}
-
 struct JulianDayCase {
     const char* name;
     int year, month, day;
