@@ -6,6 +6,7 @@
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
 #include "controls/tled.h"
+#include "controls/tmoon.h"
 
 #include <QBitmap>
 #include <QCheckBox>
@@ -40,6 +41,9 @@ const QColor kWhite(255, 255, 255);
 constexpr int kWindowHeight = 226;
 constexpr int kBarHeight = 22;
 constexpr int kCheckGlyphSize = 13;
+constexpr int kMoonLeft = 134;  // in the options panel
+constexpr int kMoonTop = 6;
+constexpr int kMoonHeight = 29;
 
 const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
 
@@ -155,6 +159,10 @@ void TZuruRuz1::FormCreate()
 
     SetWideLayout(false);
     setFixedHeight(kWindowHeight);
+
+    // Today's moon, also as the window's icon in the task bar.
+    MoonInit();
+    setWindowIcon(Moon->Icon());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(kNarrowWidth / 2, kWindowHeight / 2));
 
@@ -429,9 +437,23 @@ void TZuruRuz1::ComboBox1Change()
 void TZuruRuz1::DateEdit1Change()
 {
     ResetResultLabels("Rise", "Set");
+    MoonInit();
     const bool isToday = DateEdit1->text() == m_platform.today().toString(kDateFormat);
     DateEdit1->setBackground(isToday ? kWhite : kYellow);
     Panel2->setFocus();
+}
+
+void TZuruRuz1::MoonInit()
+{
+    // One picture, redated on every date change.
+    if (!Moon) {
+        Moon = new TMoon(Panel2, DateTimeOf(m_platform.now()));
+        Moon->move(kMoonLeft, kMoonTop);
+        Moon->setMoonSize(ms32);
+        Moon->setMoonStyle(msColor);
+        Moon->resize(Moon->width(), kMoonHeight);  // cuts the bottom three rows of the picture
+    }
+    Moon->setDate(DateTimeOf(QDateTime(DateEdit1->date(), QTime(0, 0))));
 }
 
 void TZuruRuz1::SetDate(const QDate& date)

@@ -23,6 +23,7 @@ class CurrencyEdit;
 class DateEdit;
 class Platform;
 class TLED;
+class TMoon;
 
 // The main window "Dawnrule": longitude, latitude, date and GMT offset in, the local
 // rise and set times out, with the options panel, the daylight-mismatch LED, the
@@ -52,6 +53,7 @@ public:
     QLabel* Label5;        // rise
     QLabel* Label7;        // set
     TLED* LED2;
+    TMoon* Moon = nullptr;  // the moon picture in the options panel
     QTimer* Timer1;
     QFrame* Panel1;  // separator of the wide layout
     QFrame* Panel2;  // options panel
@@ -118,6 +120,7 @@ public:
     ZuruRuzInput ZuruRuzInit() const;
     void ShowMenuPanel(QChar key);
     void ToggleCheckGlyph(QToolButton* button);
+    void MoonInit();
     static bool IsOptionChecked(const QToolButton* button);
     void SetWideLayout(bool wide);
 

@@ -1,10 +1,13 @@
+#include "astro/sun_moon.h"
 #include "controls/tled.h"
+#include "controls/tmoon.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -451,6 +454,46 @@ TEST_F(MainWindow, StartsNarrowWithTheLedShownUnlit)
     EXPECT_EQ(w.CheckGlyph.size(), QSize(13, 13));
     EXPECT_EQ(w.DstStart, QDate(2026, 3, 8));  // the current year's window
     EXPECT_EQ(w.DstEnd, QDate(2026, 11, 1));
+}
+
+TEST_F(MainWindow, MoonPictureFollowsTheDate)
+{
+    Open();
+    ASSERT_NE(window->Moon, nullptr);
+    EXPECT_EQ(window->Moon->parentWidget(), window->Panel2);
+    EXPECT_EQ(window->Moon->geometry(), QRect(134, 6, 32, 29));
+    EXPECT_EQ(window->Moon->MoonSize(), ms32);
+    EXPECT_EQ(window->Moon->MoonStyle(), msColor);
+    // Today, 15 January 2026, at 0h.
+    EXPECT_EQ(window->Moon->Date(), 46037.0);
+
+    QSignalSpy redraws(window->Moon, &TMoon::PictureChanged);
+    const QImage before = window->Moon->Picture();
+    window->DateEdit1->setDate(QDate(2000, 1, 28));
+    EXPECT_EQ(redraws.count(), 1);
+    EXPECT_EQ(window->Moon->Date(), 36553.0);
+    EXPECT_NEAR(static_cast<double>(window->Moon->Phase()), 273.889, 0.001);
+    EXPECT_NE(window->Moon->Picture(), before);
+
+    window->SpeedButton56Click();
+    EXPECT_EQ(redraws.count(), 2);
+    EXPECT_EQ(window->Moon->Date(), 36554.0);
+    EXPECT_EQ(window->Panel2->findChildren<TMoon*>().size(), 1);  // redated, not piled up
+}
+
+TEST_F(MainWindow, WindowIconIsTodaysMoon)
+{
+    platform.clock = QDateTime(QDate(2000, 1, 21), QTime(9, 0));  // full moon
+    TZuruRuz1 w(platform);
+    const QIcon icon = w.windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    w.DateEdit1->setDate(QDate(2000, 1, 6));  // a new moon on the date field
+    EXPECT_EQ(w.windowIcon().cacheKey(), icon.cacheKey());
+    const QImage full = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    // Near full: the middle row of the disc is lit across, off the disc transparent.
+    EXPECT_GT(qGray(full.pixel(15, 14)), 60);
+    EXPECT_GT(qGray(full.pixel(8, 14)), 60);
+    EXPECT_EQ(qAlpha(full.pixel(0, 0)), 0);
 }
 
 }  // namespace
