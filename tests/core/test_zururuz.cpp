@@ -18,17 +18,22 @@ struct Example {
 
 class WorkedExample : public ::testing::TestWithParam<Example> {};
 
-ZuruRuzInput InputOf(const Example& e, bool military)
+ZuruRuzInput Place(double lon, double lat, double offset, int month, int day, int year, bool military = false)
 {
     ZuruRuzInput in;
-    in.longitude = e.lon;
-    in.latitude = e.lat;
-    in.gmtOffset = e.offset;
-    in.year = e.year;
-    in.month = e.month;
-    in.day = e.day;
+    in.longitude = lon;
+    in.latitude = lat;
+    in.gmtOffset = offset;
+    in.year = year;
+    in.month = month;
+    in.day = day;
     in.military = military;
     return in;
+}
+
+ZuruRuzInput InputOf(const Example& e, bool military)
+{
+    return Place(e.lon, e.lat, e.offset, e.month, e.day, e.year, military);
 }
 
 std::string Or(const std::optional<std::string>& s) { return s.value_or(""); }
@@ -56,11 +61,6 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"Barrow_PolarNight", -156.8, 71.3, -9, 12, 21, 2005, "", "", "", "", "Sun up or down all day"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-}  // namespace
-}  // namespace dawnrule
-
-namespace dawnrule {
-namespace {
 
 struct Case {
     const char* name;
@@ -77,15 +77,7 @@ class RiseSetCase : public ::testing::TestWithParam<Case> {};
 TEST_P(RiseSetCase, GivesTheseTexts)
 {
     const Case& c = GetParam();
-    ZuruRuzInput in;
-    in.longitude = c.lon;
-    in.latitude = c.lat;
-    in.gmtOffset = c.offset;
-    in.month = c.month;
-    in.day = c.day;
-    in.year = c.year;
-    in.military = c.military;
-    const ZuruRuzResult r = ComputeZuruRuz(in);
+    const ZuruRuzResult r = ComputeZuruRuz(Place(c.lon, c.lat, c.offset, c.month, c.day, c.year, c.military));
     EXPECT_EQ(r.riseText.value_or(""), c.rise);
     EXPECT_EQ(r.setText.value_or(""), c.set);
     EXPECT_EQ(r.message.value_or(""), c.message);
@@ -109,13 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EventKind, CarriesOverWhenNoEventIsFound)
 {
-    ZuruRuzInput in;
-    in.longitude = -156.8;
-    in.latitude = 71.3;
-    in.gmtOffset = -9;
-    in.month = 6;
-    in.day = 21;
-    in.year = 2005;
+    ZuruRuzInput in = Place(-156.8, 71.3, -9, 6, 21, 2005);
     for (int before : {kNoEvent, kRiseEvent, kSetEvent}) {
         in.eventKind = before;
         EXPECT_EQ(ComputeZuruRuz(in).eventKind, before);
@@ -124,15 +110,9 @@ TEST(EventKind, CarriesOverWhenNoEventIsFound)
 
 TEST(EventKind, IsTheKindOfTheLastEventOfTheScan)
 {
-    ZuruRuzInput in;
-    in.longitude = -74.0;
-    in.latitude = 40.7;
-    in.month = 11;
-    in.day = 9;
-    in.year = 2005;
-    in.eventKind = kSetEvent;
     // Eastern time: the scan meets the evening's set, then the morning's rise.
-    in.gmtOffset = -5;
+    ZuruRuzInput in = Place(-74.0, 40.7, -5, 11, 9, 2005);
+    in.eventKind = kSetEvent;
     EXPECT_EQ(ComputeZuruRuz(in).eventKind, kRiseEvent);
     // Sixteen hours ahead: the window opens in New York's evening, so the rise
     // comes first and the set last.
@@ -168,18 +148,8 @@ TEST(RiseSet, OldDatesUseTheJulianCalendar)
 {
     // 1 March 1500 (Julian) is 10 March on the Gregorian calendar: the times must
     // be those of early March, not of late February.
-    ZuruRuzInput julian;
-    julian.longitude = -74.0;
-    julian.latitude = 40.7;
-    julian.gmtOffset = -5;
-    julian.year = 1500;
-    julian.month = 3;
-    julian.day = 1;
-    ZuruRuzInput gregorian = julian;
-    gregorian.year = 2005;
-    gregorian.day = 10;
-    const ZuruRuzResult old = ComputeZuruRuz(julian);
-    const ZuruRuzResult now = ComputeZuruRuz(gregorian);
+    const ZuruRuzResult old = ComputeZuruRuz(Place(-74.0, 40.7, -5, 3, 1, 1500));
+    const ZuruRuzResult now = ComputeZuruRuz(Place(-74.0, 40.7, -5, 3, 10, 2005));
     ASSERT_TRUE(old.riseText && now.riseText);
     // Same season: the rise differs by at most a few minutes across 505 years.
     const auto minutes = [](const std::string& t) {
@@ -211,11 +181,6 @@ TEST(FormatEventTime, WrapsTheClockAndPadsMinutes)
     }
 }
 
-}  // namespace
-}  // namespace dawnrule
-
-namespace dawnrule {
-namespace {
 
 int ClockMinutes(const std::string& military)
 {
@@ -240,15 +205,7 @@ TEST(RiseSet, AgreesWithAlmanacWithinThreeMinutes)
         {"Denver", -104.98, 39.74, -7, 6, 21, "0432", "1931"},
     };
     for (const auto& r : rows) {
-        ZuruRuzInput in;
-        in.longitude = r.lon;
-        in.latitude = r.lat;
-        in.gmtOffset = r.offset;
-        in.month = r.month;
-        in.day = r.day;
-        in.year = 2005;
-        in.military = true;
-        const ZuruRuzResult got = ComputeZuruRuz(in);
+        const ZuruRuzResult got = ComputeZuruRuz(Place(r.lon, r.lat, r.offset, r.month, r.day, 2005, true));
         ASSERT_TRUE(got.riseText && got.setText) << r.place;
         EXPECT_NEAR(ClockMinutes(*got.riseText), ClockMinutes(r.rise), 3) << r.place << " rise " << *got.riseText;
         EXPECT_NEAR(ClockMinutes(*got.setText), ClockMinutes(r.set), 3) << r.place << " set " << *got.setText;
