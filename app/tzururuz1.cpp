@@ -10,7 +10,6 @@
 
 #include <QBitmap>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -337,11 +336,6 @@ void TZuruRuz1::showEvent(QShowEvent* event)
     // would leave the settings unread: the first showing counts as the activation.
     if (!Activated)
         QTimer::singleShot(0, this, &TZuruRuz1::FormActivate);
-}
-
-void TZuruRuz1::closeEvent(QCloseEvent* event)
-{
-    event->accept();
 }
 
 void TZuruRuz1::mouseMoveEvent(QMouseEvent* event)
