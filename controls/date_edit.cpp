@@ -15,15 +15,27 @@ DateEdit::DateEdit(QWidget* parent)
     setCalendarPopup(true);
     setButtonSymbols(QAbstractSpinBox::NoButtons);
     lineEdit()->setReadOnly(true);
+}
 
-    auto* calendar = new QCalendarWidget(this);
+void DateEdit::PrepareCalendar()
+{
+    // The calendar is made on its first opening, not with the field: it costs a few
+    // milliseconds of the program's start-up otherwise.
+    if (m_calendarReady)
+        return;
+    m_calendarReady = true;
+    QCalendarWidget* calendar = calendarWidget();
     calendar->setFirstDayOfWeek(Qt::Sunday);
-    calendar->setGridVisible(false);
     QTextCharFormat weekend;
     weekend.setForeground(QColor(0, 0, 255));
     calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
     calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
-    setCalendarWidget(calendar);
+}
+
+void DateEdit::mousePressEvent(QMouseEvent* event)
+{
+    PrepareCalendar();
+    QDateEdit::mousePressEvent(event);
 }
 
 void DateEdit::setBackground(const QColor& colour)
@@ -35,23 +47,11 @@ void DateEdit::setBackground(const QColor& colour)
 
 void DateEdit::keyPressEvent(QKeyEvent* event)
 {
-    // Only what opens the calendar or leaves the field gets through.
-    switch (event->key()) {
-    case Qt::Key_F4:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
+    // Only what leaves the field gets through.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
         QDateEdit::keyPressEvent(event);
-        return;
-    case Qt::Key_Down:
-        if (event->modifiers() & Qt::AltModifier) {
-            QDateEdit::keyPressEvent(event);
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    event->ignore();
+    else
+        event->ignore();
 }
 
 void DateEdit::wheelEvent(QWheelEvent* event)

@@ -13,11 +13,18 @@ public:
     explicit DateEdit(QWidget* parent = nullptr);
 
     void setBackground(const QColor& colour);
+    // Sets up the drop-down calendar (weeks from Sunday, weekends in blue); runs by
+    // itself before the calendar first opens.
+    void PrepareCalendar();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     StepEnabled stepEnabled() const override { return StepNone; }
+
+private:
+    bool m_calendarReady = false;
 };
 
 } // namespace dawnrule

@@ -3,6 +3,7 @@
 #include "controls/tmoon.h"
 #include "window_fixture.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -494,6 +495,33 @@ TEST_F(MainWindow, WindowIconIsTodaysMoon)
     EXPECT_GT(qGray(full.pixel(15, 14)), 60);
     EXPECT_GT(qGray(full.pixel(8, 14)), 60);
     EXPECT_EQ(qAlpha(full.pixel(0, 0)), 0);
+}
+
+}  // namespace
+}  // namespace dawnrule::test
+
+namespace dawnrule::test {
+namespace {
+
+TEST_F(MainWindow, CalendarOpensWithSundayFirstAndBlueWeekends)
+{
+    Open();
+    ShowActive();
+    DateEdit* field = window->DateEdit1;
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 6, field->height() / 2));
+    QCalendarWidget* calendar = window->DateEdit1->calendarWidget();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([calendar] { return calendar->isVisible(); }, 2000));
+    EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Sunday);
+    EXPECT_EQ(calendar->weekdayTextFormat(Qt::Saturday).foreground().color(), QColor(0, 0, 255));
+    EXPECT_EQ(calendar->weekdayTextFormat(Qt::Sunday).foreground().color(), QColor(0, 0, 255));
+    EXPECT_NE(calendar->weekdayTextFormat(Qt::Monday).foreground().color(), QColor(0, 0, 255));
+
+    // Picking a day in the calendar is a date change like the buttons'.
+    calendar->setSelectedDate(QDate(2026, 1, 17));
+    emit calendar->clicked(QDate(2026, 1, 17));
+    EXPECT_EQ(window->DateEdit1->text(), "01/17/2026");
+    EXPECT_EQ(window->Label5->text(), "Rise");
 }
 
 }  // namespace
