@@ -2,6 +2,7 @@
 
 #include "app/errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -108,6 +109,11 @@ double StrToFloat(std::string_view text)
     return value;
 }
 
+double FieldValue(std::string_view text)
+{
+    return TrimSpaces(text).empty() ? 0 : StrToFloat(text);
+}
+
 std::string FloatToStr(double value)
 {
     if (value == 0)
@@ -119,6 +125,8 @@ std::string FloatToStr(double value)
 
 std::string FormatFixed(double value, int intDigits, int decimals)
 {
+    intDigits = std::clamp(intDigits, 1, 18);
+    decimals = std::clamp(decimals, 0, 9);
     const double scale = std::pow(10.0, decimals);
     const double scaled = std::round(std::fabs(value) * scale);
     if (!std::isfinite(scaled) || scaled > 9e17)

@@ -15,6 +15,10 @@ int StrToInt(std::string_view text);
 // Throws ConvertError "'%s' is not a valid floating point value".
 double StrToFloat(std::string_view text);
 
+// The value of a numeric field's text: StrToFloat, except that an empty or blank
+// text is 0.
+double FieldValue(std::string_view text);
+
 // Shortest decimal form with up to 15 significant digits: -5, -3.5, 0.25.
 std::string FloatToStr(double value);
 

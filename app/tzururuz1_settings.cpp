@@ -73,12 +73,9 @@ void TZuruRuz1::ApplySettings(const std::vector<std::string>& lines)
         ComboBox1Change();
     }
 
-    const auto number = [](const std::string& text) {
-        return text.find_first_not_of(" \t") == std::string::npos ? 0.0 : StrToFloat(text);
-    };
-    Home.longitude = number(lines[3]);
-    Home.latitude = number(lines[4]);
-    Home.gmtOffset = number(lines[5]);
+    Home.longitude = FieldValue(lines[3]);
+    Home.latitude = FieldValue(lines[4]);
+    Home.gmtOffset = FieldValue(lines[5]);
     HomeOffsetIndex = StrToInt(lines[6]);
 }
 

@@ -1,7 +1,6 @@
 // Cost of one rise/set computation, alone and through the main window's "Calc "
 // handler. Report medians:
-//   dawnrule_bench --benchmark_filter=ZuruRuz --benchmark_repetitions=10 \
-//                  --benchmark_report_aggregates_only=true
+//   dawnrule_bench --benchmark_filter=ZuruRuz --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 #include "app/platform.h"
 #include "app/tzururuz1.h"

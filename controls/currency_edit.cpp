@@ -40,8 +40,7 @@ void CurrencyEdit::setValue(double value)
 
 void CurrencyEdit::setValueText(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    setValue(trimmed.isEmpty() ? 0 : StrToFloat(trimmed.toStdString()));
+    setValue(FieldValue(text.toStdString()));
 }
 
 void CurrencyEdit::setZeroShown(bool shown)

@@ -17,8 +17,8 @@ public:
     double value() const { return m_value; }
     // Rounds to two decimals; emits changed() when the value differs.
     void setValue(double value);
-    // Takes a number text as the settings file and the home fields hold it; throws
-    // ConvertError for a text that is not a number. Empty text is 0.
+    // Takes a number text as the settings file and the home fields hold it (FieldValue);
+    // throws ConvertError for a text that is not a number.
     void setValueText(const QString& text);
 
     void setZeroShown(bool shown);

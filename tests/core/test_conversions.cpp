@@ -34,6 +34,19 @@ TEST(StrToFloat, RejectsEverythingElseWithTheUsersText)
     }
 }
 
+TEST(FieldValue, BlankIsZeroAndGarbageStillAnError)
+{
+    EXPECT_EQ(FieldValue(""), 0);
+    EXPECT_EQ(FieldValue("  \t"), 0);
+    EXPECT_EQ(FieldValue(" -86.47 "), -86.47);
+    try {
+        FieldValue("W88");
+        ADD_FAILURE() << "accepted 'W88'";
+    } catch (const ConvertError& e) {
+        EXPECT_STREQ(e.what(), "'W88' is not a valid floating point value");
+    }
+}
+
 TEST(StrToInt, AcceptsWholeNumbersOnly)
 {
     EXPECT_EQ(StrToInt("4"), 4);
