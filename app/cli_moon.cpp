@@ -6,8 +6,8 @@
 
 #include "app/cli_commands.h"
 
-#include "app/conversions.h"
-#include "app/errors.h"
+#include "common/number_text.h"
+#include "common/errors.h"
 #include "astro/calendar.h"
 #include "astro/sun_moon.h"
 

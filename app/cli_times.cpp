@@ -1,8 +1,8 @@
 // dawnrule-cli times: one rise/set computation, printed as "rise<TAB>set<TAB>message".
 #include "app/cli_commands.h"
 
-#include "app/conversions.h"
-#include "app/errors.h"
+#include "common/number_text.h"
+#include "common/errors.h"
 #include "app/zururuz.h"
 
 #include <cmath>

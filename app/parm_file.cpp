@@ -1,7 +1,7 @@
 #include "app/parm_file.h"
 
-#include "app/conversions.h"
-#include "app/text_file.h"
+#include "common/number_text.h"
+#include "common/text_file.h"
 
 namespace dawnrule {
 

@@ -2,8 +2,12 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
 
 namespace dawnrule {
 
@@ -34,6 +38,17 @@ QString SystemPlatform::programFolder() const
 void SystemPlatform::movePointer(const QPoint& globalPos)
 {
     QCursor::setPos(globalPos);
+}
+
+QRect SystemPlatform::virtualDesktop() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualGeometry() : QRect();
+}
+
+void SystemPlatform::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
 }
 
 } // namespace dawnrule

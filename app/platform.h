@@ -3,14 +3,18 @@
 #include <QDate>
 #include <QDateTime>
 #include <QPoint>
+#include <QRect>
 #include <QString>
+
+class QUrl;
 
 class QWidget;
 
 namespace dawnrule {
 
 // What the windows need from the desktop and the machine: message boxes, the clock,
-// the program's folder and the mouse pointer. The program uses SystemPlatform; tests
+// the program's folder, the mouse pointer and the desktop's size, and opening a web
+// address. The program uses SystemPlatform; tests
 // put in their own, so every handler runs headless with a pinned "today".
 class Platform {
 public:
@@ -28,6 +32,11 @@ public:
     virtual QString programFolder() const = 0;
 
     virtual void movePointer(const QPoint& globalPos) = 0;
+    // The whole virtual desktop (all screens), in global coordinates.
+    virtual QRect virtualDesktop() const = 0;
+
+    // Hands the address to the desktop's default handler; does not wait for it.
+    virtual void openUrl(const QUrl& url) = 0;
 };
 
 class SystemPlatform : public Platform {
@@ -37,6 +46,8 @@ public:
     QDateTime now() const override;
     QString programFolder() const override;
     void movePointer(const QPoint& globalPos) override;
+    QRect virtualDesktop() const override;
+    void openUrl(const QUrl& url) override;
 };
 
 } // namespace dawnrule

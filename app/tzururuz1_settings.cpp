@@ -2,11 +2,11 @@
 // the settings file "Parm.dat".
 #include "app/tzururuz1.h"
 
-#include "app/conversions.h"
-#include "app/errors.h"
+#include "common/number_text.h"
+#include "common/errors.h"
 #include "app/parm_file.h"
 #include "app/platform.h"
-#include "app/text_file.h"
+#include "common/text_file.h"
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"

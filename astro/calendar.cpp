@@ -1,6 +1,6 @@
 #include "astro/calendar.h"
 
-#include "app/errors.h"
+#include "common/errors.h"
 
 namespace dawnrule {
 

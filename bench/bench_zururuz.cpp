@@ -2,13 +2,13 @@
 // handler. Report medians:
 //   dawnrule_bench --benchmark_filter=ZuruRuz --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
-#include "app/platform.h"
 #include "app/tzururuz1.h"
 #include "app/zururuz.h"
 #include "bench_app.h"
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
+#include "fake_platform.h"
 
 #include <QTemporaryDir>
 
@@ -41,27 +41,14 @@ void BM_ZuruRuzCompute(benchmark::State& state)
 }
 BENCHMARK(BM_ZuruRuzCompute);
 
-// A desktop with a fixed clock and no message boxes.
-class QuietPlatform : public Platform {
-public:
-    explicit QuietPlatform(QString folder) : m_folder(std::move(folder)) {}
-    void showMessage(QWidget*, const QString&) override {}
-    bool confirm(QWidget*, const QString&) override { return true; }
-    QDateTime now() const override { return QDateTime(QDate(2026, 1, 15), QTime(9, 0)); }
-    QString programFolder() const override { return m_folder; }
-    void movePointer(const QPoint&) override {}
-
-private:
-    QString m_folder;
-};
-
 // The whole "Calc " click on the real window: reading the fields, the computation,
 // writing the two labels.
 void BM_ZuruRuzCalcHandler(benchmark::State& state)
 {
     BenchApplication();
     QTemporaryDir dir;
-    QuietPlatform platform(dir.path() + QLatin1Char('/'));
+    test::FakePlatform platform;
+    platform.folder = dir.path() + QLatin1Char('/');
     TZuruRuz1 window(platform);
     window.ComboBox1->setItemIndex(0);
     window.ComboBox1Change();

@@ -1,6 +1,6 @@
 #include "controls/currency_edit.h"
 
-#include "app/conversions.h"
+#include "common/number_text.h"
 
 #include <QRegularExpressionValidator>
 

@@ -1,6 +1,6 @@
 #include "astro/calendar.h"
 
-#include "app/errors.h"
+#include "common/errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/errors.h"
-#include "app/text_file.h"
+#include "common/errors.h"
+#include "common/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 // Runs the window and control tests headless: offscreen platform, pinned locale,
-// one QApplication for the whole run.
+// one QApplication for the whole run, and the modal watchdog.
+#include "modal_watchdog.h"
+
 #include <QApplication>
 #include <QLocale>
 
@@ -11,5 +13,6 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    dawnrule::test::ModalWatchdog::Install();
     return RUN_ALL_TESTS();
 }

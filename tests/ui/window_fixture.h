@@ -5,6 +5,7 @@
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
 #include "fake_platform.h"
+#include "modal_watchdog.h"
 #include "qt_print.h"
 
 #include <QApplication>
@@ -25,6 +26,11 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         platform.folder = dir.path() + QLatin1Char('/');
+    }
+
+    void TearDown() override
+    {
+        EXPECT_EQ(ModalWatchdog::TakeUnusedHandlers(), 0) << "an expected modal window never opened";
     }
 
     void WriteParm(const QByteArray& bytes)

@@ -1,6 +1,6 @@
-#include "app/text_file.h"
+#include "common/text_file.h"
 
-#include "app/errors.h"
+#include "common/errors.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,5 +1,6 @@
-#include "app/conversions.h"
-#include "app/errors.h"
+#include "common/cp1252.h"
+#include "common/number_text.h"
+#include "common/errors.h"
 
 #include <gtest/gtest.h>
 

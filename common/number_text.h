@@ -27,8 +27,4 @@ std::string FloatToStr(double value);
 // "05.50", (-5, 1, 1) "-5.0", (5.5, 1, 0) "6".
 std::string FormatFixed(double value, int intDigits, int decimals);
 
-// Windows-1252 bytes to UTF-8 and back; characters 1252 cannot hold become '?'.
-std::string Cp1252ToUtf8(std::string_view bytes);
-std::string Utf8ToCp1252(std::string_view utf8);
-
 } // namespace dawnrule

@@ -1,0 +1,42 @@
+#include "modal_watchdog.h"
+
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
+
+namespace dawnrule::test {
+namespace {
+
+TEST(ModalWatchdog, HandsAnExpectedModalWindowToItsHandler)
+{
+    QString seen;
+    ModalWatchdog::OnNextModal([&seen](QWidget* w) {
+        seen = static_cast<QMessageBox*>(w)->text();
+        static_cast<QMessageBox*>(w)->accept();
+    });
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dawnrule"), QStringLiteral("Clear memo?"));
+    box.exec();
+    EXPECT_EQ(seen.toStdString(), "Clear memo?");
+    EXPECT_EQ(ModalWatchdog::TakeUnusedHandlers(), 0);
+}
+
+TEST(ModalWatchdog, FailsTheTestAndClosesAnUnexpectedModalWindow)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dawnrule"), QStringLiteral("No sunrise this date"));
+            box.exec();
+        },
+        "unexpected modal window: Dawnrule: No sunrise this date");
+}
+
+TEST(ModalWatchdog, CountsHandlersThatWereNeverUsed)
+{
+    ModalWatchdog::OnNextModal([](QWidget*) {});
+    EXPECT_EQ(ModalWatchdog::TakeUnusedHandlers(), 1);
+    EXPECT_EQ(ModalWatchdog::TakeUnusedHandlers(), 0);
+}
+
+} // namespace
+} // namespace dawnrule::test
