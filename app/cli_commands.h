@@ -1,14 +1,39 @@
 #pragma once
 
 #include <iosfwd>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dawnrule {
 
-// Subcommands of dawnrule-cli. args holds the arguments after the subcommand's name.
-// Each writes its result to out and returns 0, or writes a one-line error to err and
-// returns 2; no input makes them crash.
+// dawnrule-cli: the program's computations for scripts. Output goes to `out`; every
+// error is one line on `err` ("dawnrule-cli <command>: <text>", control characters
+// shown escaped); the status is 0 for success, 1 for a checked failure in the data,
+// 2 for a usage error. No input makes it crash.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The usage text that --help prints (and no arguments at all prints on stderr).
+std::string CliUsage();
+
+// What a subcommand throws: a usage error gives status 2.
+class CliUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The text with every control character written as an escape (\n, \r, \t, \xNN), so
+// that it stays on one line.
+std::string EscapeControls(std::string_view text);
+
+// Writes "dawnrule-cli <command>: <text>" as one line.
+void WriteCliError(std::ostream& err, std::string_view command, std::string_view text);
+
+// Subcommands. `args` holds the arguments after the subcommand's name. Each writes
+// its result to out and returns its status; usage errors are thrown as CliUsageError
+// (or ConvertError) and reported by RunCli. Lines on err that a subcommand writes
+// itself (warnings) go through WriteCliError.
 int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

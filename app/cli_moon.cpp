@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <iomanip>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -23,8 +24,7 @@ namespace dawnrule {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: moon --date mm/dd/yyyy[ hh:mm:ss] | moon --tdatetime N";
+constexpr std::string_view kUsage = "expected --date \"mm/dd/yyyy[ hh:mm:ss]\" or --tdatetime N";
 constexpr double kSecondsPerDay = 86400;
 
 std::vector<std::string_view> Split(std::string_view text, char separator)
@@ -85,10 +85,11 @@ double ParseTime(std::string_view text)
 TDateTime ParseMoment(const std::vector<std::string>& args)
 {
     if (args.size() < 2)
-        throw ConvertError(std::string(kUsage));
+        throw CliUsageError(std::string(kUsage));
     if (args[0] == "--date" && args.size() <= 3) {
+        // A time, when one is given, must be one: "11/09/2005 " is not a date.
         std::string_view date = args[1];
-        std::string_view time;
+        std::optional<std::string_view> time;
         if (args.size() == 3) {
             time = args[2];
         } else if (const auto space = date.find(' '); space != std::string_view::npos) {
@@ -96,7 +97,7 @@ TDateTime ParseMoment(const std::vector<std::string>& args)
             date = date.substr(0, space);
         }
         const TDateTime day = ParseDate(date);
-        return time.empty() ? day : day + ParseTime(time);
+        return time ? day + ParseTime(*time) : day;
     }
     if (args[0] == "--tdatetime" && args.size() == 2) {
         const double n = StrToFloat(args[1]);
@@ -107,20 +108,14 @@ TDateTime ParseMoment(const std::vector<std::string>& args)
             throw ConvertError("'" + args[1] + "' is outside the dates 01/01/0001 to 12/31/9999");
         return n;
     }
-    throw ConvertError(std::string(kUsage));
+    throw CliUsageError(std::string(kUsage));
 }
 
 } // namespace
 
-int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
-    TDateTime date;
-    try {
-        date = ParseMoment(args);
-    } catch (const ConvertError& e) {
-        err << e.what() << '\n';
-        return 2;
-    }
+    const TDateTime date = ParseMoment(args);
 
     const SkyPosition sun = SunPosition(date);
     const SkyPosition moon = MoonPosition(date);

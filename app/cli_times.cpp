@@ -14,20 +14,16 @@ namespace dawnrule {
 
 namespace {
 
-struct UsageError {
-    std::string text;
-};
-
 double Number(const std::string& name, const std::string& text, double low, double high)
 {
     double value = 0;
     try {
         value = StrToFloat(text);
     } catch (const ConvertError& e) {
-        throw UsageError{"--" + name + ": " + e.what()};
+        throw CliUsageError("--" + name + ": " + e.what());
     }
     if (value < low || value > high)
-        throw UsageError{"--" + name + " must lie between " + FloatToStr(low) + " and " + FloatToStr(high)};
+        throw CliUsageError("--" + name + " must lie between " + FloatToStr(low) + " and " + FloatToStr(high));
     return value;
 }
 
@@ -42,7 +38,7 @@ bool IsLeap(int year)
 // "mm/dd/yyyy", exactly, naming a real date.
 void ParseDate(const std::string& text, ZuruRuzInput& in)
 {
-    const auto bad = [&text]() { return UsageError{"--date: '" + text + "' is not a date of the form mm/dd/yyyy"}; };
+    const auto bad = [&text]() { return CliUsageError("--date: '" + text + "' is not a date of the form mm/dd/yyyy"); };
     if (text.size() != 10 || text[2] != '/' || text[5] != '/')
         throw bad();
     for (const size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
@@ -74,15 +70,15 @@ ZuruRuzInput ParseTimesArgs(const std::vector<std::string>& args)
             continue;
         }
         if (a != "--lon" && a != "--lat" && a != "--offset" && a != "--date")
-            throw UsageError{"unknown argument '" + a + "'"};
+            throw CliUsageError("unknown argument '" + a + "'");
         if (i + 1 >= args.size())
-            throw UsageError{a + " needs a value"};
+            throw CliUsageError(a + " needs a value");
         if (!values.emplace(a.substr(2), args[++i]).second)
-            throw UsageError{a + " given twice"};
+            throw CliUsageError(a + " given twice");
     }
     for (const char* name : {"lon", "lat", "offset", "date"}) {
         if (!values.count(name))
-            throw UsageError{std::string("missing --") + name};
+            throw CliUsageError(std::string("missing --") + name);
     }
     ZuruRuzInput in;
     in.longitude = Number("lon", values["lon"], -180, 180);
@@ -95,15 +91,9 @@ ZuruRuzInput ParseTimesArgs(const std::vector<std::string>& args)
 
 } // namespace
 
-int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
-    ZuruRuzInput in;
-    try {
-        in = ParseTimesArgs(args);
-    } catch (const UsageError& e) {
-        err << "dawnrule-cli times: " << e.text << '\n';
-        return 2;
-    }
+    const ZuruRuzInput in = ParseTimesArgs(args);
     // Like the window's Calc: a place on the equator or the Greenwich meridian is
     // not computed, and every field stays empty.
     ZuruRuzResult r;

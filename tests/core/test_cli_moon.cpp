@@ -21,9 +21,11 @@ struct MoonRun {
 
 MoonRun Moon(const std::vector<std::string>& args)
 {
+    std::vector<std::string> all = {"moon"};
+    all.insert(all.end(), args.begin(), args.end());
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunMoonCommand(args, out, err);
+    const int status = RunCli(all, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -95,10 +97,10 @@ TEST_P(MoonCommandErrorTest, PrintsOneLineAndReturns2)
     const MoonRun run = Moon(c.args);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, std::string(c.message) + "\n");
+    EXPECT_EQ(run.err, "dawnrule-cli moon: " + std::string(c.message) + "\n");
 }
 
-const char* const kUsage = "Usage: moon --date mm/dd/yyyy[ hh:mm:ss] | moon --tdatetime N";
+const char* const kUsage = "expected --date \"mm/dd/yyyy[ hh:mm:ss]\" or --tdatetime N";
 
 INSTANTIATE_TEST_SUITE_P(MoonCommand, MoonCommandErrorTest, testing::Values(
     BadArgumentsCase{"NoArguments", {}, kUsage},
@@ -118,6 +120,9 @@ INSTANTIATE_TEST_SUITE_P(MoonCommand, MoonCommandErrorTest, testing::Values(
     BadArgumentsCase{"EmptyField", {"--date", "11//2005"}, "'11//2005' is not a valid date"},
     BadArgumentsCase{"Hour24", {"--date", "11/09/2005", "24:00:00"}, "'24:00:00' is not a valid time"},
     BadArgumentsCase{"TimeGarbage", {"--date", "11/09/2005 noon"}, "'noon' is not a valid time"},
+    BadArgumentsCase{"TrailingBlank", {"--date", "11/09/2005 "}, "'' is not a valid time"},
+    BadArgumentsCase{"EmptyTime", {"--date", "11/09/2005", ""}, "'' is not a valid time"},
+    BadArgumentsCase{"LineBreak", {"--date", "11/09/2005\n"}, "'11/09/2005\\n' is not a valid date"},
     BadArgumentsCase{"NumberGarbage", {"--tdatetime", "soon"}, "'soon' is not a valid floating point value"},
     BadArgumentsCase{"NotANumber", {"--tdatetime", "nan"}, "'nan' is not a valid floating point value"},
     BadArgumentsCase{"Absurd", {"--tdatetime", "1e300"},

@@ -15,8 +15,9 @@ struct CliRun {
 
 CliRun Times(std::vector<std::string> args)
 {
+    args.insert(args.begin(), "times");
     std::ostringstream out, err;
-    const int status = RunTimesCommand(args, out, err);
+    const int status = RunCli(args, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -62,6 +63,8 @@ TEST(CliTimes, BadInputIsOneLineOnStderrAndStatusTwo)
         with("--date", "2005-11-09"), with("--date", "13/09/2005"), with("--date", "02/30/2005"),
         with("--date", "02/29/1900"), with("--date", "00/10/2005"), with("--date", "11/9/2005"),
         with("--date", "11/09/0000"), with("--date", "1a/09/2005"), with("--date", std::string(5000, '9')),
+        with("--date", "11/09/200x"), with("--date", "11/09/2005 "), with("--offset", "14.01"),
+        with("--offset", "-12.5"), with("--lon", "1\n2"),
     };
     for (const auto& args : cases) {
         const CliRun run = Times(args);
@@ -69,7 +72,25 @@ TEST(CliTimes, BadInputIsOneLineOnStderrAndStatusTwo)
         EXPECT_EQ(run.out, "");
         ASSERT_FALSE(run.err.empty());
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        EXPECT_EQ(run.err.rfind("dawnrule-cli times: ", 0), 0u) << run.err;
     }
+}
+
+TEST(CliTimes, AcceptsEveryOffsetFromMinus12ToPlus14)
+{
+    // The eastern offsets beyond +12 (Tonga +13, Line Islands +14) are real zones.
+    for (const char* offset : {"-12", "-3.5", "0", "5.75", "12", "13", "14"}) {
+        const CliRun run = Times({"--lon", "172.5", "--lat", "-13.8", "--offset", offset, "--date", "06/21/2005"});
+        EXPECT_EQ(run.status, 0) << offset << ": " << run.err;
+        EXPECT_NE(run.out, "\t\t\n") << offset;
+    }
+}
+
+TEST(CliTimes, ALineBreakInAnArgumentIsShownEscaped)
+{
+    const CliRun run = Times({"--lon", "1\n2", "--lat", "40.7", "--offset", "-5", "--date", "11/09/2005"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "dawnrule-cli times: --lon: '1\\n2' is not a valid floating point value\n");
 }
 
 TEST(CliTimes, JulianLeapDayBefore1583IsADate)

@@ -1,0 +1,101 @@
+// dawnrule-cli's dispatch: the subcommands, the usage text and the one-line errors.
+#include "app/cli_commands.h"
+
+#include "common/errors.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace dawnrule {
+
+namespace {
+
+using CommandFunction = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;  // the arguments, as the usage text shows them
+    CommandFunction run;
+};
+
+constexpr Command kCommands[] = {
+    {"times", "--lon X --lat Y --offset H --date mm/dd/yyyy [--military]", RunTimesCommand},
+    {"moon", "--date \"mm/dd/yyyy[ hh:mm:ss]\" | --tdatetime N", RunMoonCommand},
+};
+
+} // namespace
+
+std::string CliUsage()
+{
+    std::string text;
+    for (const Command& c : kCommands) {
+        text += text.empty() ? "usage: " : "       ";
+        text += "dawnrule-cli ";
+        text += c.name;
+        text += ' ';
+        text += c.usage;
+        text += '\n';
+    }
+    return text;
+}
+
+std::string EscapeControls(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char ch : text) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (ch == '\n') {
+            out += "\\n";
+        } else if (ch == '\r') {
+            out += "\\r";
+        } else if (ch == '\t') {
+            out += "\\t";
+        } else if (b < 0x20 || b == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", b);
+            out += hex;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+void WriteCliError(std::ostream& err, std::string_view command, std::string_view text)
+{
+    err << "dawnrule-cli";
+    if (!command.empty())
+        err << ' ' << EscapeControls(command);
+    err << ": " << EscapeControls(text) << '\n';
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) {
+        err << CliUsage();
+        return 2;
+    }
+    const std::string& name = args[0];
+    if (name == "--help" || name == "-h") {
+        out << CliUsage();
+        return 0;
+    }
+    for (const Command& c : kCommands) {
+        if (c.name != name)
+            continue;
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        try {
+            return c.run(rest, out, err);
+        } catch (const CliUsageError& e) {
+            WriteCliError(err, name, e.what());
+        } catch (const ConvertError& e) {
+            WriteCliError(err, name, e.what());
+        }
+        return 2;
+    }
+    WriteCliError(err, {}, "unknown command '" + name + "' (dawnrule-cli --help lists the commands)");
+    return 2;
+}
+
+} // namespace dawnrule
