@@ -1,5 +1,6 @@
 #include "app/parm_file.h"
 
+#include "common/errors.h"
 #include "common/number_text.h"
 #include "common/text_file.h"
 
@@ -22,23 +23,56 @@ std::vector<std::string> ParmFileLines(const ParmValues& v)
     set(kFlagLockOffset, v.lockOffset);
     set(kFlagMilitary, v.military);
 
-    const auto orZero = [](const std::string& text) { return text.empty() ? std::string("0") : text; };
     return {
         flags,
         v.offsetChosen ? FloatToStr(v.offset) : "0",
         v.offsetChosen ? std::to_string(v.offsetIndex) : "-1",
-        orZero(v.homeLongitude),
-        orZero(v.homeLatitude),
+        FloatToStr(v.homeLongitude),
+        FloatToStr(v.homeLatitude),
         FloatToStr(v.homeOffset),
         std::to_string(v.homeOffsetIndex),
     };
 }
 
-std::vector<std::string> ReadParmFile(const std::string& path)
+ParmReading ParseParmLines(const std::vector<std::string>& fileLines)
 {
-    std::vector<std::string> lines = ReadTextLines(path);
+    std::vector<std::string> lines = fileLines;
     lines.resize(kParmLineCount);
-    return lines;
+
+    ParmReading r;
+    // A bad line keeps its value at `fallback` and leaves its message, the first only.
+    const auto read = [&r](auto convert, const std::string& text, auto fallback) {
+        try {
+            return convert(text);
+        } catch (const ConvertError& e) {
+            if (!r.error)
+                r.error = e.what();
+            return fallback;
+        }
+    };
+    const auto number = [](const std::string& t) { return FieldValue(t); };
+    const auto integer = [](const std::string& t) { return StrToInt(t); };
+
+    r.flags = lines[0];
+    ParmValues& v = r.values;
+    v.cityList = ParmFlag(r.flags, kFlagCityList);
+    v.led = ParmFlag(r.flags, kFlagLed);
+    v.lockOffset = ParmFlag(r.flags, kFlagLockOffset);
+    v.military = ParmFlag(r.flags, kFlagMilitary);
+    if (v.lockOffset) {
+        v.offset = read(number, lines[1], 0.0);
+        v.offsetIndex = read(integer, lines[2], -1);
+    }
+    v.homeLongitude = read(number, lines[3], 0.0);
+    v.homeLatitude = read(number, lines[4], 0.0);
+    v.homeOffset = read(number, lines[5], 0.0);
+    v.homeOffsetIndex = read(integer, lines[6], -1);
+    return r;
+}
+
+ParmReading ReadParmFile(const std::string& path)
+{
+    return ParseParmLines(ReadTextLines(path));
 }
 
 } // namespace dawnrule

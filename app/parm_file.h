@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,8 +11,8 @@ namespace dawnrule {
 //   1 option flags, 12 characters of "0"/"1" (positions below)
 //   2 GMT offset of the main window, shortest decimal form ("0" when none chosen)
 //   3 its offset-list index ("-1" when none chosen)
-//   4 home longitude text ("0" when empty)
-//   5 home latitude text ("0" when empty)
+//   4 home longitude ("0" when 0)
+//   5 home latitude ("0" when 0)
 //   6 home GMT offset, shortest decimal form
 //   7 home offset-list index
 inline constexpr const char* kParmFileName = "Parm.dat";
@@ -36,17 +37,34 @@ struct ParmValues {
     bool offsetChosen = false;  // the offset list shows an entry
     double offset = 0;
     int offsetIndex = -1;
-    std::string homeLongitude;  // field texts, as shown
-    std::string homeLatitude;
+    double homeLongitude = 0;
+    double homeLatitude = 0;
     double homeOffset = 0;
     int homeOffsetIndex = 0;
+
+    bool operator==(const ParmValues&) const = default;
 };
 
-// The seven lines that "Close " writes.
+// The seven lines that "Close " writes. Every number is written so that
+// ParseParmLines reads back exactly the same value.
 std::vector<std::string> ParmFileLines(const ParmValues& values);
 
-// Reads the file; lines it lacks read as empty text, lines beyond the seventh are
-// ignored. Throws FileError when the file cannot be read.
-std::vector<std::string> ReadParmFile(const std::string& path);
+// The file's lines as the first activation applies them. Each line is read on its
+// own: a line that is not a number of its kind keeps that one value at its default
+// (offset and home values 0, indexes -1: no entry) and every other line still
+// counts, so one damaged line never costs the rest, and the next "Close " writes
+// back everything that was read. The message of the first bad line is kept for the
+// user ("'x' is not a valid integer value"). Lines 2 and 3 are read only when the
+// offset is locked (offsetChosen is left false: it belongs to the writing). Lines the
+// file lacks read as empty text; lines beyond the seventh are ignored.
+struct ParmReading {
+    std::string flags;  // line 1 as it stands
+    ParmValues values;
+    std::optional<std::string> error;
+};
+ParmReading ParseParmLines(const std::vector<std::string>& lines);
+
+// Reads the file. Throws FileError when it cannot be read.
+ParmReading ReadParmFile(const std::string& path);
 
 } // namespace dawnrule

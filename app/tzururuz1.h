@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/parm_file.h"
 #include "app/zururuz.h"
 #include "locations/home_location.h"
 
@@ -7,6 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -143,8 +145,8 @@ private:
     void ConnectHandlers();
     void ResetResultLabels(const char* rise, const char* set);
     void SetDate(const QDate& date);
-    void ReadSettings();
-    void ApplySettings(const std::vector<std::string>& lines);
+    std::optional<std::string> ReadSettings();  // the message to show, if any
+    void ApplySettings(const ParmReading& reading);
     bool WriteSettings();
 
     Platform& m_platform;

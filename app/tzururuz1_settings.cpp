@@ -28,55 +28,58 @@ void TZuruRuz1::FormActivate()
     Activated = true;  // set first: a failure below is not retried
 
     SetDate(m_platform.today());
-    ReadSettings();
+    const std::optional<std::string> problem = ReadSettings();
 
-    // The layout follows the "City List" option, also when reading stopped half way,
-    // so the window never contradicts its own menu.
+    // The layout follows the "City List" option, also when the file could not be
+    // read, so the window never contradicts its own menu.
     if (IsOptionChecked(SpeedButtonA4)) {
         move(x() - kWideShift, y());
         SetWideLayout(true);
     } else {
         SetWideLayout(false);
     }
+    if (problem)
+        m_platform.showMessage(this, QString::fromStdString(*problem));
 }
 
-void TZuruRuz1::ReadSettings()
+std::optional<std::string> TZuruRuz1::ReadSettings()
 {
+    ParmReading reading;
     try {
-        ApplySettings(ReadParmFile(SettingsPath().toStdString()));
+        reading = ReadParmFile(SettingsPath().toStdString());
     } catch (const FileError& e) {
-        m_platform.showMessage(this, QString::fromStdString(e.what()));
-    } catch (const ConvertError& e) {
-        m_platform.showMessage(this, QString::fromStdString(e.what()));
+        return e.what();
     }
+    ApplySettings(reading);
+    return reading.error;
 }
 
-void TZuruRuz1::ApplySettings(const std::vector<std::string>& lines)
+void TZuruRuz1::ApplySettings(const ParmReading& reading)
 {
-    // Steps in the file's order; a conversion error stops at that point and what
-    // was applied before it stays.
-    ParmFlags = QString::fromStdString(lines[0]);
-    const std::string& flags = lines[0];
-    if (ParmFlag(flags, kFlagCityList))
+    // In the file's order. A damaged line has already fallen back to its default,
+    // so everything else of the file is applied.
+    const ParmValues& v = reading.values;
+    ParmFlags = QString::fromStdString(reading.flags);
+    if (v.cityList)
         ToggleCheckGlyph(SpeedButtonA4);
-    if (ParmFlag(flags, kFlagLed))
+    if (v.led)
         ToggleCheckGlyph(SpeedButtonA5);
-    if (ParmFlag(flags, kFlagLockOffset))
+    if (v.lockOffset)
         CheckBox1->setChecked(true);
-    if (ParmFlag(flags, kFlagMilitary))
+    if (v.military)
         CheckBox3->setChecked(true);
 
-    if (ParmFlag(flags, kFlagLockOffset)) {
-        CurrencyEdit3->setValueText(QString::fromStdString(lines[1]));
-        OffsetIndex = StrToInt(lines[2]);
+    if (v.lockOffset) {
+        CurrencyEdit3->setValue(v.offset);
+        OffsetIndex = v.offsetIndex;
         ComboBox1->setItemIndex(OffsetIndex);
         ComboBox1Change();
     }
 
-    Home.longitude = FieldValue(lines[3]);
-    Home.latitude = FieldValue(lines[4]);
-    Home.gmtOffset = FieldValue(lines[5]);
-    HomeOffsetIndex = StrToInt(lines[6]);
+    Home.longitude = FieldHeldValue(v.homeLongitude);
+    Home.latitude = FieldHeldValue(v.homeLatitude);
+    Home.gmtOffset = FieldHeldValue(v.homeOffset);
+    HomeOffsetIndex = v.homeOffsetIndex;
 }
 
 bool TZuruRuz1::WriteSettings()
@@ -89,8 +92,8 @@ bool TZuruRuz1::WriteSettings()
     v.offsetChosen = !ComboBox1->currentText().isEmpty();
     v.offset = CurrencyEdit3->value();
     v.offsetIndex = OffsetIndex;
-    v.homeLongitude = FloatToStr(Home.longitude);
-    v.homeLatitude = FloatToStr(Home.latitude);
+    v.homeLongitude = Home.longitude;
+    v.homeLatitude = Home.latitude;
     v.homeOffset = Home.gmtOffset;
     v.homeOffsetIndex = HomeOffsetIndex;
 

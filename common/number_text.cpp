@@ -96,10 +96,25 @@ double FieldValue(std::string_view text)
 std::string FloatToStr(double value)
 {
     if (value == 0)
-        return "0";
+        return "0";  // -0 too
     char text[40];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    return text;
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? std::string(text, end) : std::string("0");
+}
+
+double RoundToCents(double value)
+{
+    // Beyond 1e15 a double has no cents left to round; scaling would only overflow.
+    if (!(std::fabs(value) < 1e15))
+        return value;
+    return std::round(value * 100) / 100;
+}
+
+double FieldHeldValue(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    return RoundToCents(std::clamp(value, -kFieldLimit, kFieldLimit));
 }
 
 std::string FormatFixed(double value, int intDigits, int decimals)

@@ -19,8 +19,19 @@ double StrToFloat(std::string_view text);
 // text is 0.
 double FieldValue(std::string_view text);
 
-// Shortest decimal form with up to 15 significant digits: -5, -3.5, 0.25.
+// Shortest decimal form that reads back (StrToFloat) as the same double: -5, -3.5,
+// 0.25, 1.7976931348623157e+308. Zero, also -0, is "0".
 std::string FloatToStr(double value);
+
+// Nearest value with two decimals (values beyond 1e15 have none left and stay).
+double RoundToCents(double value);
+
+// What a numeric field can hold: two decimals, at most 99999.99 either way (the five
+// integer digits that can be typed). A value beyond that becomes the nearest one the
+// field holds, and NaN becomes 0, so a field never holds inf or NaN and everything a
+// field's value is written as reads back as the same value.
+inline constexpr double kFieldLimit = 99999.99;
+double FieldHeldValue(double value);
 
 // Fixed form with at least `intDigits` integer digits and exactly `decimals`
 // decimals, halves rounded away from zero: (-74, 2, 2) gives "-74.00", (5.5, 2, 2)

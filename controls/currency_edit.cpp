@@ -4,18 +4,7 @@
 
 #include <QRegularExpressionValidator>
 
-#include <cmath>
-
 namespace dawnrule {
-
-namespace {
-
-double RoundToCents(double value)
-{
-    return std::round(value * 100) / 100;
-}
-
-} // namespace
 
 CurrencyEdit::CurrencyEdit(int intDigits, int decimals, QWidget* parent)
     : QLineEdit(parent)
@@ -30,9 +19,9 @@ CurrencyEdit::CurrencyEdit(int intDigits, int decimals, QWidget* parent)
 
 void CurrencyEdit::setValue(double value)
 {
-    const double rounded = std::isfinite(value) ? RoundToCents(value) : 0;
-    const bool differs = rounded != m_value;
-    m_value = rounded;
+    const double held = FieldHeldValue(value);
+    const bool differs = held != m_value;
+    m_value = held;
     showValue();
     if (differs)
         emit changed();
@@ -58,7 +47,7 @@ void CurrencyEdit::onTextEdited(const QString& text)
     } catch (const std::exception&) {
         typed = 0;
     }
-    m_value = RoundToCents(typed);
+    m_value = FieldHeldValue(typed);
     emit changed();
 }
 

@@ -15,7 +15,9 @@ public:
     CurrencyEdit(int intDigits, int decimals, QWidget* parent = nullptr);
 
     double value() const { return m_value; }
-    // Rounds to two decimals; emits changed() when the value differs.
+    // Holds the nearest value the field can hold (FieldHeldValue: two decimals, at
+    // most 99999.99 either way, never inf or NaN); emits changed() only when that
+    // differs from the value held before.
     void setValue(double value);
     // Takes a number text as the settings file and the home fields hold it (FieldValue);
     // throws ConvertError for a text that is not a number.

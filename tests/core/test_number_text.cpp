@@ -72,7 +72,44 @@ TEST(FloatToStr, ShortestDecimalForm)
     EXPECT_EQ(FloatToStr(-0.0), "0");
     EXPECT_EQ(FloatToStr(-86.47), "-86.47");
     EXPECT_EQ(FloatToStr(30.41), "30.41");
-    EXPECT_EQ(FloatToStr(0.1 + 0.2), "0.3");
+    // Shortest, but never shorter than what reads back as the same value.
+    EXPECT_EQ(FloatToStr(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(FloatToStr(1.7976931348623157e308), "1.7976931348623157e+308");
+    EXPECT_EQ(StrToFloat(FloatToStr(1.7976931348623157e308)), 1.7976931348623157e308);
+    EXPECT_EQ(FloatToStr(5e-324), "5e-324");
+    EXPECT_EQ(StrToFloat(FloatToStr(5e-324)), 5e-324);
+    EXPECT_EQ(FloatToStr(1e307), "1e+307");
+}
+
+TEST(FieldHeldValue, TwoDecimalsWithinTheFieldsRange)
+{
+    const struct {
+        double in;
+        double held;
+    } rows[] = {
+        {-88.024, -88.02}, {30.415, 30.42}, {-5, -5}, {5.5, 5.5}, {0.004, 0},
+        {99999.99, 99999.99}, {99999.994, 99999.99}, {100000, 99999.99}, {1e307, 99999.99},
+        {-1e307, -99999.99}, {1.7976931348623157e308, 99999.99}, {-INFINITY, -99999.99},
+        {INFINITY, 99999.99}, {NAN, 0}, {5e-324, 0},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(FieldHeldValue(r.in), r.held) << r.in;
+        EXPECT_TRUE(std::isfinite(FieldHeldValue(r.in)));
+    }
+    // What a field holds is written and read back as itself.
+    for (int cents = -9999999; cents <= 9999999; cents += 7919) {
+        const double held = FieldHeldValue(cents / 100.0);
+        EXPECT_EQ(StrToFloat(FloatToStr(held)), held);
+        EXPECT_EQ(FieldHeldValue(held), held);
+    }
+}
+
+TEST(RoundToCents, HugeValuesStayFinite)
+{
+    EXPECT_EQ(RoundToCents(1e307), 1e307);
+    EXPECT_EQ(RoundToCents(-1e300), -1e300);
+    EXPECT_EQ(RoundToCents(1234.565), 1234.57);
+    EXPECT_EQ(RoundToCents(1e15), 1e15);
 }
 
 TEST(FormatFixed, DisplayForms)

@@ -1,6 +1,13 @@
 #include "app/parm_file.h"
 
+#include "common/number_text.h"
+
 #include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <random>
 
 namespace dawnrule {
 namespace {
@@ -25,8 +32,8 @@ TEST(ParmFileLines, WritesTheSevenLines)
     v.offsetChosen = true;
     v.offset = -5;
     v.offsetIndex = 0;
-    v.homeLongitude = "-86.47";
-    v.homeLatitude = "";
+    v.homeLongitude = -86.47;
+    v.homeLatitude = 0;
     v.homeOffset = 5.5;
     v.homeOffsetIndex = 74;
     EXPECT_EQ(ParmFileLines(v),
@@ -39,6 +46,151 @@ TEST(ParmFileLines, WritesTheSevenLines)
     v.offsetIndex = 3;
     v.homeOffsetIndex = -1;
     EXPECT_EQ(ParmFileLines(v), (std::vector<std::string>{"110100000000", "0", "-1", "0", "0", "0", "-1"}));
+}
+
+// The values that matter for reading back: a value and its text must give back the
+// very same double (bit for bit, but for -0, which is written as "0").
+bool SameNumber(double a, double b)
+{
+    return (a == 0 && b == 0) || std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+ParmValues Locked(double offset, int index, double lon, double lat, double homeOffset, int homeIndex)
+{
+    ParmValues v;
+    v.lockOffset = true;
+    v.offsetChosen = true;
+    v.offset = offset;
+    v.offsetIndex = index;
+    v.homeLongitude = lon;
+    v.homeLatitude = lat;
+    v.homeOffset = homeOffset;
+    v.homeOffsetIndex = homeIndex;
+    return v;
+}
+
+void ExpectReadsBack(const ParmValues& v)
+{
+    const ParmReading r = ParseParmLines(ParmFileLines(v));
+    ASSERT_FALSE(r.error) << *r.error;
+    const auto lines = ParmFileLines(v);
+    EXPECT_TRUE(SameNumber(r.values.offset, v.offset)) << lines[1];
+    EXPECT_EQ(r.values.offsetIndex, v.offsetIndex);
+    EXPECT_TRUE(SameNumber(r.values.homeLongitude, v.homeLongitude)) << lines[3];
+    EXPECT_TRUE(SameNumber(r.values.homeLatitude, v.homeLatitude)) << lines[4];
+    EXPECT_TRUE(SameNumber(r.values.homeOffset, v.homeOffset)) << lines[5];
+    EXPECT_EQ(r.values.homeOffsetIndex, v.homeOffsetIndex);
+    EXPECT_EQ(r.values.lockOffset, v.lockOffset);
+}
+
+TEST(ParmRoundTrip, ExtremeValuesReadBackAsWritten)
+{
+    const double extremes[] = {
+        DBL_MAX, -DBL_MAX, 1e307, -1e307, DBL_MIN, -DBL_MIN, 5e-324, -5e-324, 2.2250738585072009e-308,
+        -0.0, 0.0, 0.1 + 0.2, 1.0 / 3, -86.47, 30.41, -5, -3.5, 5.5, 99999.99, -99999.99,
+        1.2345678901234567e-5, 9007199254740993.0, 123456789012345680.0, 1e21, 1e-7,
+    };
+    for (const double x : extremes) {
+        SCOPED_TRACE(FloatToStr(x));
+        ExpectReadsBack(Locked(x, 4, x, -x, x, 74));
+    }
+}
+
+TEST(ParmRoundTrip, RandomValuesReadBackAsWritten)
+{
+    std::mt19937_64 random(20261208);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    std::uniform_int_distribution<int> cents(-9999999, 9999999);
+    std::uniform_int_distribution<int> index(-1, 92);
+    for (int i = 0; i < 20000; ++i) {
+        // Any finite double, and values with two decimals as the fields hold them.
+        double any;
+        do {
+            const std::uint64_t b = bits(random);
+            std::memcpy(&any, &b, sizeof any);
+        } while (!std::isfinite(any));
+        const double twoDecimals = cents(random) / 100.0;
+        ExpectReadsBack(Locked(any, index(random), twoDecimals, any, twoDecimals, index(random)));
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
+
+TEST(ParseParmLines, EachLineReadsOnItsOwn)
+{
+    const struct {
+        const char* name;
+        std::vector<std::string> lines;
+        ParmValues expected;
+        const char* error;  // nullptr: none
+    } rows[] = {
+        {"default start", {"000000000000", "0", "-1", "0", "0", "0", "0"}, ParmValues{}, nullptr},
+        {"locked entry", {"100110000000", "-4", "4", "-88.02", "30.41", "-5", "0"},
+         [] {
+             ParmValues v = Locked(-4, 4, -88.02, 30.41, -5, 0);
+             v.offsetChosen = false;
+             v.cityList = v.military = true;
+             return v;
+         }(),
+         nullptr},
+        {"unlocked: lines 2 and 3 are not read", {"000000000000", "junk", "junk", "1", "2", "3", "4"},
+         [] {
+             ParmValues v;
+             v.homeLongitude = 1;
+             v.homeLatitude = 2;
+             v.homeOffset = 3;
+             v.homeOffsetIndex = 4;
+             return v;
+         }(),
+         nullptr},
+        {"bad home longitude keeps the rest", {"000100000000", "-6", "1", "1.79769313486232e+308", "30.41", "-5", "0"},
+         [] {
+             ParmValues v = Locked(-6, 1, 0, 30.41, -5, 0);
+             v.offsetChosen = false;
+             return v;
+         }(),
+         "'1.79769313486232e+308' is not a valid floating point value"},
+        {"first bad line's message only", {"000100000000", "-6", "x", "-88.02", "y", "-5", "z"},
+         [] {
+             ParmValues v = Locked(-6, -1, -88.02, 0, -5, -1);
+             v.offsetChosen = false;
+             return v;
+         }(),
+         "'x' is not a valid integer value"},
+        {"empty and missing lines", {"00010", "", ""},
+         [] {
+             ParmValues v = Locked(0, -1, 0, 0, 0, -1);
+             v.offsetChosen = false;
+             return v;
+         }(),
+         "'' is not a valid integer value"},
+        {"blank number lines are 0", {"000000000000", "", "", " ", "", "\t", "-1"},
+         [] {
+             ParmValues v;
+             v.homeOffsetIndex = -1;
+             return v;
+         }(),
+         nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const ParmReading reading = ParseParmLines(r.lines);
+        EXPECT_EQ(reading.values, r.expected);
+        if (r.error)
+            EXPECT_EQ(reading.error.value_or("none"), r.error);
+        else
+            EXPECT_FALSE(reading.error) << *reading.error;
+    }
+}
+
+TEST(ParseParmLines, WhatIsReadIsWhatTheNextCloseWrites)
+{
+    // One damaged line: everything else survives the next "Close ".
+    const std::vector<std::string> damaged = {"000110000000", "-6", "1", "-88.02", "3O.41", "-5", "0"};
+    ParmValues v = ParseParmLines(damaged).values;
+    v.offsetChosen = true;
+    EXPECT_EQ(ParmFileLines(v),
+              (std::vector<std::string>{"000110000000", "-6", "1", "-88.02", "0", "-5", "0"}));
 }
 
 }  // namespace

@@ -87,6 +87,25 @@ TEST_F(MainWindow, CalcWritesTheTimesInBothForms)
     EXPECT_EQ(Labels(), "0636|1644");
 }
 
+// Setting a field to the value it already holds is no change: picking "Central DT"
+// (-5) after "Eastern" (-5) keeps the shown times; another offset resets them.
+TEST_F(MainWindow, AnEntryWithTheSameOffsetKeepsTheTimes)
+{
+    Open();
+    SetPlace(-74.0, 40.7, QDate(2005, 11, 9));
+    Choose(0);
+    window->SpeedButton52Click();
+    ASSERT_EQ(Labels(), "6:36A|4:44P");
+    Choose(5);
+    EXPECT_EQ(window->OffsetIndex, 5);
+    EXPECT_EQ(Labels(), "6:36A|4:44P");
+    window->CurrencyEdit1->setValue(-74.0);
+    window->CurrencyEdit2->setValue(40.7);
+    EXPECT_EQ(Labels(), "6:36A|4:44P");
+    Choose(1);
+    EXPECT_EQ(Labels(), "Rise|Set");
+}
+
 TEST_F(MainWindow, SunUpAllDayShowsTheMessageAndLeavesTheLabels)
 {
     Open();

@@ -216,9 +216,9 @@ TEST_F(Settings, TitleBarCloseWritesNothing)
     EXPECT_EQ(ReadParm(), before);
 }
 
-// Short and damaged files: the error of the first bad line, what came before it
-// applied, nothing after it.
-TEST_F(Settings, DamagedFilesStopAtTheFirstBadLine)
+// Short and damaged files: the message of the first bad line, once; that line's value
+// at its default (0, or -1 for an index: no entry) and every other line applied.
+TEST_F(Settings, DamagedLinesFallBackOneByOne)
 {
     const struct {
         const char* name;
@@ -226,24 +226,28 @@ TEST_F(Settings, DamagedFilesStopAtTheFirstBadLine)
         const char* message;  // "" when none
         bool lock, military, wide;
         int offsetIndex, homeIndex;
-        double homeLongitude;
+        double offset, homeLongitude, homeLatitude;
     } rows[] = {
-        {"empty file", "", "'' is not a valid integer value", false, false, false, -1, 0, 0},
-        {"flags only, locked", Lines({"000110000000"}), "'' is not a valid integer value", true, true, false, -1, 0, 0},
-        {"flags only, unlocked", Lines({"100010000000"}), "'' is not a valid integer value", false, true, true, -1, 0, 0},
-        {"six lines", Lines({"0", "0", "-1", "-80", "40", "-5"}), "'' is not a valid integer value", false, false, false, -1, 0, -80},
-        {"garbage flags", Lines({"abc\x01\xff", "x", "y", "1", "2", "3", "4"}), "", false, false, false, -1, 4, 1},
-        {"garbage offset index, locked", Lines({"000100000000", "-5", "four", "0", "0", "0", "7"}),
-         "'four' is not a valid integer value", true, false, false, -1, 0, 0},
-        {"garbage offset index, unlocked", Lines({"000000000000", "-5", "four", "0", "0", "0", "7"}), "", false, false, false, -1, 7, 0},
-        {"garbage offset, locked", Lines({"000100000000", "east", "0", "0", "0", "0", "7"}),
-         "'east' is not a valid floating point value", true, false, false, -1, 0, 0},
+        {"empty file", "", "'' is not a valid integer value", false, false, false, -1, -1, 0, 0, 0},
+        {"flags only, locked", Lines({"000110000000"}), "'' is not a valid integer value", true, true, false, -1, -1, 0, 0, 0},
+        {"flags only, unlocked", Lines({"100010000000"}), "'' is not a valid integer value", false, true, true, -1, -1, 0, 0, 0},
+        {"six lines", Lines({"0", "0", "-1", "-80", "40", "-5"}), "'' is not a valid integer value", false, false, false, -1, -1, 0, -80, 40},
+        {"garbage flags", Lines({"abc\x01\xff", "x", "y", "1", "2", "3", "4"}), "", false, false, false, -1, 4, 0, 1, 2},
+        {"garbage offset index, locked", Lines({"000100000000", "-5", "four", "-88.02", "30.41", "0", "7"}),
+         "'four' is not a valid integer value", true, false, false, -1, 7, -5, -88.02, 30.41},
+        {"garbage offset index, unlocked", Lines({"000000000000", "-5", "four", "0", "0", "0", "7"}), "", false, false, false, -1, 7, 0, 0, 0},
+        {"garbage offset, locked", Lines({"000100000000", "east", "1", "0", "0", "0", "7"}),
+         "'east' is not a valid floating point value", true, false, false, 1, 7, -6, 0, 0},
         {"garbage home longitude", Lines({"000000000000", "0", "-1", "W88", "30", "0", "7"}),
-         "'W88' is not a valid floating point value", false, false, false, -1, 0, 0},
+         "'W88' is not a valid floating point value", false, false, false, -1, 7, 0, 0, 30},
+        {"old overflowing text", Lines({"000000000000", "0", "-1", "1.79769313486232e+308", "30.41", "-6", "1"}),
+         "'1.79769313486232e+308' is not a valid floating point value", false, false, false, -1, 1, 0, 0, 30.41},
         {"garbage home index", Lines({"000000000000", "0", "-1", "-88.02", "30.41", "-6", "1.5"}),
-         "'1.5' is not a valid integer value", false, false, false, -1, 0, -88.02},
-        {"extra lines ignored", Lines({"000000000000", "0", "-1", "-1", "1", "0", "3", "junk", "more"}), "", false, false, false, -1, 3, -1},
-        {"lone LF line ends", "000010000000\n0\n-1\n0\n0\n0\n2\n", "", false, true, false, -1, 2, 0},
+         "'1.5' is not a valid integer value", false, false, false, -1, -1, 0, -88.02, 30.41},
+        {"two bad lines, one message", Lines({"100000000000", "0", "-1", "x", "30.41", "y", "z"}),
+         "'x' is not a valid floating point value", false, false, true, -1, -1, 0, 0, 30.41},
+        {"extra lines ignored", Lines({"000000000000", "0", "-1", "-1", "1", "0", "3", "junk", "more"}), "", false, false, false, -1, 3, 0, -1, 1},
+        {"lone LF line ends", "000010000000\n0\n-1\n0\n0\n0\n2\n", "", false, true, false, -1, 2, 0, 0, 0},
     };
     for (const auto& r : rows) {
         WriteParm(r.file);
@@ -252,12 +256,69 @@ TEST_F(Settings, DamagedFilesStopAtTheFirstBadLine)
         EXPECT_EQ(platform.messages.join('|'), r.message) << r.name;
         EXPECT_EQ(window->LockOffset, r.lock) << r.name;
         EXPECT_EQ(window->MilitaryTime, r.military) << r.name;
-        // The layout follows the City List option even when the reading stopped.
+        // The layout follows the City List option also when a line was bad.
         EXPECT_EQ(Wide(), r.wide) << r.name;
         EXPECT_EQ(Option(window->SpeedButtonA4), r.wide) << r.name;
         EXPECT_EQ(window->ComboBox1->itemIndex(), r.offsetIndex) << r.name;
+        EXPECT_EQ(window->CurrencyEdit3->value(), r.offset) << r.name;
         EXPECT_EQ(window->HomeOffsetIndex, r.homeIndex) << r.name;
         EXPECT_EQ(window->Home.longitude, r.homeLongitude) << r.name;
+        EXPECT_EQ(window->Home.latitude, r.homeLatitude) << r.name;
+    }
+}
+
+// A damaged line costs only its own value: the home place survives the next "Close "
+// and the start after it.
+TEST_F(Settings, OneBadLineNeverCostsTheHomePlace)
+{
+    WriteParm(Lines({"000100000000", "-6", "x", "-88.02", "30.41", "-5", "0"}));
+    Open();
+    EXPECT_EQ(platform.messages, QStringList{"'x' is not a valid integer value"});
+    window->SpeedButton54Click();
+    // No entry shows, so the offset lines say "none", as for any close without an offset.
+    EXPECT_EQ(ReadParm(), Lines({"000100000000", "0", "-1", "-88.02", "30.41", "-5", "0"}));
+    platform.messages.clear();
+    Open();
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+    EXPECT_EQ(window->Home.longitude, -88.02);
+    EXPECT_EQ(window->Home.latitude, 30.41);
+    EXPECT_EQ(window->Home.gmtOffset, -5);
+}
+
+// Values no field can hold become the nearest one it holds (never inf), and what
+// "Close " writes reads back the same at the next start, and the one after.
+TEST_F(Settings, ExtremeValuesReadBackAfterEveryClose)
+{
+    const struct {
+        const char* line2;
+        const char* line4;
+        const char* line6;
+        double offset, homeLongitude, homeOffset;
+    } rows[] = {
+        {"1e307", "1.7976931348623157e+308", "-1e307", 99999.99, 99999.99, -99999.99},
+        {"-1.7976931348623157e308", "-1e307", "5e-324", -99999.99, -99999.99, 0},
+        {"2.2250738585072014e-308", "-0", "-0.0", 0, 0, 0},
+        {"-3.4999999999999999", "-86.465", "5.5", -3.5, -86.47, 5.5},
+    };
+    for (const auto& r : rows) {
+        WriteParm(Lines({"000100000000", r.line2, "-1", r.line4, "30.41", r.line6, "-1"}));
+        platform.messages.clear();
+        Open();
+        EXPECT_TRUE(platform.messages.isEmpty()) << r.line2 << platform.messages.join('|').toStdString();
+        EXPECT_EQ(window->CurrencyEdit3->value(), r.offset) << r.line2;
+        EXPECT_FALSE(window->CurrencyEdit3->text().contains(QStringLiteral("inf"))) << r.line2;
+        EXPECT_EQ(window->Home.longitude, r.homeLongitude) << r.line4;
+        EXPECT_EQ(window->Home.gmtOffset, r.homeOffset) << r.line6;
+        for (int run = 0; run < 2; ++run) {
+            window->ComboBox1->setEditText(QStringLiteral("kept"));  // an offset shows: lines 2 and 3 written
+            window->SpeedButton54Click();
+            Open();
+            EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+            EXPECT_EQ(window->CurrencyEdit3->value(), r.offset) << r.line2;
+            EXPECT_EQ(window->Home.longitude, r.homeLongitude) << r.line4;
+            EXPECT_EQ(window->Home.latitude, 30.41);
+            EXPECT_EQ(window->Home.gmtOffset, r.homeOffset) << r.line6;
+        }
     }
 }
 
