@@ -76,12 +76,18 @@ CalendarJulian CalendarToJulian(double year, double month, double day)
 
 std::string FormatEventTime(double t3, bool military)
 {
+    // A time that is not a number has no clock text (the scan never hands one over).
+    if (!std::isfinite(t3))
+        return {};
     const double h3 = Int(t3);
     const double m3 = Int(static_cast<double>((t3 - h3) * 60.0L));
     // Hour index H3 of the scan is 12 + H3 on the clock (the scan starts at local
     // noon), taken modulo 24 so that a set just after midnight reads 12:07A / 0007.
+    // H3 is reduced to its hour of the day first: exact for any size, so the minutes
+    // below never overflow (an unchecked second root can put T3 far outside the day).
     constexpr int kDayMinutes = 24 * 60;
-    int clock = static_cast<int>(std::fmod((12 + h3) * 60 + m3, kDayMinutes));
+    const double hourOfDay = std::fmod(h3, 24);
+    int clock = static_cast<int>(std::fmod((12 + hourOfDay) * 60 + m3, kDayMinutes));
     if (clock < 0)
         clock += kDayMinutes;
     const int hour = clock / 60;

@@ -35,7 +35,8 @@ struct ZuruRuzResult {
 ZuruRuzResult ComputeZuruRuz(const ZuruRuzInput& in);
 
 // Clock text of an event at T3 hours after the start of the scan window (local noon).
-// 12-hour form "6:36A" / "12:07A" / "4:44P", military "0636" / "0007".
+// 12-hour form "6:36A" / "12:07A" / "4:44P", military "0636" / "0007". Any finite T3
+// gives its clock time of day; an infinite or NaN T3 gives an empty text.
 std::string FormatEventTime(double t3, bool military);
 
 // Julian day of 0h GMT of a calendar date, split into whole day J and fraction F;
