@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,19 +33,55 @@ std::vector<std::string> SplitLines(std::string_view text)
     return lines;
 }
 
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+bool ReadAll(int fd, std::string& text)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        text.append(buffer, static_cast<size_t>(n));
+        if (text.size() > kMaxTextFileBytes)  // grew while being read
+            return false;
+    }
+}
+
+} // namespace
+
 std::vector<std::string> ReadTextLines(const std::string& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
+    // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused below.
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)
+        || static_cast<unsigned long long>(info.st_size) > kMaxTextFileBytes)
         throw FileError("Cannot open file " + path);
     std::string text;
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed)
+    text.reserve(static_cast<size_t>(info.st_size));
+    if (!ReadAll(fd.get(), text))
         throw FileError("Cannot open file " + path);
     return SplitLines(text);
 }
@@ -64,6 +102,62 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
+constexpr std::string_view kTempSuffix = ".XXXXXX";  // mkstemp's pattern
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A name that mkstemp made from "<base>.XXXXXX".
+bool IsTemporaryOf(std::string_view name, std::string_view base)
+{
+    if (name.size() != base.size() + kTempSuffix.size() || name.substr(0, base.size()) != base
+        || name[base.size()] != '.')
+        return false;
+    for (const char c : name.substr(base.size() + 1)) {
+        const bool alnum = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!alnum)
+            return false;
+    }
+    return true;
+}
+
+// Removes the temporaries of `path` that no save is writing any more. A save holds an
+// exclusive lock on its temporary until the rename, and a crashed process holds no
+// lock, so a temporary that can be locked is left over and goes.
+void RemoveStaleTemporaries(const std::string& path)
+{
+    const std::string folder = FolderOf(path);
+    const std::string base = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTemporaryOf(entry->d_name, base))
+            continue;
+        const std::string temp = folder + "/" + entry->d_name;
+        const Descriptor fd(::open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat info {};
+        if (fd.get() >= 0 && ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode)
+            && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlink(temp.c_str());
+    }
+    ::closedir(dir);
+}
+
+// Flushes the folder's entry list, so a rename in it is on disk. Some file systems
+// cannot sync a folder; the file itself is already on disk then, so that is no error.
+void SyncFolder(const std::string& folder)
+{
+    const Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0)
+        ::fsync(fd.get());
+}
+
 } // namespace
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines)
@@ -74,26 +168,29 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
         bytes += "\r\n";
     }
 
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
+    RemoveStaleTemporaries(path);
+    std::string temp = path + std::string(kTempSuffix);
+    const Descriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.get() < 0)
         throw FileError("Cannot create file " + path);
+    // Held until the rename: tells other saves that this temporary is in use.
+    ::flock(fd.get(), LOCK_EX);
     // Keep the old file's permissions; a new file gets the usual ones rather than
     // mkstemp's owner-only mode.
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
+        ::fchmod(fd.get(), old.st_mode & 07777);
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
+        ::fchmod(fd.get(), 0666 & ~mask);
     }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
+    const bool written = WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+    if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
         std::remove(temp.c_str());
         throw FileError("Cannot create file " + path);
     }
+    SyncFolder(FolderOf(path));
 }
 
 } // namespace dawnrule

@@ -3,9 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <random>
+#include <set>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace dawnrule {
@@ -47,8 +56,14 @@ protected:
     }
     void TearDown() override
     {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dir);
+    }
+    std::set<std::string> Entries() const
+    {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir))
+            names.insert(e.path().filename().string());
+        return names;
     }
     std::string Slurp(const fs::path& p)
     {
@@ -90,20 +105,148 @@ TEST_F(TextFileTest, MissingFileIsAFileError)
     }
 }
 
-TEST_F(TextFileTest, UnwritableFolderKeepsTheOldFile)
+// A full disk, simulated by a file-size limit (which holds for root as well): the
+// save fails and the old file is untouched, which a save written in place would not
+// leave.
+TEST_F(TextFileTest, FullDiskKeepsTheOldFile)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
     const fs::path path = dir / "Parm.dat";
     WriteTextLines(path.string(), {"kept"});
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    const auto old = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool threw = false;
     try {
-        WriteTextLines(path.string(), {"lost"});
-        FAIL() << "wrote into a read-only folder";
+        WriteTextLines(path.string(), Lines(100, std::string(40, 'x')));
     } catch (const FileError& e) {
+        threw = true;
         EXPECT_EQ(e.what(), "Cannot create file " + path.string());
     }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, old);
+    EXPECT_TRUE(threw);
     EXPECT_EQ(Slurp(path), "kept\r\n");
+    EXPECT_EQ(Entries(), (std::set<std::string>{"Parm.dat"}));
+}
+
+TEST_F(TextFileTest, NewFileGetsTheUsualPermissions)
+{
+    const struct {
+        mode_t umask;
+        fs::perms perms;
+    } rows[] = {
+        {022, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read},
+        {077, fs::perms::owner_read | fs::perms::owner_write},
+        {0, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write
+                | fs::perms::others_read | fs::perms::others_write},
+    };
+    for (const auto& r : rows) {
+        const fs::path path = dir / ("new" + std::to_string(r.umask) + ".txt");
+        const mode_t old = ::umask(r.umask);
+        WriteTextLines(path.string(), {"x"});
+        ::umask(old);
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, r.perms) << std::oct << r.umask;
+    }
+}
+
+// The save goes through a new file and a rename: a second name of the old file (a
+// hard link, as a backup tool might keep) still shows the old text.
+TEST_F(TextFileTest, ReplacesTheFileRatherThanRewritingIt)
+{
+    const fs::path path = dir / "Parm.dat";
+    WriteTextLines(path.string(), {"old"});
+    fs::create_hard_link(path, dir / "backup");
+    WriteTextLines(path.string(), {"new"});
+    EXPECT_EQ(Slurp(path), "new\r\n");
+    EXPECT_EQ(Slurp(dir / "backup"), "old\r\n");
+}
+
+TEST_F(TextFileTest, StaleTemporariesOfTheFileGoAtTheNextSave)
+{
+    const fs::path path = dir / "Parm.dat";
+    for (const char* name : {"Parm.dat.a1B2c3", "Parm.dat.ZZZZZZ", "Parm.dat.bak", "Parm.dat.a1B2c", "U.txt.a1B2c3",
+                             "Parm.datXa1B2c3", "Parm.dat.held01"})
+        std::ofstream(dir / name) << "left over";
+    // One temporary is being written by another save right now: it holds the lock.
+    const int held = ::open((dir / "Parm.dat.held01").c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    WriteTextLines(path.string(), {"new"});
+    ::close(held);
+    EXPECT_EQ(Entries(), (std::set<std::string>{"Parm.dat", "Parm.dat.bak", "Parm.dat.a1B2c", "U.txt.a1B2c3",
+                                                "Parm.datXa1B2c3", "Parm.dat.held01"}));
+}
+
+// Saves killed at random moments: the file is always whole (old or new text), and the
+// next save leaves no temporary behind.
+TEST_F(TextFileTest, KilledSavesLeaveAWholeFileAndNoTemporaries)
+{
+    const fs::path path = dir / "Parm.dat";
+    const Lines a(20000, std::string(60, 'a'));
+    const Lines b(20000, std::string(60, 'b'));
+    WriteTextLines(path.string(), a);
+    const std::string textA = Slurp(path);
+    std::mt19937 random(7);
+    int killedWithTemporary = 0;
+    for (int run = 0; run < 40; ++run) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                WriteTextLines(path.string(), i % 2 ? a : b);
+        }
+        ::usleep(std::uniform_int_distribution<int>(200, 6000)(random));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::string now = Slurp(path);
+        ASSERT_TRUE(now == textA || now.size() == textA.size()) << "run " << run << ": " << now.size() << " bytes";
+        ASSERT_EQ(now.find_first_not_of(now[0] == 'a' ? "a\r\n" : "b\r\n"), std::string::npos);
+        killedWithTemporary += Entries().size() > 1;
+    }
+    WriteTextLines(path.string(), {"done"});
+    EXPECT_EQ(Entries(), (std::set<std::string>{"Parm.dat"})) << killedWithTemporary << " kills left a temporary";
+}
+
+TEST_F(TextFileTest, OnlyRegularFilesOfABoundedSizeAreRead)
+{
+    const fs::path fifo = dir / "Parm.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path zero = dir / "zero.txt";
+    fs::create_symlink("/dev/zero", zero);
+    const fs::path folder = dir / "AL.txt";
+    fs::create_directory(folder);
+    const fs::path huge = dir / "huge.txt";
+    std::ofstream(huge).close();
+    fs::resize_file(huge, kMaxTextFileBytes + 1);  // sparse: costs no disk
+    const fs::path atBound = dir / "bound.txt";
+    {
+        std::ofstream out(atBound, std::ios::binary);
+        out << "first\r\nsecond\r\n";
+    }
+    fs::resize_file(atBound, kMaxTextFileBytes);
+
+    for (const fs::path& p : {fifo, zero, folder, huge}) {
+        // Run on a thread, so a reader that blocks fails the test instead of hanging it.
+        auto reading = std::async(std::launch::async, [p] {
+            try {
+                ReadTextLines(p.string());
+            } catch (const FileError& e) {
+                return std::string(e.what());
+            }
+            return std::string("read");
+        });
+        if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << p << " blocked the reader";
+            std::ofstream unblock(fifo);  // a writer lets the blocked open return
+            reading.wait();
+            continue;
+        }
+        EXPECT_EQ(reading.get(), "Cannot open file " + p.string());
+    }
+    EXPECT_EQ(ReadTextLines(atBound.string()), (Lines{"first", "second"}));  // the NULs end the text
 }
 
 TEST_F(TextFileTest, FailedRenameLeavesNoTemporaryFile)
