@@ -37,6 +37,46 @@ TEST(Nutation, MeeusExample22a)
     EXPECT_NEAR(epsilon, 23 + 26 / 60.0L + 36.850L * kArcsec, 0.002L * kArcsec);
 }
 
+// Nutation centuries away from J2000, where the time terms of the series (S1, C1), of the
+// fundamental arguments and of the mean obliquity are large. Reference values from ERFA 2.0
+// (the IAU SOFA routines, Debian's python3-erfa): erfa.nut80(2400000.5, mjd) for the
+// nutation in longitude, erfa.obl80(2400000.5, mjd) + deps (from nut80) for the true
+// obliquity, with mjd = TDateTime + 15018. ERFA sums the full 106-term IAU 1980 series;
+// the 31 terms used here differ from it by at most 0.0138" in longitude and 0.0035" in
+// obliquity (measured every 37.7 days from 1000 to 3100), hence the tolerances. The dates
+// put Omega near 90 or 270 degrees, where the rate of the leading longitude term
+// (-0.1742" per century times sin Omega) shows most, and at years 1001 and 3002 near 0 or
+// 180, where that of the leading obliquity term (0.0089" per century times cos Omega) does.
+struct NutationReference {
+    const char* name;
+    TDateTime date;
+    long double deltaPsiArcsec;
+    long double epsilonArcsec;
+};
+
+class NutationCenturiesAway : public testing::TestWithParam<NutationReference> {};
+
+TEST_P(NutationCenturiesAway, AgreesWithTheFullIau1980Series)
+{
+    constexpr long double kDeltaPsiTolerance = 0.015L; // seconds of arc
+    constexpr long double kEpsilonTolerance = 0.004L;
+    const NutationReference& r = GetParam();
+    long double deltaPsi, epsilon;
+    Nutation(r.date, deltaPsi, epsilon);
+    EXPECT_NEAR(deltaPsi / kArcsec, r.deltaPsiArcsec, kDeltaPsiTolerance);
+    EXPECT_NEAR(epsilon / kArcsec, r.epsilonArcsec, kEpsilonTolerance);
+}
+
+// Dates on the Gregorian calendar, 0h.
+INSTANTIATE_TEST_SUITE_P(SunMoon, NutationCenturiesAway, testing::Values(
+    NutationReference{"Year1001_May1", -328231, -1.576784L, 84856.388781L},
+    NutationReference{"Year1601_Sep1", -108962, 17.738224L, 84568.214522L},
+    NutationReference{"Year1804_Dec1", -34727, 13.791520L, 84476.686489L},
+    NutationReference{"Year2204_Dec1", 111370, -15.718205L, 84280.347631L},
+    NutationReference{"Year2504_Jun1", 220760, -18.020188L, 84145.197747L},
+    NutationReference{"Year3002_Apr1", 402589, 0.119909L, 83905.299717L}),
+    [](const testing::TestParamInfo<NutationReference>& info) { return std::string(info.param.name); });
+
 TEST(SunPosition, MeeusExample25b)
 {
     // 13 October 1992 0h: apparent longitude 199°54'21.818", right ascension

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <numbers>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -57,6 +58,53 @@ TEST(VSOPEarth, ToFK5AtJ2000OnTheEcliptic)
     EXPECT_NEAR(RadiansToDegrees(l) * 3600, -0.09033L, 1e-15L);
     EXPECT_NEAR(RadiansToDegrees(b) * 3600, 0.03916L, 1e-15L);
 }
+
+// The FK5 step centuries away from J2000, where its time term matters. Meeus (Astronomical
+// Algorithms, 2nd ed., 32.3) describes it as a fixed small rotation between VSOP87's
+// dynamical frame and FK5, referred to J2000: the FK5 equinox lies 0.09033" west of the
+// dynamical one, and the FK5 ecliptic is tilted against it by 0.03916" x sqrt 2 = 0.05538"
+// about the line through the J2000 longitudes 45 and 225 degrees, highest at 315 and lowest
+// at 135. On a date those J2000 longitudes lie further east by the general precession in
+// longitude, p_A = 5029.0966" T + 1.11113" T^2 (Lieske et al. 1977, T in Julian centuries).
+// So a point at J2000 longitude L0, latitude B, moves by dB = 0.05538" cos(L0 + 45) and
+// dL = -0.09033" + 0.05538" sin(L0 + 45) tan B. The rounded rates that ToFK5 uses
+// (1.397 deg, 0.00031 deg) are 2e-7" from Lieske's here; a time argument in millennia
+// instead of centuries would be off by 2e-3", a wrong sign of the T^2 term by 1e-5".
+struct FK5Case {
+    const char* name;
+    int centuries; // from J2000
+};
+
+class ToFK5CenturiesAway : public testing::TestWithParam<FK5Case> {};
+
+TEST_P(ToFK5CenturiesAway, TiltFollowsThePrecessedNode)
+{
+    constexpr long double kEquinoxArcsec = -0.09033L;
+    constexpr long double kTiltArcsec = 0.03916L * std::numbers::sqrt2_v<long double>;
+    constexpr long double kTolerance = 1e-6L; // seconds of arc
+    const long double t = GetParam().centuries;
+    const long double precession = (5029.0966L * t + 1.11113L * t * t) / 3600; // degrees
+    const long double latitude = DegreesToRadians(30.0L);
+
+    TVSOPEarth earth;
+    earth.Date = J2000Day + 0.5 + t * 36525;
+    for (const long double j2000Longitude : {45.0L, 135.0L, 225.0L, 315.0L}) {
+        const long double longitude = DegreesToRadians(j2000Longitude + precession);
+        long double l = longitude;
+        long double b = latitude;
+        earth.ToFK5(l, b);
+        const long double node = DegreesToRadians(j2000Longitude + 45);
+        EXPECT_NEAR(RadiansToDegrees(b - latitude) * 3600, kTiltArcsec * std::cos(node), kTolerance)
+            << "J2000 longitude " << static_cast<double>(j2000Longitude);
+        EXPECT_NEAR(RadiansToDegrees(l - longitude) * 3600,
+                    kEquinoxArcsec + kTiltArcsec * std::sin(node) * std::tan(latitude), kTolerance)
+            << "J2000 longitude " << static_cast<double>(j2000Longitude);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(VSOPEarth, ToFK5CenturiesAway, testing::Values(
+    FK5Case{"Year1600", -4}, FK5Case{"Year1800", -2}, FK5Case{"Year2200", 2}, FK5Case{"Year2500", 5}),
+    [](const testing::TestParamInfo<FK5Case>& info) { return std::string(info.param.name); });
 
 enum class Coordinate { Longitude, Latitude, Radius };
 
