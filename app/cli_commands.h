@@ -36,5 +36,6 @@ void WriteCliError(std::ostream& err, std::string_view command, std::string_view
 // itself (warnings) go through WriteCliError.
 int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace dawnrule

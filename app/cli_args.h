@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace dawnrule {
+
+// Argument checks that several dawnrule-cli subcommands share. Each throws
+// CliUsageError with a one-line text that names the option.
+
+// The number of option --<name>, which must lie within low..high.
+double CliNumber(const std::string& name, const std::string& text, double low, double high);
+
+// The GMT offset of --offset: hours from -12 to +14.
+double CliOffset(const std::string& text);
+
+// A date of --date written exactly "mm/dd/yyyy" and naming a real day (the Julian
+// calendar's leap years before 1583, as the computation reads such dates).
+struct CliDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+CliDate CliDateArg(const std::string& text);
+
+} // namespace dawnrule

@@ -1,0 +1,113 @@
+// dawnrule-cli route: the Routes report for scripts, the same lines as the Routes
+// window's "Process" leaves in its report box.
+#include "app/cli_commands.h"
+
+#include "app/cli_args.h"
+#include "common/text_file.h"
+#include "windows/calc_emulation.h"
+#include "windows/route_report.h"
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+
+namespace dawnrule {
+
+namespace {
+
+// The folder of the running executable, where the shipped route files lie; empty
+// (the current directory) when the system does not tell.
+std::string ProgramFolder()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+struct RouteArgs {
+    std::string dateText;
+    double gmtOffset = 0;
+    bool military = false;
+    std::string folder;
+    std::vector<std::string> routeNames;
+};
+
+RouteArgs ParseRouteArgs(const std::vector<std::string>& args)
+{
+    std::optional<std::string> date, offset, folder;
+    RouteArgs parsed;
+    bool namesOnly = false;  // after "--" every argument is a route name
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (namesOnly || a.rfind("--", 0) != 0) {
+            parsed.routeNames.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            namesOnly = true;
+            continue;
+        }
+        if (a == "--military") {
+            parsed.military = true;
+            continue;
+        }
+        std::optional<std::string>* value = a == "--date" ? &date : a == "--offset" ? &offset
+                                                          : a == "--folder"       ? &folder
+                                                                                  : nullptr;
+        if (!value)
+            throw CliUsageError("unknown argument '" + a + "'");
+        if (i + 1 >= args.size())
+            throw CliUsageError(a + " needs a value");
+        if (*value)
+            throw CliUsageError(a + " given twice");
+        *value = args[++i];
+    }
+    if (!date)
+        throw CliUsageError("missing --date");
+    if (!offset)
+        throw CliUsageError("missing --offset");
+    if (parsed.routeNames.empty())
+        throw CliUsageError("no route name given");
+    CliDateArg(*date);
+    parsed.dateText = *date;
+    parsed.gmtOffset = CliOffset(*offset);
+    parsed.folder = folder ? *folder : ProgramFolder();
+    return parsed;
+}
+
+} // namespace
+
+int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const RouteArgs parsed = ParseRouteArgs(args);
+
+    // Where the batch is, so that a message of Calc can name its stop.
+    std::string routeFile;
+    int lineIndex = 0;
+    bool failed = false;
+
+    CalcEmulation calc(parsed.dateText, parsed.gmtOffset, parsed.military, [&](const std::string& message) {
+        WriteCliError(err, "route", routeFile + " line " + std::to_string(lineIndex + 1) + ": " + message);
+    });
+    RouteReportOperations operations;
+    operations.readLines = ReadTextLines;
+    operations.zuruRuzTexts = [&calc](double latitude, double longitude) {
+        return calc.ZuruRuzTexts(latitude, longitude);
+    };
+    operations.beginRoute = [&](const std::string& name, int) {
+        routeFile = name + ".txt";
+    };
+    operations.step = [&lineIndex](int index) { lineIndex = index; };
+    operations.warn = [&](const std::string& message) {
+        failed = true;
+        WriteCliError(err, "route", message);
+    };
+
+    const std::vector<std::string> report = BuildRouteReport(parsed.routeNames, parsed.folder, operations);
+    out << parsed.dateText << "\n\n";
+    for (const std::string& line : report)
+        out << line << '\n';
+    return failed ? 1 : 0;
+}
+
+} // namespace dawnrule

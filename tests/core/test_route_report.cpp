@@ -1,0 +1,304 @@
+#include "windows/route_report.h"
+
+#include "app/zururuz.h"
+#include "common/errors.h"
+#include "common/number_text.h"
+#include "windows/calc_emulation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
+
+namespace dawnrule {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The caller's side of a batch with every call recorded. A stop's texts are its
+// coordinates as read ("41.26" / "-95.94"), so a report line shows what was passed.
+struct FakeBatch {
+    std::string folder = "/prog";
+    std::map<std::string, Lines> files;  // by path
+    Lines calls;
+    Lines warnings;
+    std::string throwAtLatitude;  // zuruRuzTexts throws for this latitude
+
+    RouteReportOperations Operations()
+    {
+        RouteReportOperations ops;
+        ops.readLines = [this](const std::string& path) {
+            calls.push_back("read " + path);
+            const auto it = files.find(path);
+            if (it == files.end())
+                throw FileError("Cannot open file " + path);
+            return it->second;
+        };
+        ops.zuruRuzTexts = [this](double latitude, double longitude) {
+            calls.push_back("calc " + FloatToStr(latitude) + " " + FloatToStr(longitude));
+            if (FloatToStr(latitude) == throwAtLatitude)
+                throw std::runtime_error("computation failed");
+            return RouteRiseSet{FloatToStr(latitude), FloatToStr(longitude)};
+        };
+        ops.beginRoute = [this](const std::string& name, int count) {
+            calls.push_back("begin " + name + " " + std::to_string(count));
+        };
+        ops.step = [this](int index) { calls.push_back("step " + std::to_string(index)); };
+        ops.warn = [this](const std::string& message) {
+            calls.push_back("warn " + message);
+            warnings.push_back(message);
+        };
+        return ops;
+    }
+
+    Lines Run(const Lines& names) { return BuildRouteReport(names, folder, Operations()); }
+};
+
+TEST(RouteReport, CopiesPlainLinesAndGivesEachStopItsTwoTexts)
+{
+    FakeBatch batch;
+    batch.files["/prog/I-80.txt"] = {
+        "I-80  west to east  2,748 miles",
+        "",
+        "Nebraska",
+        "  Omaha, NE   [41.26 -95.94]",
+        "a plain ] line",
+    };
+    EXPECT_EQ(batch.Run({"I-80"}), (Lines{
+                                       "I-80  west to east  2,748 miles",
+                                       "",
+                                       "Nebraska",
+                                       "  Omaha, NE     41.26  -95.94",
+                                       "a plain ] line",
+                                   }));
+    EXPECT_TRUE(batch.warnings.empty());
+}
+
+TEST(RouteReport, ReadsEachStopLineByItsRules)
+{
+    const std::string cutAt100 = "-95.94" + std::string(94, ' ');  // 100 characters
+    const struct {
+        const char* what;
+        std::string line;
+        std::string calc;    // the coordinates passed on
+        std::string report;  // the report line
+    } rows[] = {
+        {"label keeps its blanks", "  Omaha, NE   [41.26 -95.94]", "calc 41.26 -95.94", "  Omaha, NE     41.26  -95.94"},
+        {"text after ] dropped", "Omaha [41.26 -95.94] TS FJ", "calc 41.26 -95.94", "Omaha   41.26  -95.94"},
+        {"the first ] closes", "Omaha [41.26 -95.94] [1 -2]", "calc 41.26 -95.94", "Omaha   41.26  -95.94"},
+        {"words between the two ignored", "Omaha [41.26 near -95.94]", "calc 41.26 -95.94", "Omaha   41.26  -95.94"},
+        {"blanks around the longitude", "Omaha [41.26   -95.94 ]", "calc 41.26 -95.94", "Omaha   41.26  -95.94"},
+        {"empty label", "[41.26 -95.94]", "calc 41.26 -95.94", "  41.26  -95.94"},
+        {"zero coordinates", "Null Island [0 -0]", "calc 0 0", "Null Island   0  0"},
+        {"longitude cut after 100 characters", "Far [41.26 " + cutAt100 + "x]", "calc 41.26 -95.94",
+         "Far   41.26  -95.94"},
+    };
+    for (const auto& r : rows) {
+        FakeBatch batch;
+        batch.files["/prog/R.txt"] = {r.line};
+        EXPECT_EQ(batch.Run({"R"}), Lines{r.report}) << r.what;
+        EXPECT_EQ(batch.calls, (Lines{"read /prog/R.txt", "begin R 1", "step 0", r.calc})) << r.what;
+        EXPECT_TRUE(batch.warnings.empty()) << r.what;
+    }
+}
+
+TEST(RouteReport, BadStopLineAbandonsTheRouteThereAndSaysWhichLineAndWhy)
+{
+    const std::string longitude99 = "-95.94" + std::string(93, ' ');  // "x" is the 100th character
+    const struct {
+        std::string line;
+        std::string reason;
+    } rows[] = {
+        {"Omaha [41.26-95.94]", "no blank between latitude and longitude in '41.26-95.94'"},
+        {"Omaha [-95.94]", "no blank between latitude and longitude in '-95.94'"},
+        {"Omaha [41.26 95.94]", "no minus sign before the longitude in '41.26 95.94'"},
+        {"Omaha [ 41.26 -95.94]", "the coordinates ' 41.26 -95.94' do not start with the latitude"},
+        {"Omaha [41.26x -95.94]", "'41.26x' is not a valid floating point value"},
+        {"Omaha [41.26 -95.9x4]", "'-95.9x4' is not a valid floating point value"},
+        {"Omaha [41.26 -95.94", "the '[' has no closing ']'"},
+        {"Omaha ] [41.26 -95.94]", "a ']' comes before the first '['"},
+        {"Omaha []", "no blank between latitude and longitude in ''"},
+        {"Omaha [41.26 " + longitude99 + "x]", "'" + longitude99 + "x' is not a valid floating point value"},
+        {"Omaha [-41.26 -95.94]", "'-41.26 -95.94' is not a valid floating point value"},
+    };
+    for (const auto& r : rows) {
+        FakeBatch batch;
+        batch.files["/prog/I-80.txt"] = {"Title", "A [40.5 -96.5]", r.line, "B [41.5 -97.5]", "after"};
+        batch.files["/prog/Next.txt"] = {"Next title"};
+        EXPECT_EQ(batch.Run({"I-80", "Next"}), (Lines{"Title", "A   40.5  -96.5", "Next title"})) << r.line;
+        EXPECT_EQ(batch.warnings, Lines{"File:I-80.txt line 3: " + r.reason}) << r.line;
+        EXPECT_EQ(batch.calls, (Lines{"read /prog/I-80.txt", "begin I-80 5", "step 0", "step 1", "calc 40.5 -96.5",
+                                      "step 2", "warn File:I-80.txt line 3: " + r.reason, "read /prog/Next.txt",
+                                      "begin Next 1", "step 0"}))
+            << r.line;
+    }
+}
+
+TEST(RouteReport, MissingFileWarnsNotFoundAndTheNextRouteFollows)
+{
+    FakeBatch batch;
+    batch.files["/prog/I-5.txt"] = {"I-5", "A [32.72 -117.16]"};
+    EXPECT_EQ(batch.Run({"I-99", "I-5"}), (Lines{"I-5", "A   32.72  -117.16"}));
+    EXPECT_EQ(batch.warnings, Lines{"File:I-99.txt not found"});
+    EXPECT_EQ(batch.calls.front(), "read /prog/I-99.txt");
+    EXPECT_EQ(batch.calls[1], "warn File:I-99.txt not found");  // no begin for a route not read
+}
+
+TEST(RouteReport, FailedComputationAbandonsTheRouteWithItsText)
+{
+    FakeBatch batch;
+    batch.throwAtLatitude = "41.5";
+    batch.files["/prog/R.txt"] = {"A [40.5 -96.5]", "B [41.5 -97.5]", "C [42.5 -98.5]"};
+    EXPECT_EQ(batch.Run({"R"}), Lines{"A   40.5  -96.5"});
+    EXPECT_EQ(batch.warnings, Lines{"File:R.txt line 2: computation failed"});
+}
+
+TEST(RouteReport, AnnouncesEachRouteAndEachLineBeforeHandlingIt)
+{
+    FakeBatch batch;
+    batch.files["/prog/R.txt"] = {"Title", "A [40.5 -96.5]", ""};
+    batch.files["/prog/Empty.txt"] = {};
+    EXPECT_EQ(batch.Run({"R", "Empty", "R"}), (Lines{"Title", "A   40.5  -96.5", "", "Title", "A   40.5  -96.5", ""}));
+    EXPECT_EQ(batch.calls, (Lines{
+                               "read /prog/R.txt", "begin R 3", "step 0", "step 1", "calc 40.5 -96.5", "step 2",
+                               "read /prog/Empty.txt", "begin Empty 0",  // an empty file: no lines, no warning
+                               "read /prog/R.txt", "begin R 3", "step 0", "step 1", "calc 40.5 -96.5", "step 2",
+                           }));
+    EXPECT_TRUE(batch.warnings.empty());
+}
+
+TEST(RouteReport, NoRoutesGiveNoLines)
+{
+    FakeBatch batch;
+    EXPECT_TRUE(batch.Run({}).empty());
+    EXPECT_TRUE(batch.calls.empty());
+}
+
+TEST(RouteReport, RelativeNamesLieInTheProgramFolderAbsoluteOnesStand)
+{
+    const struct {
+        const char* folder;
+        const char* name;
+        const char* path;
+    } rows[] = {
+        {"/prog", "I-80", "/prog/I-80.txt"},
+        {"/prog/", "I-80", "/prog/I-80.txt"},
+        {"/prog", "routes/I-80", "/prog/routes/I-80.txt"},
+        {"/prog", "/srv/routes/I-80", "/srv/routes/I-80.txt"},
+        {"/prog", "i-80 ", "/prog/i-80 .txt"},  // as written: no trimming, no case change
+        {"", "I-80", "I-80.txt"},
+        {"/prog", "", "/prog/.txt"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(RouteFilePath(r.folder, r.name), r.path) << r.folder << " + " << r.name;
+        FakeBatch batch;
+        batch.folder = r.folder;
+        batch.Run({r.name});
+        EXPECT_EQ(batch.calls.front(), std::string("read ") + r.path);
+        // The warning names the route as written, not the path it was looked for at.
+        EXPECT_EQ(batch.warnings, Lines{std::string("File:") + r.name + ".txt not found"});
+    }
+}
+
+// The main window's fields and labels as the batch drives them.
+struct Emulated {
+    CalcEmulation calc;
+    Lines messages;
+
+    Emulated(const std::string& date, double offset, bool military = false)
+        : calc(date, offset, military, [this](const std::string& m) { messages.push_back(m); })
+    {
+    }
+
+    std::string Texts(double latitude, double longitude)
+    {
+        const RouteRiseSet t = calc.ZuruRuzTexts(latitude, longitude);
+        return t.rise + " " + t.set;
+    }
+};
+
+TEST(CalcEmulation, GivesTheWindowsTextsInBothForms)
+{
+    Emulated twelveHour("11/09/2005", -5);
+    EXPECT_EQ(twelveHour.Texts(40.7, -74.0), "6:36A 4:44P");
+    Emulated military("11/09/2005", -5, true);
+    EXPECT_EQ(military.Texts(40.7, -74.0), "0636 1644");
+    Emulated chicago("06/21/2005", -6);
+    EXPECT_EQ(chicago.Texts(41.85, -87.65), "4:16A 7:29P");
+    EXPECT_TRUE(twelveHour.messages.empty());
+    EXPECT_TRUE(military.messages.empty());
+    EXPECT_TRUE(chicago.messages.empty());
+}
+
+TEST(CalcEmulation, ZeroCoordinateLeavesTheLabelsAsTheFieldChangesSetThem)
+{
+    Emulated e("11/09/2005", -5);
+    // Before any stop the labels read "Rise" and "Set", and a zero latitude changes no
+    // field (both start empty), so nothing touches them.
+    EXPECT_EQ(e.Texts(0, -0.0), "Rise Set");
+    EXPECT_EQ(e.Texts(40.7, -74.0), "6:36A 4:44P");
+    // Only the latitude changes: lower case.
+    EXPECT_EQ(e.Texts(0, -74.0), "rise set");
+    EXPECT_EQ(e.Texts(0, -74.0), "rise set");  // nothing changed, nothing computed
+    EXPECT_EQ(e.Texts(40.7, -74.0), "6:36A 4:44P");
+    // Both change: the longitude's reset comes last.
+    EXPECT_EQ(e.Texts(0, -75.0), "Rise Set");
+    EXPECT_EQ(e.Texts(40.7, -74.0), "6:36A 4:44P");
+    // Only the longitude changes.
+    EXPECT_EQ(e.Texts(40.7, 0), "Rise Set");
+    // 0.004 is held as 0.00: a zero latitude, and a change from 40.70.
+    EXPECT_EQ(e.Texts(40.7, -74.0), "6:36A 4:44P");
+    EXPECT_EQ(e.Texts(0.004, -74.0), "rise set");
+    EXPECT_EQ(e.calc.Latitude(), 0);
+    EXPECT_TRUE(e.messages.empty());
+}
+
+TEST(CalcEmulation, FieldsHoldTwoDecimals)
+{
+    Emulated e("11/09/2005", -5);
+    e.Texts(40.7, -74.0);
+    // 40.704 is held as 40.70: the field does not change, the labels are not reset,
+    // and Calc computes the same place.
+    e.calc.SetLatitude(40.704);
+    EXPECT_EQ(e.calc.Latitude(), 40.7);
+    EXPECT_EQ(e.calc.RiseLabel(), "6:36A");
+    e.calc.SetLongitude(-74.006);
+    EXPECT_EQ(e.calc.Longitude(), -74.01);
+    EXPECT_EQ(e.calc.RiseLabel(), "Rise");
+    // The offset is held as the GMT Offset field holds it.
+    Emulated offset("11/09/2005", -5.004);
+    EXPECT_EQ(offset.Texts(40.7, -74.0), "6:36A 4:44P");
+}
+
+TEST(CalcEmulation, PolarStopsReportCalcsMessageAndKeepTheLabelsItDidNotWrite)
+{
+    // Utqiagvik at offset -9: the sun stays up all day in June.
+    Emulated june("06/21/2005", -9);
+    EXPECT_EQ(june.Texts(71.3, -156.8), "Rise Set");
+    EXPECT_EQ(june.messages, Lines{"Sun up or down all day"});
+
+    // November: a set and no rise. Coming from a stop on the same meridian, only the
+    // latitude changes, so the rise label keeps its lower-case reset text.
+    Emulated november("11/16/2005", -9);
+    const std::string south = november.Texts(61.2, -156.8);
+    EXPECT_NE(south.find('A'), std::string::npos) << south;
+    EXPECT_EQ(november.Texts(71.3, -156.8), "rise 2:23P");
+    EXPECT_EQ(november.messages, Lines{"No sunrise this date"});
+    // The same stop again: no field changes, so the labels keep their texts.
+    EXPECT_EQ(november.Texts(71.3, -156.8), "rise 2:23P");
+    EXPECT_EQ(november.messages, (Lines{"No sunrise this date", "No sunrise this date"}));
+}
+
+TEST(CalcEmulation, CarriesTheLastEventKindFromStopToStop)
+{
+    Emulated e("11/09/2005", -5);
+    EXPECT_EQ(e.calc.EventKind(), kNoEvent);
+    e.Texts(40.7, -74.0);
+    const int kind = e.calc.EventKind();
+    EXPECT_NE(kind, kNoEvent);
+    e.Texts(0, -74.0);  // nothing computed: the kind stays
+    EXPECT_EQ(e.calc.EventKind(), kind);
+}
+
+} // namespace
+} // namespace dawnrule

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace dawnrule {
+
+// The Routes report without any window: route files in, one report line per file line
+// out, each stop followed by its rise and set times. The Routes window and
+// `dawnrule-cli route` both run it, each with its own way of computing a stop's times
+// and of showing progress and warnings.
+//
+// A route file holds two kinds of line:
+// - a stop line contains "[": its label is everything before the first "[" (blanks
+//   kept, the files align their columns with them), its coordinates the text between
+//   that "[" and the first "]" after it, "lat -lon": the latitude up to the first
+//   blank, the longitude from the first "-" to the end (at most 100 characters).
+//   Whatever follows the "]" is dropped. It becomes label + "  " + rise + "  " + set.
+// - any other line (title, state name, empty line) is copied unchanged.
+
+// A stop's two texts as the main window's rise and set labels hold them after Calc.
+struct RouteRiseSet {
+    std::string rise;
+    std::string set;
+};
+
+// What BuildRouteReport asks of its caller. Every member must be set.
+struct RouteReportOperations {
+    // The lines of the file at `path`; throws (FileError) when it cannot be read.
+    std::function<std::vector<std::string>(const std::string& path)> readLines;
+    // The rise and set texts for a stop, in signed degrees (north and east positive).
+    // May throw; the route is then abandoned at that stop.
+    std::function<RouteRiseSet(double latitude, double longitude)> zuruRuzTexts;
+    // A route file was read: `lineCount` lines follow, announced one by one by step().
+    std::function<void(const std::string& routeName, int lineCount)> beginRoute;
+    // The 0-based index of the line about to be handled.
+    std::function<void(int lineIndex)> step;
+    // A route failed; the text says why. Returns once the user has seen it.
+    std::function<void(const std::string& message)> warn;
+};
+
+// The file of a route: `routeName` + ".txt", a relative name taken from `folder`
+// (the program's folder, where "Highways.txt" lies), an absolute one as it stands.
+// The name is used exactly as written: no trimming, no case change.
+std::string RouteFilePath(const std::string& folder, const std::string& routeName);
+
+// The report lines of the routes, in order, without the date line and the empty line
+// that head the report box. Each route's file is looked up by RouteFilePath(folder,
+// name). A route that fails is warned about once and abandoned where it failed; the
+// lines it already gave stay, and the next route follows:
+// - a file that cannot be read: "File:" + name + ".txt not found";
+// - a bad stop line: "File:" + name + ".txt line N: " + the reason, N counted from 1,
+//   for example "File:I-80.txt line 12: '30.41x' is not a valid floating point value".
+// A file with no lines gives no lines and no warning.
+std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeNames, const std::string& folder,
+                                          const RouteReportOperations& operations);
+
+// The parts of a stop line ("Omaha, NE   [41.26 -95.94]"), before conversion.
+struct StopLineParts {
+    std::string label;      // before the first "["
+    std::string latitude;   // coordinates up to their first blank
+    std::string longitude;  // coordinates from their first "-", at most 100 characters
+};
+
+// Splits a line that contains "["; throws ConvertError with the reason when the line
+// has no "]" after the "[", its coordinates no blank or no minus sign.
+StopLineParts SplitStopLine(const std::string& line);
+
+} // namespace dawnrule
