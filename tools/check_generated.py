@@ -6,6 +6,7 @@ relative paths as in the tree. This runs each one into a scratch folder and comp
 byte for byte.
 """
 import filecmp
+import glob
 import os
 import subprocess
 import sys
@@ -13,6 +14,12 @@ import tempfile
 
 tools = os.path.dirname(os.path.abspath(__file__))
 root = os.path.dirname(tools)
+
+# Committed files that only a generator makes: one it no longer writes (a route dropped
+# from the published list) is stale too, not left to be shipped.
+OWNED = {
+    "gen_routes.py": ["data/Highways.txt", "data/I-*.txt"],
+}
 
 
 def main():
@@ -22,6 +29,11 @@ def main():
     for gen in generators:
         with tempfile.TemporaryDirectory() as scratch:
             subprocess.run([sys.executable, os.path.join(tools, gen), "--root", scratch], check=True)
+            for pattern in OWNED.get(gen, []):
+                for committed in glob.glob(os.path.join(root, pattern)):
+                    rel = os.path.relpath(committed, root)
+                    if not os.path.exists(os.path.join(scratch, rel)):
+                        stale.append(f"{rel} (no longer made by {gen})")
             for folder, _, files in os.walk(scratch):
                 for name in files:
                     made = os.path.join(folder, name)

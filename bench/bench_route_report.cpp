@@ -1,0 +1,58 @@
+// A 10,000-stop route through dawnrule-cli route: reading the file, the main window's
+// Calc as the command emulates it, the report lines and their output. Goal: under
+// 50 ms. Report the median:
+//   dawnrule_bench --benchmark_filter=RouteReport --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+
+#include "app/cli_commands.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kStops = 10000;
+
+// A route file laid out as the shipped ones: a title, a state line every 100 stops,
+// and stops whose coordinates all differ, so every stop changes both fields.
+fs::path WriteLongRoute()
+{
+    const fs::path folder = fs::temp_directory_path() / ("dawnrule-bench-route-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    std::ofstream f(folder / "Long.txt", std::ios::binary);
+    f << "Long  west to east  9,999 miles\r\n";
+    for (int i = 0; i < kStops; ++i) {
+        if (i % 100 == 0)
+            f << "\r\nState " << i / 100 << "\r\n";
+        char line[80];
+        std::snprintf(line, sizeof line, "  Town %05d, ST  [%.2f -%.2f]\r\n", i, 25.0 + (i % 2400) * 0.01,
+                      67.0 + (i % 5700) * 0.01);
+        f << line;
+    }
+    return folder;
+}
+
+void BM_RouteReportCommand(benchmark::State& state)
+{
+    const fs::path folder = WriteLongRoute();
+    const std::vector<std::string> args = {"route", "--date", "01/15/2026", "--offset", "-6", "--folder",
+                                           folder.string(), "Long"};
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        const int status = dawnrule::RunCli(args, out, err);
+        if (status != 0 || !err.str().empty())
+            state.SkipWithError(("route failed: " + err.str()).c_str());
+        benchmark::DoNotOptimize(out.str().size());
+    }
+    state.counters["stops"] = kStops;
+    fs::remove_all(folder);
+}
+BENCHMARK(BM_RouteReportCommand)->Unit(benchmark::kMillisecond);
+
+} // namespace
