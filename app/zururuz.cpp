@@ -1,5 +1,7 @@
 #include "app/zururuz.h"
 
+#include "astro/vector_state.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -104,6 +106,7 @@ std::string FormatEventTime(double t3, bool military)
 
 ZuruRuzResult ComputeZuruRuz(const ZuruRuzInput& in)
 {
+    ClearUpperVectorState(); // full speed after a paint; see astro/vector_state.h
     ZuruRuzResult out;
     out.eventKind = in.eventKind;
 

@@ -2,6 +2,7 @@
 
 #include "astro/elp2000_tables.h"
 #include "astro/nutation.h"
+#include "astro/vector_state.h"
 #include "astro/vsop.h"
 
 #include <algorithm>
@@ -171,6 +172,10 @@ long double PhaseAngleFromPositions(const SkyPosition& sun, const SkyPosition& m
     return generic::PhaseAngleFromPositions(sun, moon);
 }
 
-long double MoonPhaseAngle(TDateTime date) { return generic::MoonPhaseAngle<long double>(date); }
+long double MoonPhaseAngle(TDateTime date)
+{
+    ClearUpperVectorState(); // full speed after a paint; see astro/vector_state.h
+    return generic::MoonPhaseAngle<long double>(date);
+}
 
 } // namespace dawnrule
