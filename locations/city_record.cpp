@@ -1,0 +1,100 @@
+#include "locations/city_record.h"
+
+#include "common/cp1252.h"
+#include "common/errors.h"
+#include "common/number_text.h"
+
+#include <algorithm>
+
+namespace dawnrule {
+
+namespace {
+
+constexpr char kDegree = '\xB0';  // the degree sign in Windows-1252
+
+constexpr size_t npos = std::string_view::npos;
+
+// Position of the first marker `letter` + 0xB0 in `text`, or npos.
+size_t FindMarker(std::string_view text, char letter)
+{
+    const char marker[] = {letter, kDegree};
+    return text.find(std::string_view(marker, 2));
+}
+
+// The bytes after the marker at `marker` up to the comma at `comma`; empty when the
+// comma is missing or comes before the marker's end.
+std::string Between(std::string_view part, size_t marker, size_t comma)
+{
+    const size_t start = marker + 2;
+    if (comma == npos || comma < start)
+        return {};
+    return std::string(part.substr(start, comma - start));
+}
+
+// The value a coordinate field takes from `text`, or the conversion message.
+std::optional<double> Convert(const std::string& text, std::string& message)
+{
+    try {
+        return FieldHeldValue(StrToFloat(text));
+    } catch (const ConvertError& e) {
+        // The message quotes the record's own bytes; everything else of it is ASCII.
+        message = Cp1252ToUtf8(e.what());
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+CityRecord ParseCityRecord(std::string_view text)
+{
+    const size_t north = FindMarker(text, 'N');
+    const size_t south = FindMarker(text, 'S');
+    const size_t first = std::min(north, south);
+    const std::string_view part = text.substr(first == npos ? 0 : first, kCityRecordPartLength);
+
+    CityRecord record;
+    const size_t n = FindMarker(part, 'N');
+    const size_t s = FindMarker(part, 'S');
+    if (n == npos && s == npos) {
+        record.status = CityRecordStatus::NoLatitudeMarker;
+        return record;
+    }
+    const size_t e = FindMarker(part, 'E');
+    const size_t w = FindMarker(part, 'W');
+    if (e == npos && w == npos) {
+        record.status = CityRecordStatus::NoLongitudeMarker;
+        return record;
+    }
+    record.status = CityRecordStatus::Coordinates;
+    const size_t comma = part.find(',');
+    record.latitudeText = Between(part, s != npos ? s : n, comma);
+    record.longitudeText = std::string(part.substr((w != npos ? w : e) + 2));
+    return record;
+}
+
+CityRecordValues ConvertCityRecord(const CityRecord& record)
+{
+    CityRecordValues values;
+    values.status = record.status;
+    switch (record.status) {
+    case CityRecordStatus::NoLatitudeMarker:
+        values.message = kNoLatitudeMarkerMessage;
+        return values;
+    case CityRecordStatus::NoLongitudeMarker:
+        values.message = kNoLongitudeMarkerMessage;
+        return values;
+    case CityRecordStatus::Coordinates:
+        break;
+    }
+    values.latitude = Convert(record.latitudeText, values.message);
+    if (values.latitude)
+        values.longitude = Convert(record.longitudeText, values.message);
+    return values;
+}
+
+CityRecordValues ReadCityRecord(std::string_view text)
+{
+    return ConvertCityRecord(ParseCityRecord(text));
+}
+
+} // namespace dawnrule
