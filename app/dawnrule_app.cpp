@@ -1,7 +1,7 @@
 #include "app/dawnrule_app.h"
 
 #include "app/platform.h"
-#include "app/tzururuz1.h"
+#include "app/dawnrule_windows.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -18,10 +18,10 @@ int RunDawnrule(int argc, char** argv, const std::function<void(TZuruRuz1&)>& st
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     SystemPlatform platform;
-    TZuruRuz1 main(platform);
+    DawnruleWindows windows(platform);
     if (started)
-        started(main);
-    main.show();
+        started(windows.main);
+    windows.main.show();
     return app.exec();
 }
 

@@ -7,6 +7,7 @@
 #include "controls/date_edit.h"
 #include "controls/tled.h"
 #include "controls/tmoon.h"
+#include "controls/window_look.h"
 
 #include <QBitmap>
 #include <QCheckBox>
@@ -26,14 +27,7 @@ namespace dawnrule {
 
 namespace {
 
-// Colours of the window.
-const QColor kWindowColour(225, 195, 120);
-const QColor kBarColour(192, 176, 144);  // tool bar, separator, quick menu
 const QColor kOptionsColour(225, 168, 0);
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
-const QColor kGray(128, 128, 128);
-const QColor kBlue(0, 0, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kWhite(255, 255, 255);
 
@@ -57,51 +51,6 @@ QDate ToQDate(const std::chrono::year_month_day& d)
 {
     return QDate(static_cast<int>(d.year()), static_cast<int>(static_cast<unsigned>(d.month())),
                  static_cast<int>(static_cast<unsigned>(d.day())));
-}
-
-void SetBackground(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-// Text colour of an enabled control; disabled ones keep the usual grey.
-void SetTextColour(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        p.setColor(group, QPalette::WindowText, colour);
-        p.setColor(group, QPalette::ButtonText, colour);
-        p.setColor(group, QPalette::Text, colour);
-    }
-    w->setPalette(p);
-}
-
-QFrame* MakePanel(QWidget* parent, const QColor& colour, const QRect& geometry)
-{
-    auto* panel = new QFrame(parent);
-    SetBackground(panel, colour);
-    panel->setGeometry(geometry);
-    return panel;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QToolButton* MakeButton(QWidget* parent, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(geometry);
-    return button;
 }
 
 // A half sun on the horizon with an arrow up (rise) or down (set).
@@ -154,7 +103,9 @@ void TZuruRuz1::FormCreate()
     DstEnd = ToQDate(dst.end);
 
     BuildControls();
+    BuildCityPanel();
     ConnectHandlers();
+    ConnectCityPanel();
 
     SetWideLayout(false);
     setFixedHeight(kWindowHeight);
@@ -243,7 +194,6 @@ void TZuruRuz1::BuildControls()
 
     SpeedButton52 = MakeButton(this, QStringLiteral("Calc "), QRect(4, 200, 60, 22));
     SpeedButton53 = MakeButton(this, QStringLiteral("Home "), QRect(68, 200, 60, 22));
-    SpeedButton53->setEnabled(false);  // recalls the home place once the home window exists
     SpeedButton54 = MakeButton(this, QStringLiteral("Close "), QRect(132, 200, 60, 22));
     for (QToolButton* b : {SpeedButton52, SpeedButton53, SpeedButton54}) {
         QFont bold = b->font();
@@ -264,7 +214,7 @@ void TZuruRuz1::BuildControls()
         QColor colour;
         bool available;
     } entries[] = {
-        {&SpeedButtonA1, "Home             ", kNavy, false},
+        {&SpeedButtonA1, "Home             ", kNavy, true},
         {&SpeedButtonA2, "USER             ", kMaroon, false},
         {&SpeedButtonA3, "Add to USER", kGray, false},
         {&SpeedButtonA4, "City List          ", kMaroon, true},
@@ -305,7 +255,9 @@ void TZuruRuz1::ConnectHandlers()
     connect(CheckBox1, &QCheckBox::toggled, this, &TZuruRuz1::CheckBox1Click);
     connect(CheckBox3, &QCheckBox::toggled, this, &TZuruRuz1::CheckBox3Click);
     connect(SpeedButton52, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton52Click);
+    connect(SpeedButton53, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton53Click);
     connect(SpeedButton54, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton54Click);
+    connect(SpeedButtonA1, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA1Click);
     connect(SpeedButtonA, &QToolButton::clicked, this, &TZuruRuz1::OpenButtons);
     connect(SpeedButtonA4, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA4Click);
     connect(SpeedButtonA5, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA5Click);

@@ -2,12 +2,12 @@
 
 #include "app/parm_file.h"
 #include "app/zururuz.h"
-#include "locations/home_location.h"
 
 #include <QDate>
 #include <QPixmap>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,10 +20,12 @@ class QToolButton;
 
 namespace dawnrule {
 
+class CityComboBox;
 class ComboBox;
 class CurrencyEdit;
 class DateEdit;
 class Platform;
+class THome;
 class TLED;
 class TMoon;
 
@@ -40,6 +42,7 @@ public:
     static constexpr int kWideWidth = 387;
     static constexpr int kWideShift = 98;  // left move when opening wide
     static constexpr int kBlinkMs = 500;
+    static constexpr int kLocationButtons = 51;  // 50 states and "USER"
 
     explicit TZuruRuz1(Platform& platform, QWidget* parent = nullptr);
     ~TZuruRuz1() override;
@@ -76,6 +79,14 @@ public:
     QToolButton* SpeedButtonA5;  // LED option
     QToolButton* SpeedButtonA6;  // Help
     QToolButton* SpeedButtonA7;  // About...
+    // The right half of the wide layout: the town list and the location buttons.
+    CityComboBox* ComboBox2;
+    QFrame* Panel4;
+    // SpeedButton1 ... SpeedButton50 (the states in their table's order), SpeedButton51 "USER".
+    QToolButton* SpeedButton(int number) const { return m_locationButtons.at(number - 1); }
+
+    // The other windows, created with this one at start-up (DawnruleWindows).
+    THome* Home = nullptr;
 
     // Window state.
     bool BatchCalc = false;  // one-shot: the next Calc skips the offset-list checks
@@ -83,7 +94,6 @@ public:
     bool MilitaryTime = false;
     bool LockOffset = false;
     int OffsetIndex = 0;
-    int HomeOffsetIndex = 0;
     QDate DstStart;
     QDate DstEnd;
     bool Activated = false;
@@ -91,7 +101,8 @@ public:
     QChar MenuShownKey = QLatin1Char('0');
     QPixmap CheckGlyph;
     QString ParmFlags = QStringLiteral("000000000000");
-    HomeLocation Home;  // edited by the home window
+    bool ListLoaded = false;   // a town list has been loaded: leaving the list parses its text
+    bool CityKeyDown = false;  // a key is down in the town list: its changes do not calculate
 
     // Handlers.
     void FormActivate();
@@ -111,12 +122,26 @@ public:
     void CheckBox1Click();
     void CheckBox3Click();
     void SpeedButton52Click();  // Calc
+    void SpeedButton53Click();  // Home: recall the home place
     void SpeedButton54Click();  // Close: save the settings, end the program
     void OpenButtons();         // "Prefs" clicked
     void SpeedButtonAMouseMove();
+    void SpeedButtonA1Click();  // Home window
     void SpeedButtonA4Click();  // City List option
     void SpeedButtonA5Click();  // LED option
     void Timer1Timer();
+
+    // The town list and the location buttons.
+    void SpeedButtonNClick(int number);  // SpeedButton1Click ... SpeedButton50Click
+    void SpeedButton51Click();           // "USER"
+    void ChgButtonColors(int index);
+    void ComboBox2KeyDown(int key);
+    void ComboBox2KeyPress(QChar key);
+    void ComboBox2KeyUp(int key);
+    void ComboBox2DropDown();
+    void ComboBox2Click();
+    void ComboBox2Change();
+    void ComboBox2Exit();
 
     // Operations for the other windows.
     ZuruRuzInput ZuruRuzInit() const;
@@ -142,7 +167,10 @@ protected:
 private:
     void FormCreate();
     void BuildControls();
+    void BuildCityPanel();
     void ConnectHandlers();
+    void ConnectCityPanel();
+    void LoadCityList(int button, const QString& title, const QString& path);
     void ResetResultLabels(const char* rise, const char* set);
     void SetDate(const QDate& date);
     std::optional<std::string> ReadSettings();  // the message to show, if any
@@ -151,6 +179,7 @@ private:
 
     Platform& m_platform;
     bool m_painted = false;
+    std::array<QToolButton*, kLocationButtons> m_locationButtons {};
 };
 
 } // namespace dawnrule

@@ -10,6 +10,7 @@
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
+#include "locations/thome.h"
 
 #include <QCheckBox>
 #include <QToolButton>
@@ -76,10 +77,12 @@ void TZuruRuz1::ApplySettings(const ParmReading& reading)
         ComboBox1Change();
     }
 
-    Home.longitude = FieldHeldValue(v.homeLongitude);
-    Home.latitude = FieldHeldValue(v.homeLatitude);
-    Home.gmtOffset = FieldHeldValue(v.homeOffset);
-    HomeOffsetIndex = v.homeOffsetIndex;
+    if (Home) {
+        Home->CurrencyEdit1->setValue(v.homeLongitude);
+        Home->CurrencyEdit2->setValue(v.homeLatitude);
+        Home->CurrencyEdit3->setValue(v.homeOffset);
+        Home->HomeOffsetIndex = v.homeOffsetIndex;
+    }
 }
 
 bool TZuruRuz1::WriteSettings()
@@ -92,10 +95,12 @@ bool TZuruRuz1::WriteSettings()
     v.offsetChosen = !ComboBox1->currentText().isEmpty();
     v.offset = CurrencyEdit3->value();
     v.offsetIndex = OffsetIndex;
-    v.homeLongitude = Home.longitude;
-    v.homeLatitude = Home.latitude;
-    v.homeOffset = Home.gmtOffset;
-    v.homeOffsetIndex = HomeOffsetIndex;
+    if (Home) {
+        v.homeLongitude = Home->CurrencyEdit1->value();
+        v.homeLatitude = Home->CurrencyEdit2->value();
+        v.homeOffset = Home->CurrencyEdit3->value();
+        v.homeOffsetIndex = Home->HomeOffsetIndex;
+    }
 
     const std::vector<std::string> lines = ParmFileLines(v);
     try {

@@ -426,7 +426,7 @@ TEST_F(MainWindow, QuickMenuOpensOnlyWhenArmed)
     moveOver(window->Label5, QPoint(2, 2));  // over a control, not the bare window
     EXPECT_FALSE(window->Panel3->isHidden());
 
-    moveOver(window.get(), QPoint(185, 60));  // bare surface
+    moveOver(window, QPoint(185, 60));  // bare surface
     EXPECT_TRUE(window->Panel3->isHidden());
     EXPECT_FALSE(window->MenuArmed);
     EXPECT_EQ(window->MenuShownKey, QLatin1Char('0'));

@@ -15,6 +15,13 @@ class Settings : public WindowTest {
 protected:
     bool Wide() const { return window->width() == TZuruRuz1::kWideWidth && !window->Panel1->isHidden(); }
     bool Option(QToolButton* b) const { return TZuruRuz1::IsOptionChecked(b); }
+    void SetHome(double lon, double lat, double offset, int index)
+    {
+        home()->CurrencyEdit1->setValue(lon);
+        home()->CurrencyEdit2->setValue(lat);
+        home()->CurrencyEdit3->setValue(offset);
+        home()->HomeOffsetIndex = index;
+    }
 };
 
 TEST_F(Settings, DefaultFileGivesTheDefaultStart)
@@ -30,16 +37,16 @@ TEST_F(Settings, DefaultFileGivesTheDefaultStart)
     EXPECT_FALSE(window->MilitaryTime);
     EXPECT_EQ(window->ComboBox1->itemIndex(), -1);
     EXPECT_EQ(window->CurrencyEdit3->value(), 0);
-    EXPECT_EQ(window->Home.longitude, 0);
-    EXPECT_EQ(window->Home.latitude, 0);
-    EXPECT_EQ(window->Home.gmtOffset, 0);
-    EXPECT_EQ(window->HomeOffsetIndex, 0);
+    EXPECT_EQ(home()->CurrencyEdit1->value(), 0);
+    EXPECT_EQ(home()->CurrencyEdit2->value(), 0);
+    EXPECT_EQ(home()->CurrencyEdit3->value(), 0);
+    EXPECT_EQ(home()->HomeOffsetIndex, 0);
 }
 
 TEST_F(Settings, LockedDaylightEntryOpensWideAndMovedLeft)
 {
     WriteParm(Lines({"100110000000", "-4", "4", "-88.02", "30.41", "-5", "0"}));
-    window = std::make_unique<TZuruRuz1>(platform);
+    Create();
     const int left = window->x();
     window->FormActivate();
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('\n').toStdString();
@@ -53,15 +60,15 @@ TEST_F(Settings, LockedDaylightEntryOpensWideAndMovedLeft)
     EXPECT_EQ(window->OffsetIndex, 4);
     EXPECT_EQ(window->CurrencyEdit3->value(), -4);
     EXPECT_EQ(window->CurrencyEdit3->text(), "-4.0");
-    EXPECT_EQ(window->Home.longitude, -88.02);
-    EXPECT_EQ(window->Home.latitude, 30.41);
-    EXPECT_EQ(window->Home.gmtOffset, -5);
+    EXPECT_EQ(home()->CurrencyEdit1->value(), -88.02);
+    EXPECT_EQ(home()->CurrencyEdit2->value(), 30.41);
+    EXPECT_EQ(home()->CurrencyEdit3->value(), -5);
 }
 
 TEST_F(Settings, ShowingTheWindowReadsThemWithoutAnActivation)
 {
     WriteParm(Lines({"000010000000", "0", "-1", "0", "0", "0", "0"}));
-    window = std::make_unique<TZuruRuz1>(platform);
+    Create();
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->Activated; }, 2000));
     EXPECT_TRUE(window->MilitaryTime);
@@ -113,8 +120,7 @@ TEST_F(Settings, CloseWritesTheSevenLinesAndTheNextStartRestoresThem)
     window->CheckBox3->setChecked(true);
     window->ComboBox1->setCurrentIndex(0);
     window->ComboBox1Change();
-    window->Home = {-86.47, 0, 5.5};
-    window->HomeOffsetIndex = 74;
+    SetHome(-86.47, 0, 5.5, 74);
     window->SpeedButton54Click();
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_FALSE(window->isVisible());
@@ -123,9 +129,9 @@ TEST_F(Settings, CloseWritesTheSevenLinesAndTheNextStartRestoresThem)
     Open();
     EXPECT_TRUE(window->MilitaryTime);
     EXPECT_EQ(window->ComboBox1->itemIndex(), -1);  // not locked: not restored
-    EXPECT_EQ(window->Home.longitude, -86.47);
-    EXPECT_EQ(window->Home.gmtOffset, 5.5);
-    EXPECT_EQ(window->HomeOffsetIndex, 74);
+    EXPECT_EQ(home()->CurrencyEdit1->value(), -86.47);
+    EXPECT_EQ(home()->CurrencyEdit3->value(), 5.5);
+    EXPECT_EQ(home()->HomeOffsetIndex, 74);
 }
 
 TEST_F(Settings, EveryOptionSurvivesARoundTrip)
@@ -137,8 +143,7 @@ TEST_F(Settings, EveryOptionSurvivesARoundTrip)
     window->CheckBox1->setChecked(true);
     window->ComboBox1->setCurrentIndex(33);
     window->ComboBox1Change();
-    window->Home = {-156.8, 71.3, -9};
-    window->HomeOffsetIndex = 9;
+    SetHome(-156.8, 71.3, -9, 9);
     window->SpeedButton54Click();
     const QByteArray written = ReadParm();
     EXPECT_EQ(written, Lines({"110100000000", "10", "33", "-156.8", "71.3", "-9", "9"}));
@@ -261,9 +266,9 @@ TEST_F(Settings, DamagedLinesFallBackOneByOne)
         EXPECT_EQ(Option(window->SpeedButtonA4), r.wide) << r.name;
         EXPECT_EQ(window->ComboBox1->itemIndex(), r.offsetIndex) << r.name;
         EXPECT_EQ(window->CurrencyEdit3->value(), r.offset) << r.name;
-        EXPECT_EQ(window->HomeOffsetIndex, r.homeIndex) << r.name;
-        EXPECT_EQ(window->Home.longitude, r.homeLongitude) << r.name;
-        EXPECT_EQ(window->Home.latitude, r.homeLatitude) << r.name;
+        EXPECT_EQ(home()->HomeOffsetIndex, r.homeIndex) << r.name;
+        EXPECT_EQ(home()->CurrencyEdit1->value(), r.homeLongitude) << r.name;
+        EXPECT_EQ(home()->CurrencyEdit2->value(), r.homeLatitude) << r.name;
     }
 }
 
@@ -280,9 +285,9 @@ TEST_F(Settings, OneBadLineNeverCostsTheHomePlace)
     platform.messages.clear();
     Open();
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
-    EXPECT_EQ(window->Home.longitude, -88.02);
-    EXPECT_EQ(window->Home.latitude, 30.41);
-    EXPECT_EQ(window->Home.gmtOffset, -5);
+    EXPECT_EQ(home()->CurrencyEdit1->value(), -88.02);
+    EXPECT_EQ(home()->CurrencyEdit2->value(), 30.41);
+    EXPECT_EQ(home()->CurrencyEdit3->value(), -5);
 }
 
 // Values no field can hold become the nearest one it holds (never inf), and what
@@ -307,17 +312,17 @@ TEST_F(Settings, ExtremeValuesReadBackAfterEveryClose)
         EXPECT_TRUE(platform.messages.isEmpty()) << r.line2 << platform.messages.join('|').toStdString();
         EXPECT_EQ(window->CurrencyEdit3->value(), r.offset) << r.line2;
         EXPECT_FALSE(window->CurrencyEdit3->text().contains(QStringLiteral("inf"))) << r.line2;
-        EXPECT_EQ(window->Home.longitude, r.homeLongitude) << r.line4;
-        EXPECT_EQ(window->Home.gmtOffset, r.homeOffset) << r.line6;
+        EXPECT_EQ(home()->CurrencyEdit1->value(), r.homeLongitude) << r.line4;
+        EXPECT_EQ(home()->CurrencyEdit3->value(), r.homeOffset) << r.line6;
         for (int run = 0; run < 2; ++run) {
             window->ComboBox1->setEditText(QStringLiteral("kept"));  // an offset shows: lines 2 and 3 written
             window->SpeedButton54Click();
             Open();
             EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
             EXPECT_EQ(window->CurrencyEdit3->value(), r.offset) << r.line2;
-            EXPECT_EQ(window->Home.longitude, r.homeLongitude) << r.line4;
-            EXPECT_EQ(window->Home.latitude, 30.41);
-            EXPECT_EQ(window->Home.gmtOffset, r.homeOffset) << r.line6;
+            EXPECT_EQ(home()->CurrencyEdit1->value(), r.homeLongitude) << r.line4;
+            EXPECT_EQ(home()->CurrencyEdit2->value(), 30.41);
+            EXPECT_EQ(home()->CurrencyEdit3->value(), r.homeOffset) << r.line6;
         }
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tzururuz1.h"
+#include "app/dawnrule_windows.h"
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
@@ -54,10 +54,20 @@ protected:
         return out;
     }
 
-    // Creates the window and runs its first activation.
+    // Creates the program's windows, as the start-up does, without activating them.
+    TZuruRuz1& Create()
+    {
+        window = nullptr;
+        windows.reset();
+        windows = std::make_unique<DawnruleWindows>(platform);
+        window = &windows->main;
+        return *window;
+    }
+
+    // Creates the windows and runs the main window's first activation.
     TZuruRuz1& Open()
     {
-        window = std::make_unique<TZuruRuz1>(platform);
+        Create();
         window->FormActivate();
         return *window;
     }
@@ -66,8 +76,8 @@ protected:
     void ShowActive()
     {
         window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
     void Choose(int offsetIndex)
@@ -85,7 +95,9 @@ protected:
 
     QTemporaryDir dir;
     FakePlatform platform;
-    std::unique_ptr<TZuruRuz1> window;
+    std::unique_ptr<DawnruleWindows> windows;
+    TZuruRuz1* window = nullptr;
+    THome* home() const { return &windows->home; }
 };
 
 } // namespace dawnrule::test

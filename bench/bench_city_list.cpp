@@ -1,0 +1,84 @@
+// The town list as a driver uses it, on the real window after a paint: clicking the
+// largest state (PA, 1,128 towns) until its list is open, and one typed character
+// with the highlight following. Report medians:
+//   dawnrule_bench --benchmark_filter=CityList --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+
+#include "app/dawnrule_windows.h"
+#include "bench_app.h"
+#include "controls/city_combo_box.h"
+#include "fake_platform.h"
+
+#include <QAbstractItemView>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace dawnrule;
+
+constexpr int kPennsylvania = 38;
+
+// The shipped PA.txt in a scratch program folder, the windows shown and painted.
+struct ShownWindows {
+    ShownWindows()
+    {
+        BenchApplication();
+        platform.folder = dir.path() + QLatin1Char('/');
+        QFile::copy(QStringLiteral(DAWNRULE_SOURCE_DIR "/data/PA.txt"), platform.folder + QStringLiteral("PA.txt"));
+        windows = std::make_unique<DawnruleWindows>(platform);
+        windows->main.SetWideLayout(true);
+        windows->main.show();
+        QTest::qWaitForWindowExposed(&windows->main);
+        windows->main.repaint();
+    }
+    QTemporaryDir dir;
+    test::FakePlatform platform;
+    std::unique_ptr<DawnruleWindows> windows;
+};
+
+void BM_CityListOpenLargestState(benchmark::State& state)
+{
+    ShownWindows w;
+    TZuruRuz1& main = w.windows->main;
+    for (auto _ : state) {
+        main.SpeedButton(kPennsylvania)->click();
+        main.ComboBox2->view()->viewport()->repaint();  // the open list painted
+        benchmark::DoNotOptimize(main.ComboBox2->view()->isVisible());
+        state.PauseTiming();
+        main.ComboBox2->hidePopup();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["towns"] = main.ComboBox2->count();
+}
+BENCHMARK(BM_CityListOpenLargestState)->Unit(benchmark::kMillisecond);
+
+void BM_CityListTypeOneCharacter(benchmark::State& state)
+{
+    ShownWindows w;
+    TZuruRuz1& main = w.windows->main;
+    main.SpeedButton(kPennsylvania)->click();
+    QWidget* popup = main.ComboBox2->view();
+    // Alternating between a late and an early prefix keeps the search and the scroll
+    // at work on every character.
+    const char* keys[] = {"w", "\b"};
+    int i = 0;
+    for (auto _ : state) {
+        const char* k = keys[i++ % 2];
+        if (*k == '\b')
+            QTest::keyClick(popup, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(popup, QString::fromLatin1(k));
+        main.ComboBox2->view()->viewport()->repaint();  // the list scrolled and painted
+        main.ComboBox2->lineEdit()->repaint();
+        benchmark::DoNotOptimize(main.ComboBox2->highlightedRow());
+    }
+}
+BENCHMARK(BM_CityListTypeOneCharacter)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,211 @@
+#include "controls/city_combo_box.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QSignalBlocker>
+
+namespace dawnrule {
+
+namespace {
+
+// A key that types into the text rather than moving in the list.
+bool IsTextKey(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+} // namespace
+
+CityComboBox::CityComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(kVisibleRows);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Measuring every entry of a long list to size the open list costs more than the
+    // list itself: rows have one height, and the list is as wide as the box.
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
+    view()->setTextElideMode(Qt::ElideRight);
+    lineEdit()->installEventFilter(this);
+    view()->installEventFilter(this);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &CityComboBox::onTextEdited);
+    connect(this, qOverload<int>(&QComboBox::activated), this, &CityComboBox::onActivated);
+}
+
+void CityComboBox::setEntries(const QStringList& entries)
+{
+    const QSignalBlocker block(this);
+    const QString kept = currentText();
+    clear();
+    addItems(entries);
+    setCurrentIndex(-1);
+    setEditText(kept);
+}
+
+void CityComboBox::setText(const QString& text)
+{
+    const QSignalBlocker block(this);
+    setCurrentIndex(-1);
+    setEditText(text);
+}
+
+int CityComboBox::highlightedRow() const
+{
+    const QModelIndex current = view()->currentIndex();
+    return view()->isVisible() && current.isValid() ? current.row() : -1;
+}
+
+void CityComboBox::showPopup()
+{
+    emit dropDown();
+    const QString typed = currentText();
+    QComboBox::showPopup();
+    // Opening selects the current entry in the list and may write its text back: the
+    // text is the user's (or the drop-down handler's), not the list's.
+    {
+        const QSignalBlocker block(this);
+        setEditText(typed);
+    }
+    view()->setCurrentIndex(QModelIndex());
+}
+
+void CityComboBox::onTextEdited(const QString& text)
+{
+    {
+        // Typing chooses no entry; the typed text stays as it is.
+        const QSignalBlocker block(this);
+        const int cursor = lineEdit()->cursorPosition();
+        setCurrentIndex(-1);
+        setEditText(text);
+        lineEdit()->setCursorPosition(cursor);
+    }
+    if (view()->isVisible()) {
+        const QAbstractItemModel* m = model();
+        QModelIndex first;
+        if (!text.isEmpty()) {
+            for (int row = 0, rows = m->rowCount(); row < rows; ++row) {
+                const QModelIndex index = m->index(row, modelColumn());
+                if (index.data().toString().startsWith(text, Qt::CaseInsensitive)) {
+                    first = index;
+                    break;
+                }
+            }
+        }
+        view()->setCurrentIndex(first);
+        if (first.isValid())
+            view()->scrollTo(first, QAbstractItemView::PositionAtTop);
+    }
+    emit change();
+}
+
+void CityComboBox::onActivated(int index)
+{
+    // QComboBox has already set the text to the entry's. The list is closed first, so
+    // that the focus the click handler gives away stays given.
+    if (index < 0)
+        return;
+    if (view()->isVisible())
+        hidePopup();
+    emit click();
+    emit change();
+}
+
+void CityComboBox::takeHighlighted()
+{
+    const QModelIndex current = view()->currentIndex();
+    if (!current.isValid()) {
+        // Nothing matched the typed text: the list closes and the text stays.
+        const QString typed = currentText();
+        hidePopup();
+        const QSignalBlocker block(this);
+        setEditText(typed);
+        return;
+    }
+    hidePopup();
+    {
+        const QSignalBlocker block(this);
+        setCurrentIndex(current.row());
+    }
+    emit click();
+    emit change();
+}
+
+bool CityComboBox::handleListKey(QKeyEvent* event)
+{
+    // Keys that reach the open list: text keys edit the text, Enter takes the
+    // highlighted entry, the moving keys are the list's own.
+    emit keyDown(event->key());
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        takeHighlighted();
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        const QString typed = currentText();
+        hidePopup();
+        const QSignalBlocker block(this);
+        setEditText(typed);
+        return true;
+    }
+    if (IsTextKey(event)) {
+        if (!event->text().isEmpty() && event->text().at(0).isPrint())
+            emit keyPress(event->text().at(0));
+        QApplication::sendEvent(lineEdit(), event);
+        return true;
+    }
+    return false;  // Up, Down, Page Up, Page Down: the list moves its highlight
+}
+
+bool CityComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (!key)
+        return QComboBox::eventFilter(watched, event);
+    auto* ke = static_cast<QKeyEvent*>(event);
+    if (watched == view()) {
+        if (event->type() == QEvent::KeyRelease) {
+            emit keyUp(ke->key());
+            return false;
+        }
+        return handleListKey(ke);
+    }
+    if (watched == lineEdit()) {
+        if (event->type() == QEvent::KeyRelease) {
+            emit keyUp(ke->key());
+        } else {
+            emit keyDown(ke->key());
+            // The character handler may open the list (which empties the text); the
+            // character then goes into the text as the first one typed.
+            if (!ke->text().isEmpty() && ke->text().at(0).isPrint())
+                emit keyPress(ke->text().at(0));
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void CityComboBox::focusOutEvent(QFocusEvent* event)
+{
+    QComboBox::focusOutEvent(event);
+    // Neither its own drop-down nor another window taking the keyboard is leaving the list.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        emit exit();
+}
+
+} // namespace dawnrule

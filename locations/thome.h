@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+class QToolButton;
+
+namespace dawnrule {
+
+class ComboBox;
+class CurrencyEdit;
+
+// "Home Parameters": the home place that the main window's "Home " button recalls.
+// It holds the place for the whole run in its fields (longitude, latitude, GMT
+// offset) and in HomeOffsetIndex, the chosen entry of its 93-entry offset list; the
+// main window reads them from here and the settings file carries them between runs.
+// Shown modally from the quick menu; "Save" is the only way out, and every edit takes
+// effect at once.
+class THome : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 186;
+    static constexpr int kClientHeight = 133;
+
+    explicit THome(QWidget* parent = nullptr);
+
+    CurrencyEdit* CurrencyEdit1;  // home longitude, shows 00.00 at 0
+    CurrencyEdit* CurrencyEdit2;  // home latitude
+    CurrencyEdit* CurrencyEdit3;  // home GMT offset, whole hours shown; set only by the list
+    ComboBox* ComboBox1;          // the 93 offsets
+    QToolButton* SpeedButton54;   // "Save"
+
+    int HomeOffsetIndex = 0;  // position of the chosen entry, -1 for none
+
+    void FormActivate();
+    void ComboBox1Change();
+    void CurrencyEdit3Enter();
+    void SpeedButton54Click();
+
+public slots:
+    // Escape and the window manager's close do nothing: "Save" closes the window.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};
+
+} // namespace dawnrule

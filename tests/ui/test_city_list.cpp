@@ -1,0 +1,322 @@
+#include "controls/city_combo_box.h"
+#include "controls/window_look.h"
+#include "window_fixture.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QLabel>
+#include <QToolButton>
+
+namespace dawnrule::test {
+namespace {
+
+// 30 towns: enough rows below the m-towns for the list to scroll them to the top.
+QByteArray Alabama()
+{
+    QByteArray text = "Aaron  N\xB0" "31.20,W\xB0-86.40\r\n";
+    for (int i = 1; i <= 10; ++i)
+        text += "Abbeville " + QByteArray::number(i) + "  N\xB0" "31.57,W\xB0-85.25\r\n";
+    text += "Montgomery  N\xB0" "32.37,W\xB0-86.30\r\n"
+            "mobile bay  N\xB0" "30.50,W\xB0-88.00\r\n"
+            "Mobile  N\xB0" "30.41,W\xB0-88.02\r\n"
+            "Moundville  N\xB0" "33.00,W\xB0-87.63\r\n";
+    for (int i = 1; i <= 15; ++i)
+        text += "Zion " + QByteArray::number(i) + "  N\xB0" "34.00,W\xB0-86.00\r\n";
+    return text;
+}
+const QByteArray kAlabama = Alabama();
+constexpr int kMontgomery = 11;
+constexpr int kMobileBay = 12;
+constexpr int kMobile = 13;
+
+class CityList : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        WriteParm(Lines({"100000000000", "0", "-1", "0", "0", "0", "0"}));  // wide layout
+    }
+
+    void WriteFile(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(platform.folder + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    CityComboBox* List() const { return window->ComboBox2; }
+    QAbstractItemView* Popup() const { return window->ComboBox2->view(); }
+    bool PopupOpen() const { return Popup()->isVisible(); }
+
+    QStringList Entries() const
+    {
+        QStringList out;
+        for (int i = 0; i < List()->count(); ++i)
+            out << List()->itemText(i);
+        return out;
+    }
+
+    // The location buttons shown bold maroon.
+    QList<int> Highlighted() const
+    {
+        QList<int> out;
+        for (int n = 1; n <= TZuruRuz1::kLocationButtons; ++n) {
+            const QToolButton* b = window->SpeedButton(n);
+            if (b->font().bold() && b->palette().color(QPalette::ButtonText) == kMaroon)
+                out << n;
+        }
+        return out;
+    }
+
+    QString Labels() const { return window->Label5->text() + QLatin1Char('|') + window->Label7->text(); }
+
+    // Opens the program with Alabama's list shown and the window active.
+    void OpenAlabama()
+    {
+        WriteFile(QStringLiteral("AL.txt"), kAlabama);
+        Open();
+        ShowActive();
+        window->SpeedButton(1)->click();
+        ASSERT_TRUE(PopupOpen());
+    }
+
+    void LockOffset(int index)
+    {
+        window->CheckBox1->setChecked(true);
+        Choose(index);
+    }
+};
+
+TEST_F(CityList, StartsWithNothingLoaded)
+{
+    Open();
+    EXPECT_EQ(List()->text(), "City List");
+    EXPECT_EQ(Entries(), QStringList{"Click on a state first."});
+    EXPECT_FALSE(window->ListLoaded);
+    EXPECT_TRUE(Highlighted().isEmpty());
+}
+
+TEST_F(CityList, ButtonGridCaptionsAndHints)
+{
+    Open();
+    const struct {
+        int number;
+        const char* caption;
+        const char* hint;
+        QRect geometry;
+    } rows[] = {
+        {1, "AL", "Alabama", QRect(2, 2, 24, 20)},
+        {7, "CT", "Connecticut", QRect(152, 2, 24, 20)},
+        {8, "DE", "Delaware", QRect(2, 23, 24, 20)},
+        {43, "TX", "Texas", QRect(2, 128, 24, 20)},
+        {49, "WI", "Wisconsin", QRect(152, 128, 24, 20)},
+        {50, "WY", "Wyoming", QRect(152, 149, 24, 20)},
+        {51, "USER", "User Defined", QRect(2, 149, 149, 20)},
+    };
+    for (const auto& r : rows) {
+        const QToolButton* b = window->SpeedButton(r.number);
+        EXPECT_EQ(b->text(), r.caption);
+        EXPECT_EQ(b->toolTip(), r.hint);
+        EXPECT_EQ(b->geometry(), r.geometry) << r.caption;
+        EXPECT_EQ(b->parentWidget(), window->Panel4);
+        EXPECT_EQ(b->palette().color(QPalette::ButtonText), kNavy);
+    }
+}
+
+TEST_F(CityList, StateButtonLoadsAndOpensItsList)
+{
+    OpenAlabama();
+    EXPECT_EQ(Entries().size(), 30);
+    EXPECT_EQ(Entries().at(kMobile), QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
+    EXPECT_EQ(List()->text(), "");  // the drop-down emptied the title
+    EXPECT_TRUE(window->ListLoaded);
+    EXPECT_EQ(Highlighted(), QList<int>{1});
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(CityList, MissingStateFileSaysSoAndTouchesNothing)
+{
+    OpenAlabama();
+    window->CurrencyEdit1->setValue(-74);
+    window->CurrencyEdit2->setValue(40.7);
+    window->SpeedButton(43)->click();  // no TX.txt
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(List()->text(), "No Texas City List");
+    EXPECT_EQ(List()->count(), 0);
+    EXPECT_TRUE(Highlighted().isEmpty());
+    EXPECT_EQ(window->CurrencyEdit1->value(), -74);
+    EXPECT_EQ(window->CurrencyEdit2->value(), 40.7);
+    EXPECT_TRUE(window->ListLoaded);  // unchanged by a failed load
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(CityList, OnlyTheLastLoadedButtonStandsOut)
+{
+    WriteFile(QStringLiteral("AK.txt"), "Anchorage  N\xB0" "61.22,W\xB0-149.90\r\n");
+    OpenAlabama();
+    window->SpeedButton(2)->click();
+    EXPECT_EQ(Highlighted(), QList<int>{2});
+    EXPECT_EQ(Entries(), QStringList{QString::fromUtf8("Anchorage  N\u00B061.22,W\u00B0-149.90")});
+    window->SpeedButton(3)->click();  // no AZ.txt
+    EXPECT_TRUE(Highlighted().isEmpty());
+}
+
+TEST_F(CityList, TypingHighlightsTheFirstMatchAndCalculatesNothing)
+{
+    OpenAlabama();
+    LockOffset(1);
+    window->CurrencyEdit1->setValue(-74);
+    window->CurrencyEdit2->setValue(40.7);
+    ASSERT_EQ(Labels(), "rise|set");
+    window->SpeedButton(1)->click();
+    QTest::keyClicks(Popup(), QStringLiteral("m"));
+    EXPECT_EQ(List()->highlightedRow(), kMontgomery);
+    QTest::keyClicks(Popup(), QStringLiteral("ob"));
+    EXPECT_EQ(List()->text(), "mob");
+    EXPECT_EQ(List()->highlightedRow(), kMobileBay);  // the first in list order
+    EXPECT_EQ(Popup()->indexAt(QPoint(2, 2)).row(), kMobileBay);  // scrolled to the top
+    EXPECT_TRUE(PopupOpen());
+    EXPECT_EQ(Labels(), "rise|set");  // no calculation while typing
+    EXPECT_FALSE(window->CityKeyDown);
+    QTest::keyClick(Popup(), Qt::Key_Backspace);
+    EXPECT_EQ(List()->text(), "mo");
+    EXPECT_EQ(List()->highlightedRow(), kMontgomery);
+    QTest::keyClicks(Popup(), QStringLiteral("x"));
+    EXPECT_EQ(List()->highlightedRow(), -1);  // nothing begins with "mox"
+    EXPECT_EQ(window->CurrencyEdit1->value(), -74);
+}
+
+TEST_F(CityList, EnterTakesTheHighlightedEntryAndFillsTheFields)
+{
+    OpenAlabama();
+    LockOffset(1);
+    window->SpeedButton(1)->click();
+    QTest::keyClicks(Popup(), QStringLiteral("MOBILE  "));
+    ASSERT_EQ(List()->highlightedRow(), kMobile);
+    QTest::keyClick(Popup(), Qt::Key_Return);
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(List()->text(), QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
+    EXPECT_TRUE(window->ComboBox1->hasFocus());
+    EXPECT_EQ(window->CurrencyEdit2->value(), 30.41);
+    EXPECT_EQ(window->CurrencyEdit1->value(), -88.02);
+    EXPECT_EQ(window->CurrencyEdit3->value(), -6);  // locked: kept
+    EXPECT_NE(window->Label5->text(), "Rise");      // and calculated at once
+    EXPECT_NE(window->Label7->text(), "Set");
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+}
+
+TEST_F(CityList, ClickingAnEntryChoosesIt)
+{
+    OpenAlabama();
+    LockOffset(1);
+    window->SpeedButton(1)->click();
+    Popup()->scrollTo(List()->model()->index(kMontgomery, 0));
+    const QRect row = Popup()->visualRect(List()->model()->index(kMontgomery, 0));
+    QTest::mouseClick(Popup()->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(List()->text(), QString::fromUtf8("Montgomery  N\u00B032.37,W\u00B0-86.30"));
+    // The click handler gave the focus to the offset list (which parsed the record);
+    // the calculation that followed moved it on to the options panel.
+    EXPECT_TRUE(window->Panel2->hasFocus());
+    EXPECT_EQ(window->CurrencyEdit2->value(), 32.37);
+    EXPECT_EQ(window->CurrencyEdit1->value(), -86.3);
+    EXPECT_NE(window->Label5->text(), "Rise");
+}
+
+TEST_F(CityList, UnlockedChoiceClearsTheOffsetAndWaitsForOne)
+{
+    OpenAlabama();
+    Choose(1);
+    window->SpeedButton(1)->click();
+    QTest::keyClicks(Popup(), QStringLiteral("mobile  "));
+    QTest::keyClick(Popup(), Qt::Key_Return);
+    EXPECT_EQ(window->CurrencyEdit3->value(), 0);
+    EXPECT_EQ(window->CurrencyEdit3->text(), "");
+    EXPECT_EQ(window->ComboBox1->currentText(), "");
+    EXPECT_EQ(Labels(), "Rise|Set");
+    Choose(1);
+    window->SpeedButton52Click();
+    EXPECT_NE(Labels(), "Rise|Set");
+}
+
+TEST_F(CityList, LeavingTheListParsesOnlyOnceAListWasLoaded)
+{
+    Open();
+    ShowActive();
+    List()->setFocus();
+    window->CurrencyEdit1->setFocus();  // "Click on a state first." is not parsed
+    EXPECT_TRUE(platform.messages.isEmpty());
+
+    WriteFile(QStringLiteral("AL.txt"), kAlabama);
+    window->SpeedButton(1)->click();
+    List()->hidePopup();
+    List()->setText(QStringLiteral("Home"));
+    window->CurrencyEdit1->setFocus();
+    EXPECT_EQ(platform.messages, QStringList{QString::fromUtf8("No N\u00B0 or S\u00B0 degrees in selected record.")});
+    EXPECT_TRUE(List()->hasFocus());  // back to the list
+}
+
+TEST_F(CityList, BadRecordsShowTheirMessageAndKeepTheFields)
+{
+    OpenAlabama();
+    List()->hidePopup();
+    window->CurrencyEdit1->setValue(-74);
+    window->CurrencyEdit2->setValue(40.7);
+    const struct {
+        const char* record;
+        const char* message;
+        double latitude, longitude;
+    } rows[] = {
+        {"Town  N\u00B030.41 W\u00B0-88.02", "'' is not a valid floating point value", 40.7, -74},
+        {"Town  N\u00B030.41,x\u00B0-88.02", "No W\u00B0 or E\u00B0 degrees in selected record.", 40.7, -74},
+        {"Town  N\u00B031.5,W\u00B0-88.02 x", "'-88.02 x' is not a valid floating point value", 31.5, -74},
+        {"Town  S\u00B0-14.16,E\u00B0170.42", "", -14.16, 170.42},
+        {"Pago Pago, AS  S\u00B0-14.16,W\u00B0-170.42", "", -14.16, -170.42},
+    };
+    for (const auto& r : rows) {
+        platform.messages.clear();
+        List()->setFocus();
+        List()->setText(QString::fromUtf8(r.record));
+        window->CurrencyEdit1->setFocus();
+        EXPECT_EQ(platform.messages.join('|'), QString::fromUtf8(r.message)) << r.record;
+        EXPECT_EQ(window->CurrencyEdit2->value(), r.latitude) << r.record;
+        EXPECT_EQ(window->CurrencyEdit1->value(), r.longitude) << r.record;
+    }
+}
+
+TEST_F(CityList, UserListWithoutItsFileShowsTheErrorAndChangesNothingElse)
+{
+    OpenAlabama();
+    List()->hidePopup();
+    window->SpeedButton(51)->click();
+    EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + platform.folder + "U.txt"});
+    EXPECT_EQ(List()->text(), "User City List");
+    EXPECT_EQ(List()->count(), 0);
+    EXPECT_EQ(Highlighted(), QList<int>{1});  // as it was
+    EXPECT_FALSE(PopupOpen());
+
+    platform.messages.clear();
+    WriteFile(QStringLiteral("U.txt"), "Home base  N\xB0" "35.00,W\xB0-101.80\r\n");
+    window->SpeedButton(51)->click();
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(Entries(), QStringList{QString::fromUtf8("Home base  N\u00B035.00,W\u00B0-101.80")});
+    EXPECT_EQ(Highlighted(), QList<int>{51});
+    EXPECT_TRUE(PopupOpen());
+}
+
+TEST_F(CityList, ArrowKeysOnTheClosedListChooseTheNextEntry)
+{
+    OpenAlabama();
+    LockOffset(1);
+    window->SpeedButton(1)->click();
+    QTest::keyClick(Popup(), Qt::Key_Escape);
+    ASSERT_FALSE(PopupOpen());
+    List()->setFocus();
+    QTest::keyClick(List(), Qt::Key_Down);
+    EXPECT_EQ(List()->text(), QString::fromUtf8("Aaron  N\u00B031.20,W\u00B0-86.40"));
+    EXPECT_EQ(window->CurrencyEdit2->value(), 31.2);
+    EXPECT_NE(window->Label5->text(), "Rise");
+}
+
+} // namespace
+} // namespace dawnrule::test
