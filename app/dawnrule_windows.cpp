@@ -4,8 +4,10 @@ namespace dawnrule {
 
 DawnruleWindows::DawnruleWindows(Platform& platform)
     : main(platform)
+    , user(platform)
 {
     main.Home = &home;
+    main.User = &user;
 }
 
 } // namespace dawnrule

@@ -2,6 +2,7 @@
 
 #include "app/tzururuz1.h"
 #include "locations/thome.h"
+#include "locations/tuser.h"
 
 namespace dawnrule {
 
@@ -15,6 +16,7 @@ struct DawnruleWindows {
 
     TZuruRuz1 main;
     THome home;
+    TUSER user;
 };
 
 } // namespace dawnrule

@@ -215,8 +215,8 @@ void TZuruRuz1::BuildControls()
         bool available;
     } entries[] = {
         {&SpeedButtonA1, "Home             ", kNavy, true},
-        {&SpeedButtonA2, "USER             ", kMaroon, false},
-        {&SpeedButtonA3, "Add to USER", kGray, false},
+        {&SpeedButtonA2, "USER             ", kMaroon, true},
+        {&SpeedButtonA3, "Add to USER", kGray, true},
         {&SpeedButtonA4, "City List          ", kMaroon, true},
         {&SpeedButtonA5, "LED                ", kMaroon, true},
         {&SpeedButtonA6, "Help               ", kBlue, false},
@@ -258,6 +258,8 @@ void TZuruRuz1::ConnectHandlers()
     connect(SpeedButton53, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton53Click);
     connect(SpeedButton54, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton54Click);
     connect(SpeedButtonA1, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA1Click);
+    connect(SpeedButtonA2, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA2Click);
+    connect(SpeedButtonA3, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA3Click);
     connect(SpeedButtonA, &QToolButton::clicked, this, &TZuruRuz1::OpenButtons);
     connect(SpeedButtonA4, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA4Click);
     connect(SpeedButtonA5, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA5Click);

@@ -26,6 +26,7 @@ class CurrencyEdit;
 class DateEdit;
 class Platform;
 class THome;
+class TUSER;
 class TLED;
 class TMoon;
 
@@ -87,6 +88,7 @@ public:
 
     // The other windows, created with this one at start-up (DawnruleWindows).
     THome* Home = nullptr;
+    TUSER* User = nullptr;
 
     // Window state.
     bool BatchCalc = false;  // one-shot: the next Calc skips the offset-list checks
@@ -127,6 +129,8 @@ public:
     void OpenButtons();         // "Prefs" clicked
     void SpeedButtonAMouseMove();
     void SpeedButtonA1Click();  // Home window
+    void SpeedButtonA2Click();  // USER list window
+    void SpeedButtonA3Click();  // Add to USER
     void SpeedButtonA4Click();  // City List option
     void SpeedButtonA5Click();  // LED option
     void Timer1Timer();

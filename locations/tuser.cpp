@@ -1,0 +1,122 @@
+#include "locations/tuser.h"
+
+#include "app/platform.h"
+#include "common/cp1252.h"
+#include "common/errors.h"
+#include "common/text_file.h"
+#include "controls/window_look.h"
+#include "locations/user_list.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+namespace dawnrule {
+
+namespace {
+
+const char* const kInstructions[] = {
+    "User entries must be in the form:",
+    "town  N°dd.mm,W°-dd.mm",
+    "town  N°dd.mm,E°dd.mm",
+    "town  S°-dd.mm,W°-dd.mm",
+    "town  S°-dd.mm,E°dd.mm",
+    " ",
+    "West/South must be preceeded",
+    "by a minus sign.  Any number of",
+    "spaces can be between a town",
+    "and the degrees.",
+    " ",
+    "dd = degrees",
+    "mm = minutes",
+    "((.ss) seconds are not used)",
+};
+
+} // namespace
+
+TUSER::TUSER(Platform& platform, QWidget* parent)
+    : QDialog(parent)
+    , m_platform(platform)
+{
+    setWindowTitle(QStringLiteral("USER List"));
+    SetDialogLook(this, kClientWidth, kClientHeight);
+
+    QStringList text;
+    for (const char* line : kInstructions)
+        text << QString::fromUtf8(line);
+    Label1 = MakeLabel(this, text.join(QLatin1Char('\n')), QRect(6, 6, 160, 180));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(kClientWidth - 235 - 6, 6, 235, 234);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    CheckBox1 = new QCheckBox(QStringLiteral("Sort upon exit"), this);
+    CheckBox1->setGeometry(6, 192, 150, 18);
+    SpeedButton54 = MakeFlatButton(this, QStringLiteral("Save"), QRect(6, 216, 62, 23));
+    SpeedButton1 = MakeFlatButton(this, QStringLiteral("Cancel"), QRect(80, 216, 62, 23));
+
+    connect(SpeedButton54, &QToolButton::clicked, this, &TUSER::SpeedButton54Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TUSER::SpeedButton1Click);
+}
+
+QString TUSER::FilePath() const
+{
+    return m_platform.programFolder() + QStringLiteral("U.txt");
+}
+
+void TUSER::FormActivate()
+{
+    std::vector<std::string> lines;
+    try {
+        lines = ReadTextLines(FilePath().toStdString());
+    } catch (const FileError& e) {
+        // The editor keeps what it held; "Save" creates the file.
+        m_platform.showMessage(this, QString::fromStdString(e.what()));
+        return;
+    }
+    QStringList text;
+    for (const std::string& line : lines)
+        text << QString::fromStdString(Cp1252ToUtf8(line));
+    Memo1->setPlainText(text.join(QLatin1Char('\n')));
+}
+
+void TUSER::SpeedButton54Click()
+{
+    std::vector<std::string> lines = EditorLines(Utf8ToCp1252(Memo1->toPlainText().toStdString()));
+    if (CheckBox1->isChecked())
+        lines = SortUserLines(std::move(lines));
+    try {
+        WriteTextLines(FilePath().toStdString(), lines);
+    } catch (const FileError& e) {
+        m_platform.showMessage(this, QString::fromStdString(e.what()));
+        return;  // the window stays open with the user's text
+    }
+    accept();
+}
+
+void TUSER::SpeedButton1Click()
+{
+    accept();
+}
+
+void TUSER::reject()
+{
+}
+
+void TUSER::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TUSER::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+} // namespace dawnrule

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace dawnrule {
+
+class Platform;
+
+// "USER List": the user's own town list "U.txt" (in the program's folder, the same
+// file the "USER" button loads) as plain text, reloaded from the file at every
+// opening. "Save" writes the text once, sorted when "Sort upon exit" is checked,
+// atomically, and closes; "Cancel" closes without writing. Those two are the only
+// ways out.
+class TUSER : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 407;
+    static constexpr int kClientHeight = 247;
+
+    explicit TUSER(Platform& platform, QWidget* parent = nullptr);
+
+    QLabel* Label1;           // how a line must read
+    QPlainTextEdit* Memo1;    // the file's lines
+    QCheckBox* CheckBox1;     // "Sort upon exit"
+    QToolButton* SpeedButton54;  // "Save"
+    QToolButton* SpeedButton1;   // "Cancel"
+
+    QString FilePath() const;
+
+    void FormActivate();
+    void SpeedButton54Click();
+    void SpeedButton1Click();
+
+public slots:
+    void reject() override;  // Escape and the window manager's close do nothing
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Platform& m_platform;
+};
+
+} // namespace dawnrule
