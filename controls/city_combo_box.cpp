@@ -48,6 +48,7 @@ CityComboBox::CityComboBox(QWidget* parent)
     view()->installEventFilter(this);
     connect(lineEdit(), &QLineEdit::textEdited, this, &CityComboBox::onTextEdited);
     connect(this, qOverload<int>(&QComboBox::activated), this, &CityComboBox::onActivated);
+    connect(qApp, &QApplication::focusChanged, this, &CityComboBox::onFocusChanged);
 }
 
 void CityComboBox::setEntries(const QStringList& entries)
@@ -200,11 +201,20 @@ bool CityComboBox::eventFilter(QObject* watched, QEvent* event)
     return QComboBox::eventFilter(watched, event);
 }
 
-void CityComboBox::focusOutEvent(QFocusEvent* event)
+bool CityComboBox::holds(const QWidget* w) const
 {
-    QComboBox::focusOutEvent(event);
-    // Neither its own drop-down nor another window taking the keyboard is leaving the list.
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    return w && (w == this || isAncestorOf(w) || w == view() || view()->isAncestorOf(w)
+                 || (view()->window() != window() && view()->window()->isAncestorOf(w)));
+}
+
+void CityComboBox::onFocusChanged(QWidget* old, QWidget* now)
+{
+    // The list has the keyboard while its text or its open list has it. Leaving goes
+    // from one of them to another widget; another window taking the keyboard (now is
+    // none) is no leaving. Watching the application's focus rather than this widget's
+    // own focus-out also sees the focus leave straight from the open list, which is
+    // how choosing an entry hands it to the next field.
+    if (holds(old) && now && !holds(now))
         emit exit();
 }
 

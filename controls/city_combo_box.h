@@ -18,7 +18,8 @@ namespace dawnrule {
 // - Opening the list, also from the program, emits dropDown() before the list shows.
 // - keyDown/keyPress/keyUp report every key going down, every character typed and
 //   every key released while the list or its text has the keyboard; exit() reports
-//   that the keyboard focus left the list (not when its own drop-down takes it).
+//   that the keyboard focus went from the list (its text or its open drop-down) to
+//   another widget of the program.
 // Texts the program sets emit nothing.
 class CityComboBox : public QComboBox {
     Q_OBJECT
@@ -47,13 +48,14 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void onTextEdited(const QString& text);
     void onActivated(int index);
     void takeHighlighted();
     bool handleListKey(QKeyEvent* event);
+    bool holds(const QWidget* w) const;
+    void onFocusChanged(QWidget* old, QWidget* now);
 };
 
 } // namespace dawnrule

@@ -205,6 +205,22 @@ TEST_F(CityList, EnterTakesTheHighlightedEntryAndFillsTheFields)
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
 }
 
+// On a real desktop the open list gives the keyboard straight to the next field: the
+// town list itself never gets it back first. Leaving from the open list parses too.
+TEST_F(CityList, FocusLeavingStraightFromTheOpenListParses)
+{
+    OpenAlabama();
+    window->SpeedButton(1)->click();
+    ASSERT_TRUE(PopupOpen());
+    List()->setText(QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
+    window->ComboBox1->setFocus();  // while the list is open
+    List()->hidePopup();
+    EXPECT_TRUE(window->ComboBox1->hasFocus());
+    EXPECT_EQ(window->CurrencyEdit2->value(), 30.41);
+    EXPECT_EQ(window->CurrencyEdit1->value(), -88.02);
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
 TEST_F(CityList, ClickingAnEntryChoosesIt)
 {
     OpenAlabama();
