@@ -12,6 +12,8 @@ inline QApplication& BenchApplication()
     static int argc = 1;
     static char name[] = "dawnrule_bench";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: Qt's own statics (the input device list that showing a window
+    // fills) go before a static application object would, and its end would crash.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
