@@ -22,6 +22,7 @@ constexpr Command kCommands[] = {
     {"times", "--lon X --lat Y --offset H --date mm/dd/yyyy [--military]", RunTimesCommand},
     {"moon", "--date \"mm/dd/yyyy[ hh:mm:ss]\" | --tdatetime N", RunMoonCommand},
     {"route", "--date mm/dd/yyyy --offset H [--military] [--folder DIR] NAME...", RunRouteCommand},
+    {"parse", "FILE | -", RunParseCommand},
 };
 
 } // namespace

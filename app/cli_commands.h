@@ -38,4 +38,17 @@ int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
 int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// dawnrule-cli parse FILE | -: reads a city list (or standard input) as the town picker
+// reads its lists (Windows-1252, any line end, a NUL ends the text) and prints one line
+// per entry, numbered from 1: "N<TAB>LAT<TAB>LON", the values the latitude and longitude
+// fields would take (two decimals), or "N<TAB>MESSAGE", the message the window would show
+// (UTF-8, control characters escaped). An empty entry, which the window does not parse,
+// prints "N<TAB>" + kParseEmptyLineNote. Status 0 when every entry gives both values, 1
+// otherwise (empty entries included), 2 for a usage error or an unreadable file.
+inline constexpr std::string_view kParseEmptyLineNote = "(empty line: not parsed)";
+int RunParseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The same, reading "-" from `in` instead of standard input.
+int RunParseCommandWithInput(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                             std::ostream& err);
+
 } // namespace dawnrule
