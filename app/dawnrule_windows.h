@@ -3,6 +3,7 @@
 #include "app/tzururuz1.h"
 #include "locations/thome.h"
 #include "locations/tuser.h"
+#include "windows/troutes.h"
 
 namespace dawnrule {
 
@@ -17,6 +18,7 @@ struct DawnruleWindows {
     TZuruRuz1 main;
     THome home;
     TUSER user;
+    TRoutes routes;  // last, as the start-up order has it
 };
 
 } // namespace dawnrule

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QScreen>
 #include <QUrl>
 
@@ -49,6 +50,13 @@ QRect SystemPlatform::virtualDesktop() const
 void SystemPlatform::openUrl(const QUrl& url)
 {
     QDesktopServices::openUrl(url);
+}
+
+bool SystemPlatform::setUpPrinter(QWidget* parent, QPrinter& printer)
+{
+    // On Linux the dialog also offers printing to a PDF file.
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace dawnrule

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QPrinter;
 class QUrl;
 
 class QWidget;
@@ -14,7 +15,7 @@ namespace dawnrule {
 
 // What the windows need from the desktop and the machine: message boxes, the clock,
 // the program's folder, the mouse pointer and the desktop's size, and opening a web
-// address. The program uses SystemPlatform; tests
+// address, and the printer setup. The program uses SystemPlatform; tests
 // put in their own, so every handler runs headless with a pinned "today".
 class Platform {
 public:
@@ -37,6 +38,10 @@ public:
 
     // Hands the address to the desktop's default handler; does not wait for it.
     virtual void openUrl(const QUrl& url) = 0;
+
+    // The printer setup dialog for `printer`; true when the user confirmed it, with
+    // the printer (or the file it prints to) set up as chosen.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 class SystemPlatform : public Platform {
@@ -48,6 +53,7 @@ public:
     void movePointer(const QPoint& globalPos) override;
     QRect virtualDesktop() const override;
     void openUrl(const QUrl& url) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 } // namespace dawnrule

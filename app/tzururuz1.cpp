@@ -144,7 +144,6 @@ void TZuruRuz1::BuildControls()
     SpeedButtonA = MakeButton(ToolBar1, QStringLiteral("Prefs"), QRect(118, 1, 36, 20));
     SpeedButtonA->setMouseTracking(true);
     SpeedButton58 = MakeButton(ToolBar1, QStringLiteral("Routes"), QRect(155, 1, 41, 20));
-    SpeedButton58->setEnabled(false);  // the Routes window comes with its own work
 
     // Inputs.
     MakeLabel(this, QStringLiteral("-W°'/ E°'"), QRect(6, 28, 60, 20));
@@ -257,6 +256,7 @@ void TZuruRuz1::ConnectHandlers()
     connect(SpeedButton52, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton52Click);
     connect(SpeedButton53, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton53Click);
     connect(SpeedButton54, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton54Click);
+    connect(SpeedButton58, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton58Click);
     connect(SpeedButtonA1, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA1Click);
     connect(SpeedButtonA2, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA2Click);
     connect(SpeedButtonA3, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA3Click);

@@ -26,6 +26,7 @@ class CurrencyEdit;
 class DateEdit;
 class Platform;
 class THome;
+class TRoutes;
 class TUSER;
 class TLED;
 class TMoon;
@@ -88,6 +89,8 @@ public:
 
     // The other windows, created with this one at start-up (DawnruleWindows).
     THome* Home = nullptr;
+    TRoutes* Routes = nullptr;
+    QPoint RoutesReturnPlace;  // where this window stood when "Routes" hid it
     TUSER* User = nullptr;
 
     // Window state.
@@ -126,6 +129,7 @@ public:
     void SpeedButton52Click();  // Calc
     void SpeedButton53Click();  // Home: recall the home place
     void SpeedButton54Click();  // Close: save the settings, end the program
+    void SpeedButton58Click();  // Routes: this window makes way for the Routes window
     void OpenButtons();         // "Prefs" clicked
     void SpeedButtonAMouseMove();
     void SpeedButtonA1Click();  // Home window

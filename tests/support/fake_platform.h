@@ -3,15 +3,19 @@
 #include "app/platform.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QRect>
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 namespace dawnrule::test {
 
 // The desktop as the tests and benchmarks see it: a pinned clock, a scratch program
-// folder, and message boxes, pointer moves and opened addresses that are recorded
-// instead of carried out (a real modal box would block the run).
+// folder, and message boxes, pointer moves, opened addresses and printer setups that
+// are recorded instead of carried out (a real modal box would block the run); a
+// confirmed print goes to a PDF file in the scratch folder.
 class FakePlatform : public Platform {
 public:
     QDateTime clock = QDateTime(QDate(2026, 1, 15), QTime(10, 0));
@@ -21,11 +25,24 @@ public:
     QList<QPoint> pointerMoves;
     QList<QUrl> openedUrls;
     QRect desktop = QRect(0, 0, 1920, 1080);
+    bool printerAnswer = true;  // the printer setup dialog confirmed
+    int printerSetups = 0;      // times the dialog was shown
+    QString printFile;          // the PDF the last confirmed setup prints to
+    // Called as each message or confirmation shows, with its text: lets a test look
+    // at what stood at that moment (the pointer, the window).
+    std::function<void(const QString& text)> onDialog;
 
-    void showMessage(QWidget*, const QString& text) override { messages << text; }
+    void showMessage(QWidget*, const QString& text) override
+    {
+        messages << text;
+        if (onDialog)
+            onDialog(text);
+    }
     bool confirm(QWidget*, const QString& text) override
     {
         messages << text;
+        if (onDialog)
+            onDialog(text);
         return confirmAnswer;
     }
     QDateTime now() const override { return clock; }
@@ -33,6 +50,17 @@ public:
     void movePointer(const QPoint& globalPos) override { pointerMoves << globalPos; }
     QRect virtualDesktop() const override { return desktop; }
     void openUrl(const QUrl& url) override { openedUrls << url; }
+    // Confirmed, the printer prints to "print.pdf" in the scratch folder.
+    bool setUpPrinter(QWidget*, QPrinter& printer) override
+    {
+        ++printerSetups;
+        if (!printerAnswer)
+            return false;
+        printFile = folder + QStringLiteral("print.pdf");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+        return true;
+    }
 };
 
 } // namespace dawnrule::test

@@ -1,0 +1,223 @@
+// The printed Routes report: rows and pages, and what each page shows, read back from
+// a paint device that records the texts drawn on it, page by page.
+#include "qt_print.h"
+#include "windows/route_print.h"
+
+#include <QFontInfo>
+#include <QPaintEngine>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace dawnrule {
+namespace {
+
+// A page of a printer that keeps the texts drawn on it.
+struct DrawnText {
+    int page;
+    QPointF at;
+    QString text;
+};
+
+class TextRecordingEngine : public QPaintEngine {
+public:
+    TextRecordingEngine()
+        : QPaintEngine(QPaintEngine::AllFeatures)
+    {
+    }
+    std::vector<DrawnText> texts;
+    int page = 0;
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawLines(const QLineF*, int) override {}
+    void drawLines(const QLine*, int) override {}
+    void drawRects(const QRectF*, int) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& item) override { texts.push_back({page, p, item.text()}); }
+    Type type() const override { return QPaintEngine::User; }
+};
+
+// 600 dots per inch, a page of 8.5 x 11 inches unless a test sizes it.
+class TextRecordingDevice : public QPaintDevice {
+public:
+    static constexpr int kDpi = 600;
+    QSize size{8 * kDpi + kDpi / 2, 11 * kDpi};
+    mutable TextRecordingEngine engine;
+
+    QPaintEngine* paintEngine() const override { return &engine; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth: return size.width();
+        case PdmHeight: return size.height();
+        case PdmWidthMM: return size.width() * 254 / (10 * kDpi);
+        case PdmHeightMM: return size.height() * 254 / (10 * kDpi);
+        case PdmNumColors: return 0x7fffffff;
+        case PdmDepth: return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return kDpi;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+};
+
+QStringList Numbered(int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << QStringLiteral("  Stop %1, ST   6:36A  4:44P").arg(i, 3, 10, QLatin1Char('0'));
+    return lines;
+}
+
+// The device's font metrics at the report's print size, as PaintReportPages meets them.
+struct PrintMetrics {
+    int rowHeight;
+    int charWidth;
+};
+PrintMetrics MetricsOn(TextRecordingDevice& device)
+{
+    QPainter painter(&device);
+    painter.setFont(RouteReportFont(10));
+    const QFontMetrics fm = painter.fontMetrics();
+    return {fm.lineSpacing(), fm.horizontalAdvance(QLatin1Char('M'))};
+}
+
+// Prints on the device, its page `rows` report rows high and `columns` wide.
+std::vector<DrawnText> Print(const QStringList& lines, int rows, int columns, int* pages)
+{
+    TextRecordingDevice device;
+    const PrintMetrics m = MetricsOn(device);
+    const QRect page(0, 0, columns * m.charWidth + m.charWidth / 2, (rows + 2) * m.rowHeight + m.rowHeight / 2);
+    QPainter painter(&device);
+    *pages = PaintReportPages(painter, page, lines, QStringLiteral("11/09/2005"), [&device] {
+        ++device.engine.page;
+        return true;
+    });
+    painter.end();
+    return device.engine.texts;
+}
+
+std::vector<QString> TextsOnPage(const std::vector<DrawnText>& texts, int page)
+{
+    std::vector<QString> out;
+    for (const DrawnText& t : texts)
+        if (t.page == page)
+            out.push_back(t.text);
+    return out;
+}
+
+TEST(RouteReportFont, IsFixedPitch)
+{
+    for (const qreal size : {8.0, 10.0}) {
+        const QFont font = RouteReportFont(size);
+        EXPECT_EQ(font.pointSizeF(), size);
+        // Measured: font databases do not all mark their monospaced fonts as such.
+        const QFontMetrics fm(font);
+        EXPECT_EQ(fm.horizontalAdvance(QStringLiteral("iiii")), fm.horizontalAdvance(QStringLiteral("MMMM")))
+            << QFontInfo(font).family().toStdString();
+        EXPECT_EQ(fm.horizontalAdvance(QStringLiteral("  . ")), fm.horizontalAdvance(QStringLiteral("WWWW")));
+    }
+}
+
+TEST(PaginateReport, RowsAndPages)
+{
+    const struct {
+        const char* name;
+        int lines;
+        int rowsPerPage;
+        std::vector<int> rowsOnPages;
+    } cases[] = {
+        {"empty report, one empty page", 0, 50, {0}},
+        {"one line", 1, 50, {1}},
+        {"exactly full", 50, 50, {50}},
+        {"one row over", 51, 50, {50, 1}},
+        {"200 lines", 200, 50, {50, 50, 50, 50}},
+        {"201 lines", 201, 50, {50, 50, 50, 50, 1}},
+        {"a page of one row", 3, 1, {1, 1, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto pages = PaginateReport(Numbered(c.lines), 80, c.rowsPerPage);
+        ASSERT_EQ(pages.size(), c.rowsOnPages.size());
+        QStringList all;
+        for (size_t p = 0; p < pages.size(); ++p) {
+            EXPECT_EQ(pages[p].size(), c.rowsOnPages[p]);
+            all += pages[p];
+        }
+        EXPECT_EQ(all, Numbered(c.lines));  // every line once, in order
+    }
+}
+
+TEST(PaginateReport, LongLinesGoOnOverTheNextRows)
+{
+    const QStringList lines{QStringLiteral("abcdefghij"), QStringLiteral("klm"), QStringLiteral(""),
+                            QStringLiteral("nopqrstu")};
+    const auto pages = PaginateReport(lines, 4, 3);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[0], QStringList({"abcd", "efgh", "ij"}));
+    EXPECT_EQ(pages[1], QStringList({"klm", "", "nopq"}));
+    EXPECT_EQ(pages[2], QStringList({"rstu"}));
+}
+
+TEST(PaintReportPages, TwoHundredLinesOnFourPagesInOrderWithHeadings)
+{
+    int pages = 0;
+    const std::vector<DrawnText> texts = Print(Numbered(200), 50, 80, &pages);
+    ASSERT_EQ(pages, 4);
+    const QStringList lines = Numbered(200);
+    for (int p = 0; p < 4; ++p) {
+        SCOPED_TRACE(p + 1);
+        const std::vector<QString> onPage = TextsOnPage(texts, p);
+        ASSERT_EQ(onPage.size(), 52u);  // the two halves of the heading and 50 rows
+        EXPECT_EQ(onPage[0], "Routes  11/09/2005");
+        EXPECT_EQ(onPage[1], QStringLiteral("page %1 of 4").arg(p + 1));
+        for (int r = 0; r < 50; ++r)
+            EXPECT_EQ(onPage[static_cast<size_t>(r) + 2], lines[p * 50 + r]);
+    }
+    // A line of page 1 is not on page 2, and rows go down the page.
+    const std::vector<QString> second = TextsOnPage(texts, 1);
+    EXPECT_EQ(std::count(second.begin(), second.end(), lines[0]), 0);
+    qreal lastY = -1;
+    for (const DrawnText& t : texts) {
+        if (t.page != 0 || t.text.startsWith(QLatin1String("Routes")) || t.text.startsWith(QLatin1String("page")))
+            continue;
+        EXPECT_GT(t.at.y(), lastY);
+        lastY = t.at.y();
+    }
+}
+
+TEST(PaintReportPages, HeadingSitsAboveTheRowsAndTheNumberAtTheRight)
+{
+    int pages = 0;
+    const std::vector<DrawnText> texts = Print(Numbered(3), 50, 80, &pages);
+    ASSERT_EQ(pages, 1);
+    ASSERT_EQ(texts.size(), 5u);
+    EXPECT_LT(texts[0].at.y(), texts[2].at.y());
+    EXPECT_GT(texts[1].at.x(), texts[0].at.x());  // "page 1 of 1" right of the title
+    EXPECT_EQ(texts[0].at.x(), texts[2].at.x());  // title and rows from the left margin
+}
+
+TEST(PaintReportPages, StopsWhenThePrinterRefusesANewPage)
+{
+    TextRecordingDevice device;
+    QPainter painter(&device);
+    const int pages = PaintReportPages(painter, QRect(0, 0, 4000, 2000), Numbered(200), QStringLiteral("x"),
+                                       [] { return false; });
+    EXPECT_EQ(pages, 1);
+}
+
+} // namespace
+} // namespace dawnrule

@@ -1,0 +1,329 @@
+#include "windows/troutes.h"
+
+#include "app/platform.h"
+#include "app/tzururuz1.h"
+#include "common/cp1252.h"
+#include "common/errors.h"
+#include "common/text_file.h"
+#include "controls/combo_box.h"
+#include "controls/currency_edit.h"
+#include "controls/date_edit.h"
+#include "controls/pie_progress_bar.h"
+#include "controls/window_look.h"
+#include "windows/route_legend.h"
+#include "windows/route_print.h"
+#include "windows/route_report.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QStringDecoder>
+#include <QToolButton>
+
+
+namespace dawnrule {
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kSilver(192, 192, 192);
+
+constexpr qreal kReportPointSize = 8;  // eleven pixels a line on a usual screen
+constexpr int kBarHeight = 28;         // the two button panels
+const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
+
+// The route files and the highway list are Windows-1252.
+QString FromCp1252(const std::string& bytes)
+{
+    return QString::fromStdString(Cp1252ToUtf8(bytes));
+}
+
+// A warning names the route as the box holds it (Unicode) and may quote the route
+// file's text (Windows-1252): read it as UTF-8 where it is, else as Windows-1252.
+QString FromWarning(const std::string& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(QByteArray::fromStdString(bytes));
+    return utf8.hasError() ? FromCp1252(bytes) : text;
+}
+
+} // namespace
+
+TRoutes::TRoutes(Platform& platform, TZuruRuz1& main, QWidget* parent)
+    : QDialog(parent)
+    , m_platform(platform)
+    , m_main(main)
+{
+    setWindowTitle(QStringLiteral("Routes"));
+    SetDialogLook(this, kClientWidth, kClientHeight);
+    setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint);
+    // Closing this window while the main one is hidden must not end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    setFont(f);
+
+    BuildControls();
+    ConnectHandlers();
+    CentreOnDesktop(this);
+}
+
+TRoutes::~TRoutes() = default;
+
+void TRoutes::BuildControls()
+{
+    QFrame* top = MakePanel(this, kBarColour, QRect(0, 0, kClientWidth, kBarHeight));
+    ComboBox1 = new ComboBox(top);
+    ComboBox1->setGeometry(4, 4, 112, 20);
+    ComboBox1->setFocusPolicy(Qt::ClickFocus);
+    ComboBox1->setEditText(QStringLiteral("Routes"));
+    SpeedButton2 = MakeFlatButton(top, QStringLiteral("Process"), QRect(120, 3, 110, 22));
+    SpeedButton2->setEnabled(false);
+    SpeedButton3 = MakeFlatButton(top, QStringLiteral("Legend"), QRect(232, 3, 58, 22));
+    SpeedButton3->setCheckable(true);
+    SpeedButton4 = MakeFlatButton(top, QStringLiteral("Reverse"), QRect(292, 3, 58, 22));
+
+    RichEdit1 = new QPlainTextEdit(this);
+    RichEdit1->setGeometry(4, kBarHeight + 4, kClientWidth - 8, kClientHeight - 2 * kBarHeight - 8);
+    RichEdit1->setFont(RouteReportFont(kReportPointSize));
+    RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setFocusPolicy(Qt::ClickFocus);
+    QPalette report = RichEdit1->palette();
+    report.setColor(QPalette::Text, Qt::black);
+    RichEdit1->setPalette(report);
+
+    QFrame* bottom = MakePanel(this, kBarColour, QRect(0, kClientHeight - kBarHeight, kClientWidth, kBarHeight));
+    SpeedButton1 = MakeFlatButton(bottom, QStringLiteral("Clear"), QRect(4, 3, 64, 22));
+    SpeedButton52 = MakeFlatButton(bottom, QStringLiteral("Print"), QRect(145, 3, 64, 22));
+    SpeedButton53 = MakeFlatButton(bottom, QStringLiteral("Close"), QRect(286, 3, 64, 22));
+
+    // Over the bottom buttons while a route runs: they cannot be used then anyway.
+    PieProgressBar1 = new TPieProgressBar(this);
+    PieProgressBar1->SetBounds(4, kClientHeight - kBarHeight + 2, kClientWidth - 8, kBarHeight - 4);
+    PieProgressBar1->setBackColor(kYellow);
+    PieProgressBar1->setBorderWidth(0);
+    PieProgressBar1->setDecimals(0);
+    PieProgressBar1->setNumSegments(1);
+    PieProgressBar1->setMax(100);
+    PieProgressBar1->setStep(1);
+    PieProgressBar1->setTextUnit(QStringLiteral("%"));
+    SetTextColour(PieProgressBar1, kSilver);
+    PieProgressBar1->hide();
+    PieProgressBar1->raise();
+
+    Panel7 = new RouteLegend(this);
+    Panel7->setGeometry(4, kBarHeight + 4, kClientWidth - 8, 56);
+    Panel7->hide();
+    Panel7->raise();
+}
+
+void TRoutes::ConnectHandlers()
+{
+    connect(ComboBox1, &ComboBox::changed, this, &TRoutes::ComboBox1Change);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TRoutes::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TRoutes::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TRoutes::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TRoutes::SpeedButton4Click);
+    connect(SpeedButton52, &QToolButton::clicked, this, &TRoutes::SpeedButton52Click);
+    connect(SpeedButton53, &QToolButton::clicked, this, &TRoutes::SpeedButton53Click);
+    // Every way out (the Close button, Escape, the window manager) ends in done().
+    connect(this, &QDialog::finished, this, &TRoutes::FormClose);
+}
+
+void TRoutes::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TRoutes::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A window manager that does not hand the focus to the new window still gets the
+    // list and the caption.
+    FormActivate();
+}
+
+void TRoutes::FormActivate()
+{
+    const QString path = m_platform.programFolder() + QStringLiteral("Highways.txt");
+    QStringList names;
+    bool listed = false;
+    if (QFileInfo::exists(path)) {
+        // A list that is there but cannot be read counts as missing: a message box
+        // here would come back with every activation that its closing brings.
+        try {
+            for (const std::string& line : ReadTextLines(path.toStdString()))
+                names << FromCp1252(line);
+            listed = true;
+        } catch (const FileError&) {
+        }
+    }
+    if (!listed) {
+        ComboBox1->clearText();
+        ComboBox1->setEditText(QStringLiteral("No Interstate List"));
+        return;
+    }
+    const QString text = ComboBox1->currentText();
+    {
+        const QSignalBlocker block(ComboBox1);
+        ComboBox1->clear();
+        ComboBox1->addItems(names);
+    }
+    ComboBox1->clearText();
+    ComboBox1->setEditText(text);
+    SpeedButton2->setText(QStringLiteral("Process ") + m_main.DateEdit1->text());
+}
+
+void TRoutes::ComboBox1Change()
+{
+    RichEdit1->appendPlainText(ComboBox1->currentText());
+    if (ProcessArmed)
+        SpeedButton2->setEnabled(true);
+}
+
+RouteRiseSet TRoutes::ZuruRuzTexts(double latitude, double longitude)
+{
+    m_main.CurrencyEdit2->setValue(latitude);
+    m_main.CurrencyEdit1->setValue(longitude);
+    m_main.BatchCalc = true;
+    m_main.SpeedButton52Click();
+    return {Utf8ToCp1252(m_main.Label5->text().toStdString()), Utf8ToCp1252(m_main.Label7->text().toStdString())};
+}
+
+void TRoutes::SpeedButton2Click()
+{
+    if (RichEdit1->toPlainText().isEmpty())
+        return;
+    // One pass over what is pending; from here the batch runs to its end.
+    QCoreApplication::processEvents();
+
+    QStringList names = ReportLines();
+    if (names.size() > 1 && names.back().isEmpty())
+        names.removeLast();  // the line break after the last name names no route
+    std::vector<std::string> routeNames;
+    routeNames.reserve(static_cast<size_t>(names.size()));
+    for (const QString& name : names)
+        routeNames.push_back(name.toStdString());
+
+    RouteReportOperations operations;
+    operations.readLines = ReadTextLines;
+    operations.zuruRuzTexts = [this](double latitude, double longitude) {
+        return ZuruRuzTexts(latitude, longitude);
+    };
+    operations.beginRoute = [this](const std::string& name, int lineCount) {
+        PieProgressBar1->setMax(lineCount);
+        PieProgressBar1->setPosition(0);
+        PieProgressBar1->setTextUnit(QStringLiteral("  -  %1  -  ").arg(lineCount) + QString::fromStdString(name));
+        PieProgressBar1->show();
+        PieProgressBar1->repaint();  // the new route shows at once
+    };
+    operations.step = [this](int lineIndex) { PieProgressBar1->setPosition(lineIndex); };
+    operations.warn = [this](const std::string& message) {
+        m_platform.movePointer(DesktopCentre(10, 30));
+        m_platform.showMessage(this, FromWarning(message));
+    };
+    const std::vector<std::string> report =
+        BuildRouteReport(routeNames, m_platform.programFolder().toStdString(), operations);
+    PieProgressBar1->hide();
+
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(report.size()) + 2);
+    lines << m_main.DateEdit1->text() << QString();
+    for (const std::string& line : report)
+        lines << FromCp1252(line);
+    SetReportLines(lines);
+
+    m_main.CurrencyEdit1->setValue(0);
+    m_main.CurrencyEdit2->setValue(0);
+    SpeedButton2->setEnabled(false);
+    ProcessArmed = false;
+}
+
+void TRoutes::SpeedButton1Click()
+{
+    if (RichEdit1->toPlainText().isEmpty()) {
+        SpeedButton2->setEnabled(false);
+        return;
+    }
+    m_platform.movePointer(DesktopCentre(-30, 30));
+    if (!m_platform.confirm(this, QStringLiteral("Clear memo?")))
+        return;
+    RichEdit1->clear();
+    ComboBox1->clearText();
+    ProcessArmed = true;
+}
+
+void TRoutes::SpeedButton4Click()
+{
+    const QStringList lines = ReportLines();
+    if (lines.isEmpty())
+        return;
+    QStringList reversed{lines.first(), QString()};
+    reversed.reserve(lines.size());
+    for (qsizetype i = lines.size() - 1; i >= 2; --i)
+        reversed << lines[i];
+    SetReportLines(reversed);
+}
+
+void TRoutes::SpeedButton52Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!m_platform.setUpPrinter(this, printer))
+        return;
+    if (PrintReport(printer, ReportLines(), ReportDate()))
+        return;
+    const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    m_platform.showMessage(this, QStringLiteral("Cannot print on %1").arg(target));
+}
+
+void TRoutes::SpeedButton3Click()
+{
+    Panel7->setVisible(SpeedButton3->isChecked());
+}
+
+void TRoutes::SpeedButton53Click()
+{
+    close();
+}
+
+void TRoutes::FormClose()
+{
+    m_main.move(m_main.RoutesReturnPlace);
+    m_main.show();
+}
+
+QStringList TRoutes::ReportLines() const
+{
+    const QString text = RichEdit1->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void TRoutes::SetReportLines(const QStringList& lines)
+{
+    RichEdit1->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+QString TRoutes::ReportDate() const
+{
+    const QStringList lines = ReportLines();
+    if (!lines.isEmpty() && QDate::fromString(lines.first(), kDateFormat).isValid())
+        return lines.first();
+    return m_main.DateEdit1->text();
+}
+
+QPoint TRoutes::DesktopCentre(int dx, int dy) const
+{
+    // Halves of the whole virtual desktop, from its own corner: with a screen left of
+    // the primary one the desktop starts at a negative x.
+    const QRect desktop = m_platform.virtualDesktop();
+    return QPoint(desktop.left() + desktop.width() / 2 + dx, desktop.top() + desktop.height() / 2 + dy);
+}
+
+} // namespace dawnrule

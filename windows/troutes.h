@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QFrame;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace dawnrule {
+
+class ComboBox;
+class Platform;
+class RouteLegend;
+struct RouteRiseSet;
+class TPieProgressBar;
+class TZuruRuz1;
+
+// "Routes": route names picked from the highway list "Highways.txt" gather in the
+// report box; "Process" replaces them with the report, the date line, an empty line
+// and every route file's lines with each stop's rise and set times, computed by the
+// main window's own Calc with its current date, GMT offset and time form. The report
+// can be reversed, printed and cleared; "Legend" explains the truck-stop codes of the
+// stop labels.
+//
+// Created once at start-up and only hidden when closed, so the report box and
+// ProcessArmed last for the whole run. The main window's "Routes" button hides the
+// main window and shows this one modally; closing it shows the main window again
+// where it was.
+class TRoutes : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 354;
+    static constexpr int kClientHeight = 268;
+
+    TRoutes(Platform& platform, TZuruRuz1& main, QWidget* parent = nullptr);
+    ~TRoutes() override;
+
+    // Controls.
+    ComboBox* ComboBox1;            // route names from the highway list
+    QPlainTextEdit* RichEdit1;      // the route names, then the report
+    TPieProgressBar* PieProgressBar1;
+    QToolButton* SpeedButton1;      // "Clear"
+    QToolButton* SpeedButton2;      // "Process"
+    QToolButton* SpeedButton3;      // "Legend", a toggle
+    QToolButton* SpeedButton4;      // "Reverse"
+    QToolButton* SpeedButton52;     // "Print"
+    QToolButton* SpeedButton53;     // "Close"
+    RouteLegend* Panel7;            // the legend
+
+    // True while route names are being gathered: a pick then enables "Process". A
+    // finished batch clears it, a confirmed Clear sets it again.
+    bool ProcessArmed = true;
+
+    // Handlers.
+    void FormActivate();
+    void ComboBox1Change();
+    void SpeedButton2Click();   // Process
+    void SpeedButton1Click();   // Clear
+    void SpeedButton4Click();   // Reverse
+    void SpeedButton52Click();  // Print
+    void SpeedButton3Click();   // Legend
+    void SpeedButton53Click();  // Close
+    void FormClose();
+
+    // The report box's lines, every one of them; an empty box has none.
+    QStringList ReportLines() const;
+    void SetReportLines(const QStringList& lines);
+
+    // The date the printed pages carry: the report's date line, or the main window's
+    // date while the box holds no report.
+    QString ReportDate() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectHandlers();
+    // A stop's times from the main window: the latitude into its latitude field, the
+    // longitude into its longitude field, BatchCalc set, its Calc, its two result
+    // labels read back (as the report's Windows-1252 text).
+    RouteRiseSet ZuruRuzTexts(double latitude, double longitude);
+    // The two halves of the desktop plus an offset, where the pointer goes before a
+    // dialog so that it rests on the dialog's buttons.
+    QPoint DesktopCentre(int dx, int dy) const;
+
+    Platform& m_platform;
+    TZuruRuz1& m_main;
+};
+
+} // namespace dawnrule
