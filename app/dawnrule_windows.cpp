@@ -5,10 +5,13 @@ namespace dawnrule {
 DawnruleWindows::DawnruleWindows(Platform& platform)
     : main(platform)
     , user(platform)
+    , about(platform)
     , routes(platform, main)
 {
+    main.Help = &help;
     main.Home = &home;
     main.User = &user;
+    main.About = &about;
     main.Routes = &routes;
 }
 

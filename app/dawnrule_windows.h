@@ -3,6 +3,8 @@
 #include "app/tzururuz1.h"
 #include "locations/thome.h"
 #include "locations/tuser.h"
+#include "windows/tabout.h"
+#include "windows/thelp.h"
 #include "windows/troutes.h"
 
 namespace dawnrule {
@@ -16,8 +18,10 @@ struct DawnruleWindows {
     explicit DawnruleWindows(Platform& platform);
 
     TZuruRuz1 main;
+    THelp help;
     THome home;
     TUSER user;
+    TAbout about;
     TRoutes routes;  // last, as the start-up order has it
 };
 

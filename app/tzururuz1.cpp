@@ -218,8 +218,8 @@ void TZuruRuz1::BuildControls()
         {&SpeedButtonA3, "Add to USER", kGray, true},
         {&SpeedButtonA4, "City List          ", kMaroon, true},
         {&SpeedButtonA5, "LED                ", kMaroon, true},
-        {&SpeedButtonA6, "Help               ", kBlue, false},
-        {&SpeedButtonA7, "About...          ", kBlue, false},
+        {&SpeedButtonA6, "Help               ", kBlue, true},
+        {&SpeedButtonA7, "About...          ", kBlue, true},
     };
     int top = 2;
     for (const auto& e : entries) {
@@ -263,6 +263,8 @@ void TZuruRuz1::ConnectHandlers()
     connect(SpeedButtonA, &QToolButton::clicked, this, &TZuruRuz1::OpenButtons);
     connect(SpeedButtonA4, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA4Click);
     connect(SpeedButtonA5, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA5Click);
+    connect(SpeedButtonA6, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA6Click);
+    connect(SpeedButtonA7, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA7Click);
     connect(Timer1, &QTimer::timeout, this, &TZuruRuz1::Timer1Timer);
     SpeedButtonA->installEventFilter(this);
 }

@@ -25,6 +25,8 @@ class ComboBox;
 class CurrencyEdit;
 class DateEdit;
 class Platform;
+class TAbout;
+class THelp;
 class THome;
 class TRoutes;
 class TUSER;
@@ -88,10 +90,12 @@ public:
     QToolButton* SpeedButton(int number) const { return m_locationButtons.at(number - 1); }
 
     // The other windows, created with this one at start-up (DawnruleWindows).
+    THelp* Help = nullptr;
     THome* Home = nullptr;
     TRoutes* Routes = nullptr;
     QPoint RoutesReturnPlace;  // where this window stood when "Routes" hid it
     TUSER* User = nullptr;
+    TAbout* About = nullptr;
 
     // Window state.
     bool BatchCalc = false;  // one-shot: the next Calc skips the offset-list checks
@@ -137,6 +141,8 @@ public:
     void SpeedButtonA3Click();  // Add to USER
     void SpeedButtonA4Click();  // City List option
     void SpeedButtonA5Click();  // LED option
+    void SpeedButtonA6Click();  // Help window
+    void SpeedButtonA7Click();  // About window
     void Timer1Timer();
 
     // The town list and the location buttons.

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QToolButton;
+
+namespace dawnrule {
+
+// "Dawnrule Help": the main window's use step by step (steps I to IV) and, under a
+// separator line, its options. Shown modally from the quick menu; "OK" is the only
+// way out.
+class THelp : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 377;
+    static constexpr int kClientHeight = 418;
+
+    explicit THelp(QWidget* parent = nullptr);
+
+    QLabel* Label1;  // steps I to III
+    QLabel* Label2;  // step IV
+    QFrame* Panel1;  // separator
+    QLabel* Label3;  // the options
+    QToolButton* SpeedButton54;  // "OK"
+
+    void SpeedButton54Click();
+
+public slots:
+    // Escape and the window manager's close do nothing: "OK" closes the window.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+} // namespace dawnrule
