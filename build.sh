@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12 packages), builds Dawnrule, then either starts
-# the program (./build.sh run) or runs every test (./build.sh test).
+# the program (./build.sh run), runs every test (./build.sh test), or installs it for
+# the current user (./build.sh install; ./build.sh uninstall [--purge] removes it).
+#
+# DAWNRULE_BUILD_DIR names another build folder that is already configured (the install
+# test uses its own); it is built as it is, not configured again.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev python3 fonts-liberation2)
+packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev python3 fonts-liberation2
+          desktop-file-utils)
+build_dir=${DAWNRULE_BUILD_DIR:-build}
 
 install_missing() {
     local missing=()
@@ -20,23 +26,39 @@ install_missing() {
 }
 
 build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build build --parallel
+    if [ -z "${DAWNRULE_BUILD_DIR:-}" ] || [ ! -f "$build_dir/CMakeCache.txt" ]; then
+        cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    fi
+    cmake --build "$build_dir" --parallel
 }
+
+source tools/install.sh
 
 case "${1:-}" in
     run)
         install_missing
         build
-        exec ./build/bin/dawnrule
+        exec "$build_dir/bin/dawnrule"
         ;;
     test)
         install_missing
         build
-        cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2
+        cd "$build_dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2
+        ;;
+    install)
+        install_missing
+        build
+        install_for_user "$build_dir"
+        ;;
+    uninstall)
+        case "${2:-}" in
+            "") uninstall_for_user keep ;;
+            --purge) uninstall_for_user purge ;;
+            *) echo "usage: $0 uninstall [--purge]" >&2; exit 2 ;;
+        esac
         ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|install|uninstall [--purge]" >&2
         exit 2
         ;;
 esac

@@ -21,6 +21,16 @@ int RunDawnrule(int argc, char** argv, const std::function<void(TZuruRuz1&)>& st
     DawnruleWindows windows(platform);
     if (started)
         started(windows.main);
+    // For scripted checks of an installed program: DAWNRULE_CLOSE_AFTER_START=1 makes
+    // the main window press its own "Close " once it has shown (and so read its
+    // settings): the settings are written and the program ends.
+    if (qgetenv("DAWNRULE_CLOSE_AFTER_START") == "1") {
+        TZuruRuz1& main = windows.main;
+        QObject::connect(&main, &TZuruRuz1::firstPainted, &main, [&main] {
+            main.FormActivate();
+            main.SpeedButton54Click();
+        });
+    }
     windows.main.show();
     return app.exec();
 }
