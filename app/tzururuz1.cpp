@@ -211,15 +211,14 @@ void TZuruRuz1::BuildControls()
         QToolButton** button;
         const char* caption;
         QColor colour;
-        bool available;
     } entries[] = {
-        {&SpeedButtonA1, "Home             ", kNavy, true},
-        {&SpeedButtonA2, "USER             ", kMaroon, true},
-        {&SpeedButtonA3, "Add to USER", kGray, true},
-        {&SpeedButtonA4, "City List          ", kMaroon, true},
-        {&SpeedButtonA5, "LED                ", kMaroon, true},
-        {&SpeedButtonA6, "Help               ", kBlue, true},
-        {&SpeedButtonA7, "About...          ", kBlue, true},
+        {&SpeedButtonA1, "Home             ", kNavy},
+        {&SpeedButtonA2, "USER             ", kMaroon},
+        {&SpeedButtonA3, "Add to USER", kGray},
+        {&SpeedButtonA4, "City List          ", kMaroon},
+        {&SpeedButtonA5, "LED                ", kMaroon},
+        {&SpeedButtonA6, "Help               ", kBlue},
+        {&SpeedButtonA7, "About...          ", kBlue},
     };
     int top = 2;
     for (const auto& e : entries) {
@@ -230,7 +229,6 @@ void TZuruRuz1::BuildControls()
         arial.setPixelSize(12);
         b->setFont(arial);
         SetTextColour(b, e.colour);
-        b->setEnabled(e.available);  // the other windows come with their own work
         *e.button = b;
         top += 18;
     }

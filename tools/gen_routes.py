@@ -141,6 +141,9 @@ def render_route(route, rows):
             state = row["state"]
             lines += ["", STATE_NAMES[state]]
         lines.append(INDENT + label.ljust(width) + coordinates)
+    # An empty last line keeps one route's last stop apart from the next route's title
+    # when several are processed into one report.
+    lines.append("")
     return lines
 
 

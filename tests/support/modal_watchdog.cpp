@@ -31,8 +31,9 @@ QString Describe(QWidget* w)
 
 void CloseModal(QWidget* w)
 {
+    // done() rather than reject(): the program's dialogs refuse Escape and reject().
     if (auto* dialog = qobject_cast<QDialog*>(w))
-        dialog->reject();
+        dialog->done(QDialog::Rejected);
     else
         w->close();
 }

@@ -1,5 +1,6 @@
 #include "modal_watchdog.h"
 
+#include <QDialog>
 #include <QMessageBox>
 
 #include <gtest/gtest.h>
@@ -29,6 +30,16 @@ TEST(ModalWatchdog, FailsTheTestAndClosesAnUnexpectedModalWindow)
             box.exec();
         },
         "unexpected modal window: Dawnrule: No sunrise this date");
+}
+
+// The program's own dialogs ignore Escape (reject()); an unexpected one is closed all the same.
+TEST(ModalWatchdog, ClosesADialogThatRefusesToBeRejected)
+{
+    struct Stubborn : QDialog {
+        void reject() override {}
+    } dialog;
+    dialog.setWindowTitle(QStringLiteral("Home Parameters"));
+    EXPECT_NONFATAL_FAILURE(dialog.exec(), "unexpected modal window: Home Parameters");
 }
 
 TEST(ModalWatchdog, CountsHandlersThatWereNeverUsed)
