@@ -2,9 +2,11 @@
 
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
+#include "controls/fixed_text.h"
 #include "controls/window_look.h"
 #include "locations/home_offset_list.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QToolButton>
@@ -16,6 +18,7 @@ THome::THome(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Home Parameters"));
     SetDialogLook(this, kClientWidth, kClientHeight);
+    setFont(FixedTextFont());
 
     MakeLabel(this, QStringLiteral("-W°'/ E°'"), QRect(6, 6, 60, 20));
     CurrencyEdit1 = new CurrencyEdit(2, 2, this);
@@ -35,6 +38,8 @@ THome::THome(QWidget* parent)
     for (const OffsetEntry& e : HomeOffsetList())
         ComboBox1->addItem(QString::fromLatin1(e.text.data(), static_cast<int>(e.text.size())));
     ComboBox1->setItemIndex(-1);
+    // The entries outside the US run long: the open list is as wide as the longest.
+    ComboBox1->view()->setMinimumWidth(ComboBox1->view()->sizeHintForColumn(0) + 24);
     SpeedButton54 = MakeFlatButton(this, QStringLiteral("Save"), QRect(62, 106, 62, 23));
 
     setTabOrder(CurrencyEdit1, CurrencyEdit2);

@@ -4,6 +4,7 @@
 #include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "controls/fixed_text.h"
 #include "controls/window_look.h"
 #include "locations/user_list.h"
 
@@ -17,7 +18,7 @@ namespace dawnrule {
 
 namespace {
 
-const char* const kInstructions[] = {
+constexpr const char* kInstructions[] = {
     "User entries must be in the form:",
     "town  N°dd.mm,W°-dd.mm",
     "town  N°dd.mm,E°dd.mm",
@@ -43,11 +44,8 @@ TUSER::TUSER(Platform& platform, QWidget* parent)
     setWindowTitle(QStringLiteral("USER List"));
     SetDialogLook(this, kClientWidth, kClientHeight);
 
-    QStringList text;
-    for (const char* line : kInstructions)
-        text << QString::fromUtf8(line);
-    Label1 = MakeLabel(this, text.join(QLatin1Char('\n')), QRect(6, 6, 160, 180));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFont(FixedTextFont());
+    Label1 = MakeTextLabel(this, kInstructions, QPoint(6, 6));
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(kClientWidth - 235 - 6, 6, 235, 234);

@@ -2,7 +2,7 @@
 
 #include "app/platform.h"
 #include "controls/window_look.h"
-#include "windows/fixed_text.h"
+#include "controls/fixed_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "windows/thelp.h"
 
 #include "controls/window_look.h"
-#include "windows/fixed_text.h"
+#include "controls/fixed_text.h"
 
 #include <QCloseEvent>
 #include <QFrame>

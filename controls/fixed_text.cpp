@@ -1,4 +1,4 @@
-#include "windows/fixed_text.h"
+#include "controls/fixed_text.h"
 
 #include <QLabel>
 #include <QStringList>
