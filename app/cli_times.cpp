@@ -1,8 +1,13 @@
-// dawnrule-cli times: one rise/set computation, printed as "rise<TAB>set<TAB>message".
+// dawnrule-cli times: one rise/set computation, printed as "rise<TAB>set<TAB>message";
+// with --local the place's own local day, "rise<TAB>set<TAB>message<TAB>abbreviation".
 #include "app/cli_commands.h"
 
 #include "app/cli_args.h"
+#include "app/cli_zones.h"
+#include "app/local_day.h"
 #include "app/zururuz.h"
+#include "common/number_text.h"
+#include "locations/place_zone.h"
 
 #include <map>
 #include <optional>
@@ -12,49 +17,117 @@ namespace dawnrule {
 
 namespace {
 
-ZuruRuzInput ParseTimesArgs(const std::vector<std::string>& args)
+ZoneDatabase* g_zones = nullptr;
+
+struct TimesArgs {
+    ZuruRuzInput in;
+    bool local = false;                // --local: the place's own zone and local day
+    std::optional<std::string> zone;   // --zone NAME instead of the zone from the place
+};
+
+TimesArgs ParseTimesArgs(const std::vector<std::string>& args)
 {
     std::map<std::string, std::string> values;
-    bool military = false;
+    TimesArgs parsed;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--military") {
-            military = true;
+            parsed.in.military = true;
             continue;
         }
-        if (a != "--lon" && a != "--lat" && a != "--offset" && a != "--date")
+        if (a == "--local") {
+            parsed.local = true;
+            continue;
+        }
+        if (a != "--lon" && a != "--lat" && a != "--offset" && a != "--date" && a != "--zone")
             throw CliUsageError("unknown argument '" + a + "'");
         if (i + 1 >= args.size())
             throw CliUsageError(a + " needs a value");
         if (!values.emplace(a.substr(2), args[++i]).second)
             throw CliUsageError(a + " given twice");
     }
+    if (parsed.local && values.count("offset"))
+        throw CliUsageError("--offset and --local exclude each other: the zone gives the offset");
+    if (!parsed.local && values.count("zone"))
+        throw CliUsageError("--zone needs --local");
     for (const char* name : {"lon", "lat", "offset", "date"}) {
-        if (!values.count(name))
+        if (!values.count(name) && !(parsed.local && name == std::string_view("offset")))
             throw CliUsageError(std::string("missing --") + name);
     }
-    ZuruRuzInput in;
+    ZuruRuzInput& in = parsed.in;
     in.longitude = CliNumber("lon", values["lon"], -180, 180);
     in.latitude = CliNumber("lat", values["lat"], -90, 90);
-    in.gmtOffset = CliOffset(values["offset"]);
+    if (!parsed.local)
+        in.gmtOffset = CliOffset(values["offset"]);
     const CliDate date = CliDateArg(values["date"]);
+    if (parsed.local && !IsLocalDayDate(date.year, date.month, date.day))
+        throw CliUsageError("--date: --local computes dates from 01/02/1583 on");
     in.year = date.year;
     in.month = date.month;
     in.day = date.day;
-    in.military = military;
-    return in;
+    if (values.count("zone"))
+        parsed.zone = values["zone"];
+    return parsed;
+}
+
+// The clock of --zone, or of the zone of the shipped town nearest the place.
+const ZoneClock& ZoneOf(const TimesArgs& args)
+{
+    if (!g_zones)
+        throw CliUsageError("--local: this program has no zone database");
+    if (args.zone) {
+        const ZoneClock* clock = g_zones->Find(*args.zone);
+        if (!clock)
+            throw CliUsageError("--zone: the system's zone database does not know '" + *args.zone + "'");
+        return *clock;
+    }
+    const std::optional<PlaceZone> place = FindPlaceZone(args.in.longitude, args.in.latitude);
+    if (!place) {
+        throw CliUsageError("no time zone known at --lon " + FloatToStr(args.in.longitude) + " --lat " +
+                            FloatToStr(args.in.latitude) + ": no town within " + FloatToStr(kPlaceZoneReachKm) +
+                            " km (--zone names one)");
+    }
+    const ZoneClock* clock = g_zones->Find(place->zone);
+    if (!clock)
+        throw CliUsageError("the system's zone database does not know '" + std::string(place->zone) + "'");
+    return *clock;
+}
+
+void PrintLocalDay(const TimesArgs& args, std::ostream& out)
+{
+    LocalDayInput in;
+    in.longitude = args.in.longitude;
+    in.latitude = args.in.latitude;
+    in.year = static_cast<int>(args.in.year);
+    in.month = static_cast<int>(args.in.month);
+    in.day = static_cast<int>(args.in.day);
+    in.military = args.in.military;
+    const LocalDayResult r = ComputeLocalDay(in, ZoneOf(args));
+    out << (r.rise ? r.rise->text : "") << '\t' << (r.set ? r.set->text : "") << '\t' << r.message.value_or("")
+        << '\t' << r.Abbreviation() << '\n';
 }
 
 } // namespace
 
+void SetCliZoneDatabase(ZoneDatabase* zones)
+{
+    g_zones = zones;
+}
+
 int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
-    const ZuruRuzInput in = ParseTimesArgs(args);
+    const TimesArgs parsed = ParseTimesArgs(args);
     // Like the window's Calc: a place on the equator or the Greenwich meridian is
     // not computed, and every field stays empty.
-    ZuruRuzResult r;
-    if (in.longitude != 0 && in.latitude != 0)
-        r = ComputeZuruRuz(in);
+    if (parsed.in.longitude == 0 || parsed.in.latitude == 0) {
+        out << (parsed.local ? "\t\t\t\n" : "\t\t\n");
+        return 0;
+    }
+    if (parsed.local) {
+        PrintLocalDay(parsed, out);
+        return 0;
+    }
+    const ZuruRuzResult r = ComputeZuruRuz(parsed.in);
     out << r.riseText.value_or("") << '\t' << r.setText.value_or("") << '\t' << r.message.value_or("") << '\n';
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "astro/vector_state.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -104,11 +105,12 @@ std::string FormatEventTime(double t3, bool military)
     return text;
 }
 
-ZuruRuzResult ComputeZuruRuz(const ZuruRuzInput& in)
+ZuruRuzScan ScanZuruRuz(const ZuruRuzInput& in, int firstHour, int endHour)
 {
     ClearUpperVectorState(); // full speed after a paint; see astro/vector_state.h
-    ZuruRuzResult out;
-    out.eventKind = in.eventKind;
+    ZuruRuzScan out;
+    firstHour = std::clamp(firstHour, 0, kScanHours);
+    endHour = std::clamp(endHour, firstHour, kScanHours);
 
     // 1. Shift the offset so the scan starts at 12:00 local time.
     double tz = in.gmtOffset;
@@ -140,31 +142,49 @@ ZuruRuzResult ComputeZuruRuz(const ZuruRuzInput& in)
     const double s = std::sin(in.latitude * DR);
     const double c = std::cos(in.latitude * DR);
     const double z = std::cos(Z1);
-    bool riseSeen = false;
-    bool setSeen = false;
-    double a0 = sun1.ra;
-    double d0 = sun1.dec;
     const double da = sun2.ra - sun1.ra;
     const double dd = sun2.dec - sun1.dec;
-    double v0 = 0;
-    double v2 = 0;
 
-    // 7. Hour scan.
-    for (int hour = 0; hour < 24; ++hour) {
-        const double c0 = hour;
+    // Right ascension, declination and altitude function at the end of hour c0, each
+    // value made by the same operations in the same order whichever hour the scan
+    // starts at, so a part of the window gives the whole window's values bit for bit.
+    struct HourEnd {
+        double a2, d2, h2, v2;
+    };
+    const auto hourEnd = [&](double c0) {
         const double p = (c0 + 1) / 24;
         const double a2 = sun1.ra + p * da;
         const double d2 = sun1.dec + p * dd;
         const double l0 = t0 + c0 * K1;
         const double l2 = l0 + K1;
-        const double h0 = l0 - a0;
         const double h2 = l2 - a2;
-        const double h1 = (h2 + h0) / 2;
-        const double dm = (d2 + d0) / 2;
+        return HourEnd{a2, d2, h2, s * std::sin(d2) + c * std::cos(d2) * std::cos(h2) - z};
+    };
+
+    double a0 = sun1.ra;
+    double d0 = sun1.dec;
+    double v0 = 0;
+    if (firstHour > 0) {
+        // The values the scan carries into its first hour, as the hour before left them.
+        const HourEnd before = hourEnd(firstHour - 1);
+        a0 = before.a2;
+        d0 = before.d2;
+        v0 = before.v2;
+    }
+    out.lastV2 = v0;
+
+    // 7. Hour scan.
+    for (int hour = firstHour; hour < endHour; ++hour) {
+        const double c0 = hour;
+        const HourEnd end = hourEnd(c0);
+        const double l0 = t0 + c0 * K1;
+        const double h0 = l0 - a0;
+        const double h1 = (end.h2 + h0) / 2;
+        const double dm = (end.d2 + d0) / 2;
 
         if (hour == 0)
             v0 = s * std::sin(d0) + c * std::cos(d0) * std::cos(h0) - z;
-        v2 = s * std::sin(d2) + c * std::cos(d2) * std::cos(h2) - z;
+        const double v2 = end.v2;
 
         if (Sign(v0) != Sign(v2)) {
             const double v1 = s * std::sin(dm) + c * std::cos(dm) * std::cos(h1) - z;
@@ -183,30 +203,65 @@ ZuruRuzResult ComputeZuruRuz(const ZuruRuzInput& in)
                 }
                 if (std::isfinite(e)) {
                     // An exact zero at one end still has a direction: up is a rise.
-                    const bool rise = v0 < v2;
-                    out.eventKind = rise ? kRiseEvent : kSetEvent;
-                    (rise ? riseSeen : setSeen) = true;
-                    const double t3 =
-                        static_cast<double>(static_cast<long double>(c0) + e + kHalfMinute);
-                    (rise ? out.riseText : out.setText) = FormatEventTime(t3, in.military);
+                    ZuruRuzEvent& ev = out.events[out.count++];
+                    ev.kind = v0 < v2 ? kRiseEvent : kSetEvent;
+                    ev.hour = hour;
+                    ev.position = c0 + e;
+                    ev.t3 = static_cast<double>(static_cast<long double>(c0) + e + kHalfMinute);
                 }
             }
         }
-        a0 = a2;
-        d0 = d2;
+        a0 = end.a2;
+        d0 = end.d2;
         v0 = v2;
-    }
-
-    // 9. Messages.
-    if (riseSeen || setSeen) {
-        if (!riseSeen)
-            out.message = "No sunrise this date";
-        else if (!setSeen)
-            out.message = "No sunset this date";
-    } else if (v2 != 0) {
-        out.message = "Sun up or down all day";
+        out.lastV2 = v2;
     }
     return out;
+}
+
+ZuruRuzResult ComputeZuruRuz(const ZuruRuzInput& in)
+{
+    const ZuruRuzScan scan = ScanZuruRuz(in);
+    ZuruRuzResult out;
+    out.eventKind = in.eventKind;
+
+    // 7.9 A later event of a kind replaces the earlier one's text.
+    bool riseSeen = false;
+    bool setSeen = false;
+    const ZuruRuzEvent* lastRise = nullptr;
+    const ZuruRuzEvent* lastSet = nullptr;
+    for (const ZuruRuzEvent& ev : scan.Events()) {
+        out.eventKind = ev.kind;
+        if (ev.kind == kRiseEvent) {
+            riseSeen = true;
+            lastRise = &ev;
+        } else {
+            setSeen = true;
+            lastSet = &ev;
+        }
+    }
+    if (lastRise)
+        out.riseText = FormatEventTime(lastRise->t3, in.military);
+    if (lastSet)
+        out.setText = FormatEventTime(lastSet->t3, in.military);
+
+    // 9. Messages.
+    out.message = ScanMessage(riseSeen, setSeen, scan.lastV2);
+    return out;
+}
+
+std::optional<std::string> ScanMessage(bool riseSeen, bool setSeen, double lastV2)
+{
+    if (riseSeen || setSeen) {
+        if (!riseSeen)
+            return "No sunrise this date";
+        if (!setSeen)
+            return "No sunset this date";
+        return std::nullopt;
+    }
+    if (lastV2 != 0)
+        return "Sun up or down all day";
+    return std::nullopt;
 }
 
 } // namespace dawnrule

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace dawnrule {
@@ -33,6 +35,38 @@ struct ZuruRuzResult {
 // constant and truncation is kept as the times shown to users since 2005 depend on it
 // (the truncated pi 3.14159265 included).
 ZuruRuzResult ComputeZuruRuz(const ZuruRuzInput& in);
+
+// The hour scan behind ComputeZuruRuz, for callers that need the events themselves
+// (the local-day computation of app/local_day.h). ComputeZuruRuz is a formatter over it.
+inline constexpr int kScanHours = 24;
+
+// One sign change of the sun's altitude function that the scan located.
+struct ZuruRuzEvent {
+    EventKindValue kind = kNoEvent;  // kRiseEvent or kSetEvent
+    int hour = 0;                    // scan hour C0 the event fell in
+    double position = 0;             // C0 + E: hours after the window start (local noon)
+    double t3 = 0;                   // position plus half a minute: what FormatEventTime takes
+};
+
+struct ZuruRuzScan {
+    std::array<ZuruRuzEvent, kScanHours> events{};
+    int count = 0;
+    double lastV2 = 0;  // altitude function at the end of the last hour scanned
+
+    // The events in the order the scan met them.
+    std::span<const ZuruRuzEvent> Events() const { return {events.data(), static_cast<size_t>(count)}; }
+};
+
+// Scans the hours firstHour .. endHour-1 of the window that ComputeZuruRuz scans for
+// `in` (clamped to 0..24; in.military and in.eventKind are not used). Each hour's values
+// are bit for bit those of the whole scan, so the events of a part of the window are
+// exactly the whole window's events in those hours.
+ZuruRuzScan ScanZuruRuz(const ZuruRuzInput& in, int firstHour = 0, int endHour = kScanHours);
+
+// The message after a scan: "No sunrise this date" when only sets were seen, "No sunset
+// this date" when only rises, "Sun up or down all day" when neither and the altitude
+// function at the end is not exactly 0; none otherwise.
+std::optional<std::string> ScanMessage(bool riseSeen, bool setSeen, double lastV2);
 
 // Clock text of an event at T3 hours after the start of the scan window (local noon).
 // 12-hour form "6:36A" / "12:07A" / "4:44P", military "0636" / "0007". Any finite T3

@@ -64,7 +64,7 @@ TEST_F(UserList, WindowHoldsTheInstructionsLineByLine)
     };
     EXPECT_EQ(User()->Label1->text().split(QLatin1Char('\n')), expected);
     // The text stands whole left of the editor and above the check box.
-    const QRect text = User()->Label1->geometry();
+    const QRect text(User()->Label1->pos(), User()->Label1->sizeHint());
     EXPECT_LT(text.right(), User()->Memo1->x()) << text.right();
     EXPECT_LT(text.bottom(), User()->CheckBox1->y()) << text.bottom();
     EXPECT_GE(text.left(), 0);
