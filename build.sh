@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev python3 fonts-liberation2
-          desktop-file-utils)
+          desktop-file-utils tzdata)
 build_dir=${DAWNRULE_BUILD_DIR:-build}
 
 install_missing() {
