@@ -1,7 +1,7 @@
 #include "app/local_day.h"
 
 #include "app/zururuz.h"
-#include "astro/vector_state.h"
+#include "common/vector_state.h"
 
 #include <chrono>
 #include <cmath>
@@ -70,7 +70,7 @@ const std::string& LocalDayResult::Abbreviation() const
 
 LocalDayResult ComputeLocalDay(const LocalDayInput& in, const ZoneClock& zone)
 {
-    ClearUpperVectorState(); // full speed after a paint; see astro/vector_state.h
+    ClearUpperVectorState(); // full speed after a paint; see common/vector_state.h
     if (!IsLocalDayDate(in.year, in.month, in.day))
         throw std::invalid_argument("the local day is computed for dates from 01/02/1583 to 12/31/9999");
     const std::chrono::year_month_day date = DateOf(in.year, in.month, in.day);

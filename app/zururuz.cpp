@@ -1,6 +1,6 @@
 #include "app/zururuz.h"
 
-#include "astro/vector_state.h"
+#include "common/vector_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -107,7 +107,7 @@ std::string FormatEventTime(double t3, bool military)
 
 ZuruRuzScan ScanZuruRuz(const ZuruRuzInput& in, int firstHour, int endHour)
 {
-    ClearUpperVectorState(); // full speed after a paint; see astro/vector_state.h
+    ClearUpperVectorState(); // full speed after a paint; see common/vector_state.h
     ZuruRuzScan out;
     firstHour = std::clamp(firstHour, 0, kScanHours);
     endHour = std::clamp(endHour, firstHour, kScanHours);

@@ -2,7 +2,7 @@
 
 #include "astro/elp2000_tables.h"
 #include "astro/nutation.h"
-#include "astro/vector_state.h"
+#include "common/vector_state.h"
 #include "astro/vsop.h"
 
 #include <algorithm>
@@ -174,7 +174,7 @@ long double PhaseAngleFromPositions(const SkyPosition& sun, const SkyPosition& m
 
 long double MoonPhaseAngle(TDateTime date)
 {
-    ClearUpperVectorState(); // full speed after a paint; see astro/vector_state.h
+    ClearUpperVectorState(); // full speed after a paint; see common/vector_state.h
     return generic::MoonPhaseAngle<long double>(date);
 }
 

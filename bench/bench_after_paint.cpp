@@ -11,7 +11,7 @@
 
 #include "app/zururuz.h"
 #include "astro/sun_moon.h"
-#include "astro/vector_state.h"
+#include "common/vector_state.h"
 #include "bench_app.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "locations/place_zone.h"
 
-#include "astro/vector_state.h"
+#include "common/vector_state.h"
 #include "locations/place_zones_table.h"
 
 #include <algorithm>
@@ -100,7 +100,7 @@ const Index& TheIndex()
 
 std::optional<PlaceZone> FindPlaceZone(double longitude, double latitude)
 {
-    ClearUpperVectorState(); // full speed after a paint; see astro/vector_state.h
+    ClearUpperVectorState(); // full speed after a paint; see common/vector_state.h
     if (!std::isfinite(longitude) || !std::isfinite(latitude) || std::fabs(latitude) > 90)
         return std::nullopt;
     const Index& index = TheIndex();

@@ -1,6 +1,6 @@
 #include "app/zururuz.h"
 #include "astro/sun_moon.h"
-#include "astro/vector_state.h"
+#include "common/vector_state.h"
 
 #include <gtest/gtest.h>
 

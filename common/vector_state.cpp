@@ -1,4 +1,4 @@
-#include "astro/vector_state.h"
+#include "common/vector_state.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
