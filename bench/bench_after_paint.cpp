@@ -17,6 +17,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "rise_set_inputs.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -60,18 +62,6 @@ void TimeComputation(benchmark::State& state, bool paintFirst, Compute compute)
     }
 }
 
-// Places and dates that change on every call.
-ZuruRuzInput RiseSetInput(int i)
-{
-    ZuruRuzInput in;
-    in.longitude = -74.0 - (i % 50) * 1.7;
-    in.latitude = 25.0 + (i % 23) * 1.1;
-    in.gmtOffset = -5 - (i % 4);
-    in.year = 2005 + (i % 20);
-    in.month = 1 + (i % 12);
-    in.day = 1 + (i % 28);
-    return in;
-}
 
 void ComputeRiseSet(int i)
 {

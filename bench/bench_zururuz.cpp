@@ -12,30 +12,20 @@
 
 #include <QTemporaryDir>
 
+#include "rise_set_inputs.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace dawnrule;
 
-// Places and dates that change on every call, so nothing is served from a cache.
-ZuruRuzInput NextInput(int i)
-{
-    ZuruRuzInput in;
-    in.longitude = -74.0 - (i % 50) * 1.7;
-    in.latitude = 25.0 + (i % 23) * 1.1;
-    in.gmtOffset = -5 - (i % 4);
-    in.year = 2005 + (i % 20);
-    in.month = 1 + (i % 12);
-    in.day = 1 + (i % 28);
-    return in;
-}
 
 void BM_ZuruRuzCompute(benchmark::State& state)
 {
     int i = 0;
     for (auto _ : state) {
-        ZuruRuzResult r = ComputeZuruRuz(NextInput(i++));
+        ZuruRuzResult r = ComputeZuruRuz(RiseSetInput(i++));
         benchmark::DoNotOptimize(r);
     }
 }

@@ -23,7 +23,7 @@ import os
 import re
 import sys
 
-from gen_state_lists import fail, rounded
+from gen_state_lists import fail, read_tsv, rounded
 
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(TOOLS)
@@ -33,28 +33,6 @@ OUTPUT = os.path.join("locations", "place_zones_table.cpp")
 
 ZONE_NAME = re.compile(r"[A-Za-z_]+(/[A-Za-z_+-]+)+")
 ROWS_PER_LINE = 4
-
-
-def read_tsv(path, header):
-    """The data rows (lists of fields) after the comment lines and the header."""
-    rows = []
-    header_seen = False
-    with open(path, encoding="utf-8", newline="") as f:
-        for number, line in enumerate(f, 1):
-            where = f"{path}:{number}"
-            line = line.rstrip("\n")
-            if not line or line.startswith("#"):
-                continue
-            fields = line.split("\t")
-            if not header_seen:
-                if fields != header:
-                    fail(where, f"unexpected header {line!r}")
-                header_seen = True
-                continue
-            if len(fields) != len(header):
-                fail(where, f"expected {len(header)} tab-separated fields, found {len(fields)}")
-            rows.append((where, fields))
-    return rows
 
 
 def read_zones():

@@ -120,10 +120,9 @@ def fold_case(data):
     return bytes(out)
 
 
-def read_places(path):
-    """{state code: [(name bytes, latitude, longitude)]} and the count of transliterated names."""
-    places = {code: [] for code in STATE_CODES}
-    transliterated = 0
+def read_tsv(path, header):
+    """The data rows (lists of fields) after the comment lines and the header."""
+    rows = []
     header_seen = False
     with open(path, encoding="utf-8", newline="") as f:
         for number, line in enumerate(f, 1):
@@ -133,18 +132,26 @@ def read_places(path):
                 continue
             fields = line.split("\t")
             if not header_seen:
-                if fields != ["state", "name", "latitude", "longitude"]:
+                if fields != header:
                     fail(where, f"unexpected header {line!r}")
                 header_seen = True
                 continue
-            if len(fields) != 4:
-                fail(where, f"expected 4 tab-separated fields, found {len(fields)}")
-            state, name, latitude, longitude = fields
-            if state not in places:
-                fail(where, f"unknown state code {state!r}")
-            data, changed = name_bytes(where, state, name)
-            transliterated += changed
-            places[state].append((data, rounded(where, latitude, 90), rounded(where, longitude, 180)))
+            if len(fields) != len(header):
+                fail(where, f"expected {len(header)} tab-separated fields, found {len(fields)}")
+            rows.append((where, fields))
+    return rows
+
+
+def read_places(path):
+    """{state code: [(name bytes, latitude, longitude)]} and the count of transliterated names."""
+    places = {code: [] for code in STATE_CODES}
+    transliterated = 0
+    for where, (state, name, latitude, longitude) in read_tsv(path, ["state", "name", "latitude", "longitude"]):
+        if state not in places:
+            fail(where, f"unknown state code {state!r}")
+        data, changed = name_bytes(where, state, name)
+        transliterated += changed
+        places[state].append((data, rounded(where, latitude, 90), rounded(where, longitude, 180)))
     for code, rows in places.items():
         if not rows:
             fail(path, f"no places for {code}")
