@@ -21,7 +21,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"times", "--lon X --lat Y (--offset H | --local [--zone NAME]) --date mm/dd/yyyy [--military]", RunTimesCommand},
     {"moon", "--date \"mm/dd/yyyy[ hh:mm:ss]\" | --tdatetime N", RunMoonCommand},
-    {"route", "--date mm/dd/yyyy --offset H [--military] [--folder DIR] NAME...", RunRouteCommand},
+    {"route", "--date mm/dd/yyyy --offset H [--military] [--folder DIR] NAME... [--local]", RunRouteCommand},
     {"parse", "FILE | -", RunParseCommand},
 };
 

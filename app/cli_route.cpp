@@ -1,10 +1,13 @@
 // dawnrule-cli route: the Routes report for scripts, the same lines as the Routes
-// window's "Process" leaves in its report box.
+// window's "Process" leaves in its report box; with --local, as it leaves them with
+// "Local times" checked.
 #include "app/cli_commands.h"
 
 #include "app/cli_args.h"
+#include "app/cli_zones.h"
 #include "common/text_file.h"
 #include "windows/calc_emulation.h"
+#include "windows/route_local_times.h"
 #include "windows/route_report.h"
 
 #include <filesystem>
@@ -28,6 +31,7 @@ struct RouteArgs {
     std::string dateText;
     double gmtOffset = 0;
     bool military = false;
+    bool local = false;  // --local: each stop's own clock after the home texts
     std::string folder;
     std::vector<std::string> routeNames;
 };
@@ -49,6 +53,10 @@ RouteArgs ParseRouteArgs(const std::vector<std::string>& args)
         }
         if (a == "--military") {
             parsed.military = true;
+            continue;
+        }
+        if (a == "--local") {
+            parsed.local = true;
             continue;
         }
         std::optional<std::string>* value = a == "--date" ? &date : a == "--offset" ? &offset
@@ -102,6 +110,14 @@ int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std
         failed = true;
         WriteCliError(err, "route", message);
     };
+    std::optional<RouteLocalClock> local;
+    if (parsed.local) {
+        ZoneDatabase* zones = CliZoneDatabase();
+        if (!zones)
+            throw CliUsageError("--local: this program has no zone database");
+        local.emplace(*zones, parsed.dateText, parsed.military);
+        local->UseFor(operations);
+    }
 
     const std::vector<std::string> report = BuildRouteReport(parsed.routeNames, parsed.folder, operations);
     out << parsed.dateText << "\n\n";

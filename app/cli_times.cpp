@@ -114,6 +114,11 @@ void SetCliZoneDatabase(ZoneDatabase* zones)
     g_zones = zones;
 }
 
+ZoneDatabase* CliZoneDatabase()
+{
+    return g_zones;
+}
+
 int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
     const TimesArgs parsed = ParseTimesArgs(args);

@@ -22,6 +22,8 @@ std::vector<std::string> ParmFileLines(const ParmValues& v)
     set(kFlagLed, v.led);
     set(kFlagLockOffset, v.lockOffset);
     set(kFlagMilitary, v.military);
+    set(kFlagLocalZone, v.localZone);
+    set(kFlagRouteLocalTimes, v.routeLocalTimes);
 
     return {
         flags,
@@ -59,6 +61,8 @@ ParmReading ParseParmLines(const std::vector<std::string>& fileLines)
     v.led = ParmFlag(r.flags, kFlagLed);
     v.lockOffset = ParmFlag(r.flags, kFlagLockOffset);
     v.military = ParmFlag(r.flags, kFlagMilitary);
+    v.localZone = ParmFlag(r.flags, kFlagLocalZone);
+    v.routeLocalTimes = ParmFlag(r.flags, kFlagRouteLocalTimes);
     if (v.lockOffset) {
         v.offset = read(number, lines[1], 0.0);
         v.offsetIndex = read(integer, lines[2], -1);

@@ -18,12 +18,16 @@ namespace dawnrule {
 inline constexpr const char* kParmFileName = "Parm.dat";
 inline constexpr int kParmLineCount = 7;
 
-// 1-based positions of line 1; the other positions are always "0".
+// 1-based positions of line 1; the other positions are always "0". Positions 6 and 7
+// came later: a file that predates them holds "0" there, and one written with both
+// options off is the same as before them.
 enum ParmFlagPosition : int {
     kFlagCityList = 1,
     kFlagLed = 2,
     kFlagLockOffset = 4,
     kFlagMilitary = 5,
+    kFlagLocalZone = 6,         // quick menu "Local Zone": Calc in the place's own clock
+    kFlagRouteLocalTimes = 7,   // Routes window "Local times": each stop's own clock too
 };
 
 // True when the flag at `position` is "1"; positions beyond the text count as "0".
@@ -34,6 +38,8 @@ struct ParmValues {
     bool led = false;
     bool lockOffset = false;
     bool military = false;
+    bool localZone = false;
+    bool routeLocalTimes = false;
     bool offsetChosen = false;  // the offset list shows an entry
     double offset = 0;
     int offsetIndex = -1;

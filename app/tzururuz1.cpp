@@ -2,6 +2,7 @@
 
 #include "app/offset_list.h"
 #include "app/platform.h"
+#include "app/qt_zone_clock.h"
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
@@ -37,6 +38,7 @@ constexpr int kCheckGlyphSize = 13;
 constexpr int kMoonLeft = 134;  // in the options panel
 constexpr int kMoonTop = 6;
 constexpr int kMoonHeight = 29;
+constexpr int kMenuEntryStep = 18;  // quick-menu rows, each 17 pixels high
 
 const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
 
@@ -78,6 +80,7 @@ QPixmap SunPicture(bool rising)
 TZuruRuz1::TZuruRuz1(Platform& platform, QWidget* parent)
     : QWidget(parent)
     , m_platform(platform)
+    , m_zones(std::make_unique<QtZoneDatabase>())
 {
     FormCreate();
 }
@@ -152,6 +155,11 @@ void TZuruRuz1::BuildControls()
     MakeLabel(this, QStringLiteral("N°'/ -S°'"), QRect(6, 52, 60, 20));
     CurrencyEdit2 = new CurrencyEdit(2, 2, this);
     CurrencyEdit2->setGeometry(70, 52, 72, 20);
+    // The zone of the place, right of its coordinates; shown only with "Local Zone".
+    Label9 = MakeLabel(this, QString::fromLatin1(kZoneIdleText), QRect(146, 28, 50, 44));
+    Label9->setAlignment(Qt::AlignCenter);
+    ShowZone(QString::fromLatin1(kZoneIdleText), {}, false);
+    Label9->hide();
 
     MakeLabel(this, QStringLiteral("Date"), QRect(6, 76, 28, 20));
     SpeedButton57 = MakeButton(this, QStringLiteral("◀"), QRect(34, 78, 12, 16));
@@ -204,8 +212,8 @@ void TZuruRuz1::BuildControls()
     Panel1 = MakePanel(this, kBarColour, QRect(kNarrowWidth, 0, 3, kWindowHeight));
     Panel1->setFrameShape(QFrame::VLine);
 
-    // Quick menu.
-    Panel3 = MakePanel(this, kBarColour, QRect(49, 22, 114, 129));
+    // Quick menu: seven entries as they always were, "Local Zone" below "LED".
+    Panel3 = MakePanel(this, kBarColour, QRect(49, 22, 114, 129 + kMenuEntryStep));
     Panel3->setFrameShape(QFrame::Box);
     const struct {
         QToolButton** button;
@@ -217,6 +225,7 @@ void TZuruRuz1::BuildControls()
         {&SpeedButtonA3, "Add to USER", kGray},
         {&SpeedButtonA4, "City List          ", kMaroon},
         {&SpeedButtonA5, "LED                ", kMaroon},
+        {&SpeedButtonA8, "Local Zone     ", kMaroon},
         {&SpeedButtonA6, "Help               ", kBlue},
         {&SpeedButtonA7, "About...          ", kBlue},
     };
@@ -230,7 +239,7 @@ void TZuruRuz1::BuildControls()
         b->setFont(arial);
         SetTextColour(b, e.colour);
         *e.button = b;
-        top += 18;
+        top += kMenuEntryStep;
     }
     Panel3->hide();
     Panel3->raise();
@@ -261,6 +270,7 @@ void TZuruRuz1::ConnectHandlers()
     connect(SpeedButtonA, &QToolButton::clicked, this, &TZuruRuz1::OpenButtons);
     connect(SpeedButtonA4, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA4Click);
     connect(SpeedButtonA5, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA5Click);
+    connect(SpeedButtonA8, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA8Click);
     connect(SpeedButtonA6, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA6Click);
     connect(SpeedButtonA7, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA7Click);
     connect(Timer1, &QTimer::timeout, this, &TZuruRuz1::Timer1Timer);
@@ -326,6 +336,9 @@ void TZuruRuz1::ResetResultLabels(const char* rise, const char* set)
 {
     Label5->setText(QString::fromLatin1(rise));
     Label7->setText(QString::fromLatin1(set));
+    // The zone named went with the times.
+    if (!Label9->isHidden() && Label9->text() != QLatin1String(kZoneIdleText))
+        ShowZone(QString::fromLatin1(kZoneIdleText), {}, false);
 }
 
 void TZuruRuz1::CurrencyEdit1Change()
@@ -452,6 +465,9 @@ ZuruRuzInput TZuruRuz1::ZuruRuzInit() const
 
 void TZuruRuz1::SpeedButton52Click()
 {
+    // The Routes batch computes in the main window's own clock, the driver's home time.
+    if (!BatchCalc && IsOptionChecked(SpeedButtonA8) && LocalZoneCalc())
+        return;
     if (BatchCalc) {
         BatchCalc = false;
     } else {

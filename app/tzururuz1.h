@@ -5,9 +5,11 @@
 
 #include <QDate>
 #include <QPixmap>
+#include <QTimeZone>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +27,7 @@ class ComboBox;
 class CurrencyEdit;
 class DateEdit;
 class Platform;
+class QtZoneDatabase;
 class TAbout;
 class THelp;
 class THome;
@@ -32,6 +35,8 @@ class TRoutes;
 class TUSER;
 class TLED;
 class TMoon;
+class ZoneDatabase;
+struct LocalDayResult;
 
 // The main window "Dawnrule": longitude, latitude, date and GMT offset in, the local
 // rise and set times out, with the options panel, the daylight-mismatch LED, the
@@ -61,6 +66,7 @@ public:
     QCheckBox* CheckBox3;  // "Display Military Time"
     QLabel* Label5;        // rise
     QLabel* Label7;        // set
+    QLabel* Label9;        // the place's zone beside the coordinates, while "Local Zone" is checked
     TLED* LED2;
     TMoon* Moon = nullptr;  // the moon picture in the options panel
     QTimer* Timer1;
@@ -81,6 +87,7 @@ public:
     QToolButton* SpeedButtonA3;  // Add to USER
     QToolButton* SpeedButtonA4;  // City List option
     QToolButton* SpeedButtonA5;  // LED option
+    QToolButton* SpeedButtonA8;  // Local Zone option, below LED
     QToolButton* SpeedButtonA6;  // Help
     QToolButton* SpeedButtonA7;  // About...
     // The right half of the wide layout: the town list and the location buttons.
@@ -141,6 +148,7 @@ public:
     void SpeedButtonA3Click();  // Add to USER
     void SpeedButtonA4Click();  // City List option
     void SpeedButtonA5Click();  // LED option
+    void SpeedButtonA8Click();  // Local Zone option
     void SpeedButtonA6Click();  // Help window
     void SpeedButtonA7Click();  // About window
     void Timer1Timer();
@@ -167,6 +175,16 @@ public:
 
     QString SettingsPath() const;
 
+    // The system's zone database, for the Local Zone option and the Routes window's
+    // local times.
+    ZoneDatabase& Zones();
+
+    // What Label9 reads while "Local Zone" is checked: before a Calc, when no town lies
+    // near the place, and when the date is older than the local day reaches.
+    static constexpr const char* kZoneIdleText = "local";
+    static constexpr const char* kNoZoneText = "no zone";
+    static constexpr const char* kNoLocalDateText = "pre-1583";
+
 signals:
     // Emitted after the first paint; lets a start-up probe measure time to the window.
     void firstPainted();
@@ -186,12 +204,19 @@ private:
     void ConnectCityPanel();
     void LoadCityList(int button, const QString& title, const QString& path);
     void ResetResultLabels(const char* rise, const char* set);
+    // Calc in the place's own clock: true when it was done, false when the place has
+    // no zone (or the date no local day) and Calc goes on as without the option.
+    bool LocalZoneCalc();
+    void ShowLocalOffset(const std::string& zone, const LocalDayResult& day, const QDate& date);
+    void ShowZone(const QString& text, const QString& hint, bool known);
     void SetDate(const QDate& date);
     std::optional<std::string> ReadSettings();  // the message to show, if any
     void ApplySettings(const ParmReading& reading);
     bool WriteSettings();
 
     Platform& m_platform;
+    std::unique_ptr<QtZoneDatabase> m_zones;
+    QTimeZone m_daylightZone;  // the last zone asked whether daylight time is in force
     bool m_painted = false;
     std::array<QToolButton*, kLocationButtons> m_locationButtons {};
 };

@@ -11,8 +11,10 @@
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
 #include "locations/thome.h"
+#include "windows/troutes.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QToolButton>
 
 namespace dawnrule {
@@ -69,6 +71,12 @@ void TZuruRuz1::ApplySettings(const ParmReading& reading)
         CheckBox1->setChecked(true);
     if (v.military)
         CheckBox3->setChecked(true);
+    if (v.localZone) {
+        ToggleCheckGlyph(SpeedButtonA8);
+        Label9->show();
+    }
+    if (Routes)
+        Routes->CheckBox1->setChecked(v.routeLocalTimes);
 
     if (v.lockOffset) {
         CurrencyEdit3->setValue(v.offset);
@@ -92,6 +100,8 @@ bool TZuruRuz1::WriteSettings()
     v.led = IsOptionChecked(SpeedButtonA5);
     v.lockOffset = CheckBox1->isChecked();
     v.military = CheckBox3->isChecked();
+    v.localZone = IsOptionChecked(SpeedButtonA8);
+    v.routeLocalTimes = Routes && Routes->CheckBox1->isChecked();
     v.offsetChosen = !ComboBox1->currentText().isEmpty();
     v.offset = CurrencyEdit3->value();
     v.offsetIndex = OffsetIndex;

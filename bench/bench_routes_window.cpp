@@ -3,7 +3,10 @@
 // parts of one stop's cost: the computation alone, the main window's fields, Calc and
 // labels, the bar's repaint. Reverse of a 10,000-line report and the report box
 // filling with 10,000 lines: under 50 ms each. The "stop" and "line" counters give
-// the time per stop or line. Report medians:
+// the time per stop or line. "Local times" checked: each stop's own local day and zone
+// too; the same route with it stays within 1.5 times the route without it (the Towns
+// pair: 10,000 stops at shipped towns, every one with a zone; the Long route's stops are
+// partly beyond every town's reach). Report medians:
 //   dawnrule_bench --benchmark_filter=RoutesWindow --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 #include "app/dawnrule_windows.h"
@@ -14,11 +17,15 @@
 #include "controls/date_edit.h"
 #include "controls/pie_progress_bar.h"
 #include "fake_platform.h"
+#include "locations/place_zones_table.h"
 #include "windows/troutes.h"
+
+#include <QCheckBox>
 
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -66,6 +73,22 @@ QByteArray LongRoute()
     return text;
 }
 
+// 10,000 stops at shipped towns all over the country, in the town table's order (by
+// latitude, so the zone changes often from one stop to the next).
+QByteArray TownsRoute()
+{
+    QByteArray text = "Towns  10,000 of them\r\n";
+    const size_t step = kPlaceZoneRows.size() / kStops;
+    for (int i = 0; i < kStops; ++i) {
+        const PlaceZoneRow& row = kPlaceZoneRows[static_cast<size_t>(i) * step];
+        char line[80];
+        std::snprintf(line, sizeof line, "  Town %05d, ST  [%.2f %.2f]\r\n", i, row.latitude / 100.0,
+                      row.longitude / 100.0);
+        text += line;
+    }
+    return text;
+}
+
 // The program's windows in a scratch folder holding the long route, the main window
 // set to a winter date and Central time and hidden, the Routes window shown, as
 // after a click on "Routes".
@@ -78,6 +101,10 @@ struct RoutesShown {
         if (f.open(QIODevice::WriteOnly))
             f.write(LongRoute());
         f.close();
+        QFile towns(platform.folder + QStringLiteral("Towns.txt"));
+        if (towns.open(QIODevice::WriteOnly))
+            towns.write(TownsRoute());
+        towns.close();
         windows = std::make_unique<DawnruleWindows>(platform);
         TZuruRuz1& main = windows->main;
         main.FormActivate();
@@ -121,6 +148,44 @@ void BM_RoutesWindowProcess(benchmark::State& state)
     state.counters["stop"] = PerItem(kStops);
 }
 BENCHMARK(BM_RoutesWindowProcess)->Unit(benchmark::kMillisecond);
+
+// A route's whole batch with "Local times" unchecked (0) or checked (1).
+void ProcessRoute(benchmark::State& state, const QString& route)
+{
+    RoutesShown w;
+    w.routes().CheckBox1->setChecked(state.range(0) != 0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.routes().SetReportLines({route});
+        w.routes().SpeedButton2->setEnabled(true);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        w.routes().SpeedButton2->click();
+    }
+    const QStringList report = w.routes().ReportLines();
+    // With local times every stop line carries a zone or says it has none.
+    const int zoned = static_cast<int>(report.filter(QRegularExpression(QStringLiteral("[A-Z]{3,4}$"))).size());
+    const int noZone = static_cast<int>(report.filter(QStringLiteral("no zone")).size());
+    // Calc's messages (the polar towns of Alaska in January) are recorded, not shown.
+    if (report.size() < kStops || w.platform.messages.filter(QStringLiteral("not found")).size() > 0)
+        state.SkipWithError(("batch failed: " + w.platform.messages.join(QLatin1Char(' ')).toStdString()).c_str());
+    state.counters["stop"] = PerItem(kStops);
+    state.counters["messages"] = static_cast<double>(w.platform.messages.size()) / state.iterations();
+    state.counters["zoned"] = zoned;
+    state.counters["no_zone"] = noZone;
+}
+
+void BM_RoutesWindowProcessLocalTimes(benchmark::State& state)
+{
+    ProcessRoute(state, QStringLiteral("Long"));
+}
+BENCHMARK(BM_RoutesWindowProcessLocalTimes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_RoutesWindowProcessTowns(benchmark::State& state)
+{
+    ProcessRoute(state, QStringLiteral("Towns"));
+}
+BENCHMARK(BM_RoutesWindowProcessTowns)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Part 1: the computation alone, as Calc calls it for each stop.
 void BM_RoutesWindowStopComputation(benchmark::State& state)

@@ -47,9 +47,10 @@ std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, i
     return pages;
 }
 
-QString ReportPageTitle(const QString& dateText)
+QString ReportPageTitle(const QString& dateText, const QString& clocks)
 {
-    return QStringLiteral("Routes  ") + dateText;
+    const QString title = QStringLiteral("Routes  ") + dateText;
+    return clocks.isEmpty() ? title : title + QStringLiteral("   ") + clocks;
 }
 
 QString ReportPageNumber(int page, int pages)
@@ -58,7 +59,7 @@ QString ReportPageNumber(int page, int pages)
 }
 
 int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList& lines, const QString& dateText,
-                     const std::function<bool()>& newPage)
+                     const std::function<bool()>& newPage, const QString& clocks)
 {
     painter.setFont(RouteReportFont(kPrintPointSize));
     const QFontMetrics fm = painter.fontMetrics();
@@ -76,7 +77,7 @@ int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList
         painter.save();
         painter.setPen(Qt::black);
         const QRect heading(pageRect.left(), pageRect.top(), pageRect.width(), rowHeight);
-        painter.drawText(heading, Qt::AlignLeft | Qt::AlignTop, ReportPageTitle(dateText));
+        painter.drawText(heading, Qt::AlignLeft | Qt::AlignTop, ReportPageTitle(dateText, clocks));
         painter.drawText(heading, Qt::AlignRight | Qt::AlignTop, ReportPageNumber(p + 1, count));
         const int ruleY = pageRect.top() + rowHeight + rowHeight / 3;
         painter.drawLine(pageRect.left(), ruleY, pageRect.right(), ruleY);
@@ -91,7 +92,7 @@ int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList
     return count;
 }
 
-bool PrintReport(QPrinter& printer, const QStringList& lines, const QString& dateText)
+bool PrintReport(QPrinter& printer, const QStringList& lines, const QString& dateText, const QString& clocks)
 {
     printer.setDocName(QString());
     QPainter painter;
@@ -99,7 +100,7 @@ bool PrintReport(QPrinter& printer, const QStringList& lines, const QString& dat
         return false;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     PaintReportPages(painter, QRect(QPoint(0, 0), page.size()), lines, dateText,
-                     [&printer] { return printer.newPage(); });
+                     [&printer] { return printer.newPage(); }, clocks);
     return painter.end();
 }
 

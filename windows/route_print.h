@@ -24,18 +24,21 @@ QFont RouteReportFont(qreal pointSize);
 std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, int rowsPerPage);
 
 // The heading of every page, for the driver who leafs through the sheets in the cab:
-// "Routes  11/09/2005" on the left and "page 2 of 3" on the right.
-QString ReportPageTitle(const QString& dateText);
+// "Routes  11/09/2005" on the left and "page 2 of 3" on the right. A report with local
+// times names its clocks after the date: "Routes  11/09/2005   home: GMT -5.0   local:
+// each stop's zone" (`clocks`, RouteClocksCaption; empty for the others).
+QString ReportPageTitle(const QString& dateText, const QString& clocks = QString());
 QString ReportPageNumber(int page, int pages);
 
 // Draws the report with `painter` (its font set by the call) into `pageRect` of each
 // page, calling `newPage` between two pages; stops early when newPage returns false.
 // Returns the number of pages drawn.
 int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList& lines, const QString& dateText,
-                     const std::function<bool()>& newPage);
+                     const std::function<bool()>& newPage, const QString& clocks = QString());
 
 // Prints the report on `printer`, as its setup dialog left it. False when the printer
 // could not be started.
-bool PrintReport(QPrinter& printer, const QStringList& lines, const QString& dateText);
+bool PrintReport(QPrinter& printer, const QStringList& lines, const QString& dateText,
+                 const QString& clocks = QString());
 
 } // namespace dawnrule

@@ -86,7 +86,8 @@ std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeN
                 const double latitude = StrToFloat(parts.latitude);
                 const double longitude = StrToFloat(parts.longitude);
                 const RouteRiseSet texts = operations.zuruRuzTexts(latitude, longitude);
-                report.push_back(parts.label + "  " + texts.rise + "  " + texts.set);
+                report.push_back(operations.stopLine ? operations.stopLine(parts.label, texts, latitude, longitude)
+                                                     : parts.label + "  " + texts.rise + "  " + texts.set);
             } catch (const std::exception& e) {
                 operations.warn(FileTag(name) + " line " + std::to_string(i + 1) + ": " + e.what());
                 break;

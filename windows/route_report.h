@@ -25,7 +25,7 @@ struct RouteRiseSet {
     std::string set;
 };
 
-// What BuildRouteReport asks of its caller. Every member must be set.
+// What BuildRouteReport asks of its caller. Every member must be set but stopLine.
 struct RouteReportOperations {
     // The lines of the file at `path`; throws (FileError) when it cannot be read.
     std::function<std::vector<std::string>(const std::string& path)> readLines;
@@ -38,6 +38,13 @@ struct RouteReportOperations {
     std::function<void(int lineIndex)> step;
     // A route failed; the text says why. Returns once the user has seen it.
     std::function<void(const std::string& message)> warn;
+    // Optional: the report line of a stop, given its label, the texts zuruRuzTexts gave
+    // and its coordinates; unset, it is label + "  " + rise + "  " + set. The local
+    // columns of the report set it (windows/route_local_times.h). May throw, as
+    // zuruRuzTexts may.
+    std::function<std::string(const std::string& label, const RouteRiseSet& texts, double latitude,
+                              double longitude)>
+        stopLine;
 };
 
 // The file of a route: `routeName` + ".txt", a relative name taken from `folder`

@@ -11,9 +11,11 @@
 #include "controls/pie_progress_bar.h"
 #include "controls/window_look.h"
 #include "windows/route_legend.h"
+#include "windows/route_local_times.h"
 #include "windows/route_print.h"
 #include "windows/route_report.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
@@ -23,6 +25,7 @@
 #include <QStringDecoder>
 #include <QToolButton>
 
+#include <optional>
 
 namespace dawnrule {
 
@@ -101,6 +104,15 @@ void TRoutes::BuildControls()
     SpeedButton1 = MakeFlatButton(bottom, QStringLiteral("Clear"), QRect(4, 3, 64, 22));
     SpeedButton52 = MakeFlatButton(bottom, QStringLiteral("Print"), QRect(145, 3, 64, 22));
     SpeedButton53 = MakeFlatButton(bottom, QStringLiteral("Close"), QRect(286, 3, 64, 22));
+    // Between "Print" and "Close", a pixel smaller than the buttons so the caption fits.
+    CheckBox1 = new QCheckBox(QStringLiteral("Local times"), bottom);
+    CheckBox1->setGeometry(211, 5, 74, 18);
+    QFont small = CheckBox1->font();
+    small.setPixelSize(10);
+    CheckBox1->setFont(small);
+    CheckBox1->setFocusPolicy(Qt::ClickFocus);
+    CheckBox1->setToolTip(QStringLiteral("After the home times, each stop's own local rise and set and its zone"));
+    SetTextColour(CheckBox1, kNavy);
 
     // Over the bottom buttons while a route runs: they cannot be used then anyway.
     PieProgressBar1 = new TPieProgressBar(this);
@@ -229,6 +241,14 @@ void TRoutes::SpeedButton2Click()
         m_platform.movePointer(DesktopCentre(10, 30));
         m_platform.showMessage(this, FromWarning(message));
     };
+    // The home texts are the main window's, in its clock; the local columns each stop's.
+    std::optional<RouteLocalClock> local;
+    m_reportClocks.clear();
+    if (CheckBox1->isChecked()) {
+        local.emplace(m_main.Zones(), m_main.DateEdit1->text().toStdString(), m_main.MilitaryTime);
+        local->UseFor(operations);
+        m_reportClocks = QString::fromStdString(RouteClocksCaption(m_main.CurrencyEdit3->value()));
+    }
     const std::vector<std::string> report =
         BuildRouteReport(routeNames, m_platform.programFolder().toStdString(), operations);
     PieProgressBar1->hide();
@@ -258,6 +278,7 @@ void TRoutes::SpeedButton1Click()
     RichEdit1->clear();
     ComboBox1->clearText();
     ProcessArmed = true;
+    m_reportClocks.clear();
 }
 
 void TRoutes::SpeedButton4Click()
@@ -277,7 +298,7 @@ void TRoutes::SpeedButton52Click()
     QPrinter printer(QPrinter::HighResolution);
     if (!m_platform.setUpPrinter(this, printer))
         return;
-    if (PrintReport(printer, ReportLines(), ReportDate()))
+    if (PrintReport(printer, ReportLines(), ReportDate(), m_reportClocks))
         return;
     const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     m_platform.showMessage(this, QStringLiteral("Cannot print on %1").arg(target));

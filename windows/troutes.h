@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class QCheckBox;
 class QFrame;
 class QPlainTextEdit;
 class QToolButton;
@@ -47,6 +48,10 @@ public:
     QToolButton* SpeedButton52;     // "Print"
     QToolButton* SpeedButton53;     // "Close"
     RouteLegend* Panel7;            // the legend
+    // "Local times": each stop line also gets the stop's own local rise and set and its
+    // zone's abbreviation (windows/route_local_times.h). Kept in "Parm.dat" by the main
+    // window.
+    QCheckBox* CheckBox1;
 
     // True while route names are being gathered: a pick then enables "Process". A
     // finished batch clears it, a confirmed Clear sets it again.
@@ -71,6 +76,11 @@ public:
     // date while the box holds no report.
     QString ReportDate() const;
 
+    // What the printed pages say of the report's clocks after the date: empty for a
+    // report without local times (and before any), else RouteClocksCaption of the main
+    // window's GMT offset when "Process" ran.
+    QString ReportClocks() const { return m_reportClocks; }
+
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -88,6 +98,7 @@ private:
 
     Platform& m_platform;
     TZuruRuz1& m_main;
+    QString m_reportClocks;
 };
 
 } // namespace dawnrule

@@ -48,6 +48,63 @@ TEST(ParmFileLines, WritesTheSevenLines)
     EXPECT_EQ(ParmFileLines(v), (std::vector<std::string>{"110100000000", "0", "-1", "0", "0", "0", "-1"}));
 }
 
+TEST(ParmFileLines, LocalZoneAndLocalTimesArePositionsSixAndSeven)
+{
+    ParmValues v;
+    v.localZone = true;
+    EXPECT_EQ(ParmFileLines(v)[0], "000001000000");
+    v = {};
+    v.routeLocalTimes = true;
+    EXPECT_EQ(ParmFileLines(v)[0], "000000100000");
+    v.cityList = v.led = v.lockOffset = v.military = v.localZone = true;
+    EXPECT_EQ(ParmFileLines(v)[0], "110111100000");
+
+    // Both off: every line exactly as the file has always been written.
+    ParmValues off;
+    off.cityList = off.lockOffset = true;
+    off.offsetChosen = true;
+    off.offset = -4;
+    off.offsetIndex = 4;
+    off.homeLongitude = -88.02;
+    off.homeLatitude = 30.41;
+    off.homeOffset = -5;
+    EXPECT_EQ(ParmFileLines(off), (std::vector<std::string>{"100100000000", "-4", "4", "-88.02", "30.41", "-5", "0"}));
+}
+
+TEST(ParseParmLines, PositionsSixAndSevenReadBackAndChangeNothingElse)
+{
+    const std::vector<std::string> rest = {"-4", "4", "-88.02", "30.41", "-5", "0"};
+    const auto read = [&rest](const std::string& flags) {
+        std::vector<std::string> lines{flags};
+        lines.insert(lines.end(), rest.begin(), rest.end());
+        return ParseParmLines(lines);
+    };
+    const struct {
+        const char* flags;
+        bool localZone, routeLocalTimes;
+        const char* same;  // the file without them
+    } rows[] = {
+        {"000001000000", true, false, "000000000000"},  {"000000100000", false, true, "000000000000"},
+        {"000001100000", true, true, "000000000000"},   {"110111100000", true, true, "110110000000"},
+        {"0000011", true, true, "00000"},                {"00000", false, false, "00000"},
+        {"111111111111", true, true, "110110000000"},   // 3 and 8 to 12 are still not read
+        {"0000010x1", true, false, "000000000"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.flags);
+        const ParmReading with = read(r.flags);
+        EXPECT_EQ(with.values.localZone, r.localZone);
+        EXPECT_EQ(with.values.routeLocalTimes, r.routeLocalTimes);
+        EXPECT_FALSE(with.error);
+        ParmValues others = with.values;
+        others.localZone = others.routeLocalTimes = false;
+        EXPECT_EQ(others, read(r.same).values);
+        // Written back, the line holds the two positions as read.
+        EXPECT_EQ(ParmFileLines(with.values)[0].substr(5, 2),
+                  std::string(r.localZone ? "1" : "0") + (r.routeLocalTimes ? "1" : "0"));
+    }
+}
+
 // The values that matter for reading back: a value and its text must give back the
 // very same double (bit for bit, but for -0, which is written as "0").
 bool SameNumber(double a, double b)

@@ -210,6 +210,28 @@ TEST(PaintReportPages, HeadingSitsAboveTheRowsAndTheNumberAtTheRight)
     EXPECT_EQ(texts[0].at.x(), texts[2].at.x());  // title and rows from the left margin
 }
 
+TEST(PaintReportPages, AReportWithLocalTimesNamesBothClocksOnEveryPage)
+{
+    TextRecordingDevice device;
+    const PrintMetrics m = MetricsOn(device);
+    const QRect page(0, 0, 90 * m.charWidth, 22 * m.rowHeight + m.rowHeight / 2);  // 20 rows a page
+    QPainter painter(&device);
+    const QString clocks = QStringLiteral("home: GMT -5.0   local: each stop's zone");
+    const int pages = PaintReportPages(painter, page, Numbered(50), QStringLiteral("11/09/2005"), [&device] {
+        ++device.engine.page;
+        return true;
+    }, clocks);
+    painter.end();
+    ASSERT_EQ(pages, 3);
+    for (int p = 0; p < pages; ++p) {
+        const std::vector<QString> onPage = TextsOnPage(device.engine.texts, p);
+        ASSERT_GE(onPage.size(), 2u);
+        EXPECT_EQ(onPage[0], "Routes  11/09/2005   home: GMT -5.0   local: each stop's zone");
+        EXPECT_EQ(onPage[1], QStringLiteral("page %1 of 3").arg(p + 1));
+    }
+    EXPECT_EQ(ReportPageTitle(QStringLiteral("11/09/2005"), QString()), "Routes  11/09/2005");  // without: as before
+}
+
 TEST(PaintReportPages, StopsWhenThePrinterRefusesANewPage)
 {
     TextRecordingDevice device;

@@ -1,0 +1,376 @@
+// The Routes report's local columns and the Local Zone option's core: the offset-list
+// entry of a place's clock, the abbreviation shown, the date of the date field, the
+// stop lines with their aligned columns, the clocks of the page heading, each stop's
+// local day through a zone database, and dawnrule-cli route --local.
+#include "app/cli_commands.h"
+#include "app/cli_zones.h"
+#include "app/local_zone.h"
+#include "app/offset_list.h"
+#include "app/qt_zone_clock.h"
+#include "app/zururuz.h"
+#include "windows/route_local_times.h"
+#include "windows/route_report.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <unistd.h>
+
+namespace dawnrule {
+namespace {
+
+constexpr int kHour = 3600;
+
+TEST(LocalOffsetEntry, MatchesThePlacesClock)
+{
+    const struct {
+        const char* zone;
+        int hours;
+        bool daylight;
+        int entry;
+        const char* text;  // what the offset list then shows
+    } rows[] = {
+        {"America/New_York", -5, false, 0, "Eastern         (-5:00)"},
+        {"America/Chicago", -6, false, 1, "Central          (-6:00)"},
+        {"America/Denver", -7, false, 2, "Mountain      (-7:00)"},
+        {"America/Los_Angeles", -8, false, 3, "Pacific          (-8:00)"},
+        {"America/New_York", -4, true, 4, "Eastern DT   (-4:00)"},
+        {"America/Chicago", -5, true, 5, "Central DT    (-5:00)"},
+        {"America/Boise", -6, true, 6, "Mountain DT(-6:00)"},
+        {"America/Los_Angeles", -7, true, 7, "Pacific DT    (-7:00)"},
+        {"America/Phoenix", -7, false, 8, "Arizona      (-07:00)"},
+        {"America/Phoenix", -6, true, 6, "Mountain DT(-6:00)"},  // 1967, the year Arizona kept daylight time
+        {"America/Anchorage", -9, false, 9, "Alaska       (-9:00)"},
+        {"America/Anchorage", -8, true, 15, "GMT (-8:00)"},
+        {"Pacific/Honolulu", -10, false, 10, "Hawaii       (-10:00)"},
+        {"America/Adak", -9, true, 14, "GMT (-9:00)"},
+        {"America/Puerto_Rico", -4, false, 19, "GMT (-4:00)"},
+        {"Europe/Paris", 1, false, 24, "GMT (+1:00)"},
+        {"Europe/Paris", 2, true, 25, "GMT (+2:00)"},
+        {"Pacific/Pago_Pago", -11, false, 12, "GMT (-11:00)"},
+        {"Etc/GMT+12", -12, false, 11, "GMT (-12:00)"},
+        {"Pacific/Tongatapu", 13, false, -1, nullptr},  // beyond the list
+        {"Pacific/Kiritimati", 14, false, -1, nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.zone) + " " + std::to_string(r.hours) + (r.daylight ? " daylight" : ""));
+        const int entry = LocalOffsetEntry(r.zone, r.hours * kHour, r.daylight);
+        EXPECT_EQ(entry, r.entry);
+        if (r.text && entry >= 0) {
+            EXPECT_EQ(kOffsetList[static_cast<size_t>(entry)].text, r.text);
+            EXPECT_EQ(kOffsetList[static_cast<size_t>(entry)].offset, r.hours);  // the field gets the zone's own
+        }
+    }
+    // Offsets that are not whole hours: local mean time of old, India, Newfoundland.
+    EXPECT_EQ(LocalOffsetEntry("America/Chicago", -21036, false), -1);
+    EXPECT_EQ(LocalOffsetEntry("Asia/Kolkata", 19800, false), -1);
+    EXPECT_EQ(LocalOffsetEntry("America/St_Johns", -12600, false), -1);
+}
+
+LocalEvent Event(const char* text, const char* abbreviation)
+{
+    LocalEvent e;
+    e.text = text;
+    e.abbreviation = abbreviation;
+    return e;
+}
+
+TEST(ShownAbbreviation, TheRiseTheSetOrNoonAndBothWhenTheyDiffer)
+{
+    LocalDayResult day;
+    day.noonAbbreviation = "AKST";
+    EXPECT_EQ(ShownAbbreviation(day), "AKST");  // polar night
+    day.set = Event("2:14P", "AKDT");
+    EXPECT_EQ(ShownAbbreviation(day), "AKDT");
+    day.rise = Event("7:02A", "AKDT");
+    EXPECT_EQ(ShownAbbreviation(day), "AKDT");
+    day.rise = Event("7:02A", "EST");
+    day.set = Event("6:12P", "EDT");
+    EXPECT_EQ(ShownAbbreviation(day), "EST/EDT");
+}
+
+TEST(LocalDayDateOf, ReadsTheDateFieldsText)
+{
+    const struct {
+        const char* text;
+        bool ok;
+        int year, month, day;
+    } rows[] = {
+        {"03/08/2026", true, 2026, 3, 8}, {"12/31/9999", true, 9999, 12, 31}, {"01/02/1583", true, 1583, 1, 2},
+        {"01/01/1583", false}, {"06/01/1500", false}, {"02/29/2025", false}, {"02/29/2024", true, 2024, 2, 29},
+        {"13/01/2026", false}, {"1/5/2026", false},   {"03-08-2026", false}, {"03/08/20x6", false},
+        {"", false},          {"03/08/2026 ", false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        LocalDayInput in;
+        ASSERT_EQ(LocalDayDateOf(r.text, in), r.ok);
+        if (r.ok) {
+            EXPECT_EQ(in.year, r.year);
+            EXPECT_EQ(in.month, r.month);
+            EXPECT_EQ(in.day, r.day);
+        }
+    }
+}
+
+TEST(RouteLocalStopLine, ColumnsOfFixedWidthAfterTheHomeTexts)
+{
+    const std::string label = "  El Paso, TX     ";
+    const struct {
+        const char* name;
+        RouteRiseSet home;
+        RouteLocalTimes local;
+        const char* line;
+    } rows[] = {
+        {"12-hour", {"8:26A", "6:08P"}, {"7:26A", "6:09P", "MST", "", ""},
+         "  El Paso, TX        8:26A   6:08P   7:26A   6:09P  MST"},
+        {"12-hour, two-digit hours", {"12:07A", "10:59P"}, {"11:07P", "9:59P", "AKDT", "", ""},
+         "  El Paso, TX       12:07A  10:59P  11:07P   9:59P  AKDT"},
+        {"military", {"0826", "1808"}, {"0726", "1809", "MST", "", ""},
+         "  El Paso, TX         0826    1808    0726    1809  MST"},
+        {"the labels' own texts", {"rise", "set"}, {"7:26A", "6:09P", "MST", "", ""},
+         "  El Paso, TX         rise     set   7:26A   6:09P  MST"},
+        {"no set: the message after the zone", {"Rise", "Set"}, {"4:53A", "", "AKDT", "No sunset this date", ""},
+         "  El Paso, TX         Rise     Set   4:53A      --  AKDT     No sunset this date"},
+        {"neither", {"Rise", "Set"}, {"", "", "AKST", "Sun up or down all day", ""},
+         "  El Paso, TX         Rise     Set      --      --  AKST     Sun up or down all day"},
+        {"no zone", {"8:26A", "6:08P"}, {"", "", "", "", std::string(kRouteNoZone)},
+         "  El Paso, TX        8:26A   6:08P  no zone"},
+        {"a text wider than its column goes on", {"12:07AM", "6:08P"}, {"7:26A", "6:09P", "MST", "", ""},
+         "  El Paso, TX       12:07AM   6:08P   7:26A   6:09P  MST"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(RouteLocalStopLine(label, r.home, r.local), r.line);
+    }
+}
+
+TEST(RouteClocksCaption, NamesTheHomeOffsetAndTheStopsZones)
+{
+    const struct {
+        double offset;
+        const char* caption;
+    } rows[] = {
+        {-5, "home: GMT -5.0   local: each stop's zone"}, {-10, "home: GMT -10.0   local: each stop's zone"},
+        {-3.5, "home: GMT -3.5   local: each stop's zone"}, {0, "home: GMT 0.0   local: each stop's zone"},
+        {-0.0, "home: GMT 0.0   local: each stop's zone"}, {1, "home: GMT +1.0   local: each stop's zone"},
+        {5.5, "home: GMT +5.5   local: each stop's zone"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(RouteClocksCaption(r.offset), r.caption) << r.offset;
+}
+
+// A zone database of fixed clocks, counting what it is asked.
+class FixedClock final : public ZoneClock {
+public:
+    FixedClock(int offset, std::string abbreviation) : offset_(offset), abbreviation_(std::move(abbreviation)) {}
+    int OffsetAt(std::int64_t) const override { return offset_; }
+    std::string AbbreviationAt(std::int64_t) const override { return abbreviation_; }
+
+private:
+    int offset_;
+    std::string abbreviation_;
+};
+
+class FixedZones final : public ZoneDatabase {
+public:
+    const ZoneClock* Find(std::string_view name) override
+    {
+        ++asked[std::string(name)];
+        const auto found = clocks.find(std::string(name));
+        return found == clocks.end() ? nullptr : &found->second;
+    }
+    std::map<std::string, FixedClock> clocks{
+        {"America/Chicago", FixedClock(-6 * kHour, "CST")},
+        {"America/Denver", FixedClock(-7 * kHour, "MST")},
+    };
+    std::map<std::string, int> asked;
+};
+
+std::string ZuruRuzRise(double lon, double lat, double offset, int year, int month, int day)
+{
+    ZuruRuzInput in;
+    in.longitude = lon;
+    in.latitude = lat;
+    in.gmtOffset = offset;
+    in.year = year;
+    in.month = month;
+    in.day = day;
+    return ComputeZuruRuz(in).riseText.value_or("");
+}
+
+std::string ZuruRuzSet(double lon, double lat, double offset, int year, int month, int day)
+{
+    ZuruRuzInput in;
+    in.longitude = lon;
+    in.latitude = lat;
+    in.gmtOffset = offset;
+    in.year = year;
+    in.month = month;
+    in.day = day;
+    return ComputeZuruRuz(in).setText.value_or("");
+}
+
+TEST(RouteLocalClock, EachStopInItsOwnZoneAlongTheRoute)
+{
+    FixedZones zones;
+    RouteLocalClock clock(zones, "01/15/2026", false);
+    // Amarillo (Central), El Paso (Mountain), Amarillo again: the zone asked last is
+    // not taken for the next stop.
+    const struct {
+        double lat, lon;
+        double offset;
+        const char* abbreviation;
+    } stops[] = {{35.22, -101.83, -6, "CST"}, {31.76, -106.49, -7, "MST"}, {35.22, -101.83, -6, "CST"},
+                 {35.2201, -101.8299, -6, "CST"}};  // held as the field holds it: 35.22 -101.83
+    for (const auto& s : stops) {
+        SCOPED_TRACE(s.abbreviation);
+        const RouteLocalTimes t = clock.StopTimes(s.lat, s.lon);
+        EXPECT_EQ(t.marker, "");
+        EXPECT_EQ(t.abbreviation, s.abbreviation);
+        EXPECT_EQ(t.rise, ZuruRuzRise(s.lon, s.lat, s.offset, 2026, 1, 15));
+        EXPECT_EQ(t.set, ZuruRuzSet(s.lon, s.lat, s.offset, 2026, 1, 16));  // the date's own evening
+        EXPECT_EQ(t.message, "");
+    }
+    EXPECT_EQ(zones.asked["America/Chicago"], 2);  // once per change of zone
+    EXPECT_EQ(zones.asked["America/Denver"], 1);
+
+    // No zone: far from every town, a zero coordinate, a zone the database lacks.
+    EXPECT_EQ(clock.StopTimes(25.0, -95.0).marker, kRouteNoZone);
+    EXPECT_EQ(clock.StopTimes(0, -101.83).marker, kRouteNoZone);
+    EXPECT_EQ(clock.StopTimes(35.22, 0).marker, kRouteNoZone);
+    EXPECT_EQ(clock.StopTimes(21.31, -157.86).marker, kRouteNoZone);  // Honolulu: not in this database
+    EXPECT_EQ(clock.StopTimes(35.22, -101.83).abbreviation, "CST");  // and after those, the right zone again
+
+    RouteLocalClock military(zones, "01/15/2026", true);
+    EXPECT_EQ(military.StopTimes(31.76, -106.49).rise.size(), 4u);
+
+    // A date the local day does not reach: every stop with a zone says so.
+    RouteLocalClock old(zones, "06/01/1500", false);
+    EXPECT_EQ(old.StopTimes(35.22, -101.83).marker, kRouteNoLocalDay);
+    EXPECT_EQ(old.StopTimes(25.0, -95.0).marker, kRouteNoZone);
+}
+
+TEST(BuildRouteReport, TheStopLineHookFormatsStopsOnly)
+{
+    RouteReportOperations ops;
+    ops.readLines = [](const std::string&) {
+        return std::vector<std::string>{"Title", "  A, TX  [35.22 -101.83] TS", "", "  B, TX  [31.76 -106.49]"};
+    };
+    ops.zuruRuzTexts = [](double, double) { return RouteRiseSet{"r", "s"}; };
+    ops.beginRoute = [](const std::string&, int) {};
+    ops.step = [](int) {};
+    std::vector<std::string> warnings;
+    ops.warn = [&](const std::string& m) { warnings.push_back(m); };
+    EXPECT_EQ(BuildRouteReport({"R"}, "", ops),
+              (std::vector<std::string>{"Title", "  A, TX    r  s", "", "  B, TX    r  s"}));
+
+    std::vector<std::string> seen;
+    ops.stopLine = [&](const std::string& label, const RouteRiseSet& texts, double lat, double lon) {
+        seen.push_back(label + "|" + texts.rise + texts.set + "|" + std::to_string(lat) + "|" + std::to_string(lon));
+        return "stop " + std::to_string(seen.size());
+    };
+    EXPECT_EQ(BuildRouteReport({"R"}, "", ops), (std::vector<std::string>{"Title", "stop 1", "", "stop 2"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"  A, TX  |rs|35.220000|-101.830000", "  B, TX  |rs|31.760000|-106.490000"}));
+
+    // A hook that throws abandons the route at that stop, as a failed computation does.
+    ops.stopLine = [](const std::string&, const RouteRiseSet&, double, double) -> std::string {
+        throw std::runtime_error("no clock");
+    };
+    EXPECT_EQ(BuildRouteReport({"R"}, "", ops), (std::vector<std::string>{"Title"}));
+    EXPECT_EQ(warnings, (std::vector<std::string>{"File:R.txt line 2: no clock"}));
+}
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+// dawnrule-cli route --local in a scratch folder, with the system's zone database.
+class CliRouteLocal : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetCliZoneDatabase(&zones);
+        folder = std::filesystem::temp_directory_path() / ("dawnrule-route-local-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder);
+        std::ofstream f(folder / "West.txt", std::ios::binary);
+        for (const char* line : {"West", "", "  Amarillo, TX    [35.22 -101.83]", "  El Paso, TX     [31.76 -106.49]",
+                                 "  Gulf            [25.00 -95.00]", "  Utqiagvik, AK   [71.29 -156.79]"})
+            f << line << "\r\n";
+    }
+    void TearDown() override
+    {
+        SetCliZoneDatabase(nullptr);
+        std::filesystem::remove_all(folder);
+    }
+
+    CliRun Route(const std::vector<std::string>& extra)
+    {
+        std::vector<std::string> args = {"route", "--folder", folder.string()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        std::ostringstream out, err;
+        const int status = RunCli(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    QtZoneDatabase zones;
+    std::filesystem::path folder;
+};
+
+TEST_F(CliRouteLocal, EachStopGetsItsOwnClockAfterTheHomeTexts)
+{
+    const CliRun run = Route({"--date", "04/28/2026", "--offset", "-6", "--local", "West"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    // Every label is 18 characters wide, so the columns start at these characters.
+    constexpr size_t kHomeRise = 18 + 2, kLocalRise = kHomeRise + 16, kLocalSet = kLocalRise + 8,
+                     kZone = kLocalSet + 8;
+    const auto right = [](const std::string& text) { return std::string(6 - text.size(), ' ') + text; };
+    // Home Central (-6: Central daylight time would be -5); Amarillo keeps CDT, El Paso
+    // MDT; the Gulf has no town near; Utqiagvik has no sunset on the date.
+    const std::string amarilloHome = ZuruRuzRise(-101.83, 35.22, -6, 2026, 4, 28);
+    const std::string amarilloLocal = ZuruRuzRise(-101.83, 35.22, -5, 2026, 4, 28);
+    const std::string elPasoLocalSet = ZuruRuzSet(-106.49, 31.76, -6, 2026, 4, 29);
+    std::istringstream lines(run.out);
+    std::vector<std::string> out;
+    for (std::string l; std::getline(lines, l);)
+        out.push_back(l);
+    ASSERT_EQ(out.size(), 8u) << run.out;
+    EXPECT_EQ(out[0], "04/28/2026");
+    EXPECT_EQ(out[4].substr(0, kHomeRise + 6), "  Amarillo, TX      " + right(amarilloHome));
+    EXPECT_EQ(out[4].substr(kLocalRise, 6), right(amarilloLocal));
+    EXPECT_EQ(out[4].substr(kZone), "CDT");
+    EXPECT_EQ(out[5].substr(kLocalSet, 6), right(elPasoLocalSet));
+    EXPECT_EQ(out[5].substr(kZone), "MDT");
+    EXPECT_EQ(out[6].substr(kLocalRise), "no zone");
+    EXPECT_EQ(out[7].substr(kLocalRise), " 4:53A      --  AKDT     No sunset this date");
+    // The home Calc's own message, if it has one for Utqiagvik at -6, names the stop.
+    ZuruRuzInput polar;
+    polar.longitude = -156.79;
+    polar.latitude = 71.29;
+    polar.gmtOffset = -6;
+    polar.year = 2026;
+    polar.month = 4;
+    polar.day = 28;
+    const std::optional<std::string> message = ComputeZuruRuz(polar).message;
+    EXPECT_EQ(run.err, message ? "dawnrule-cli route: West.txt line 6: " + *message + "\n" : std::string());
+
+    // Without --local, the report as before.
+    const CliRun home = Route({"--date", "04/28/2026", "--offset", "-6", "West"});
+    EXPECT_EQ(home.out.substr(0, 45), "04/28/2026\n\nWest\n\n  Amarillo, TX      " + amarilloHome + "  ");
+}
+
+TEST_F(CliRouteLocal, WithoutAZoneDatabaseLocalIsAUsageError)
+{
+    SetCliZoneDatabase(nullptr);
+    const CliRun run = Route({"--date", "04/28/2026", "--offset", "-6", "--local", "West"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "dawnrule-cli route: --local: this program has no zone database\n");
+}
+
+} // namespace
+} // namespace dawnrule
