@@ -14,11 +14,9 @@
 namespace dawnrule {
 
 THome::THome(QWidget* parent)
-    : QDialog(parent)
+    : FixedDialog(kClientWidth, kClientHeight, parent)
 {
     setWindowTitle(QStringLiteral("Home Parameters"));
-    SetDialogLook(this, kClientWidth, kClientHeight);
-    setFont(FixedTextFont());
 
     MakeLabel(this, QStringLiteral("-W°'/ E°'"), QRect(6, 6, 60, 20));
     CurrencyEdit1 = new CurrencyEdit(2, 2, this);
@@ -72,19 +70,10 @@ void THome::SpeedButton54Click()
     accept();
 }
 
-void THome::reject()
-{
-}
-
 void THome::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     FormActivate();
-}
-
-void THome::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
 }
 
 } // namespace dawnrule

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "controls/fixed_dialog.h"
 
 class QToolButton;
 
@@ -15,7 +15,7 @@ class CurrencyEdit;
 // main window reads them from here and the settings file carries them between runs.
 // Shown modally from the quick menu; "Save" is the only way out, and every edit takes
 // effect at once.
-class THome : public QDialog {
+class THome : public FixedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 186;
@@ -36,13 +36,8 @@ public:
     void CurrencyEdit3Enter();
     void SpeedButton54Click();
 
-public slots:
-    // Escape and the window manager's close do nothing: "Save" closes the window.
-    void reject() override;
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 };
 
 } // namespace dawnrule

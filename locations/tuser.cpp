@@ -38,13 +38,11 @@ constexpr const char* kInstructions[] = {
 } // namespace
 
 TUSER::TUSER(Platform& platform, QWidget* parent)
-    : QDialog(parent)
+    : FixedDialog(kClientWidth, kClientHeight, parent)
     , m_platform(platform)
 {
     setWindowTitle(QStringLiteral("USER List"));
-    SetDialogLook(this, kClientWidth, kClientHeight);
 
-    setFont(FixedTextFont());
     Label1 = MakeTextLabel(this, kInstructions, QPoint(6, 6));
 
     Memo1 = new QPlainTextEdit(this);
@@ -102,19 +100,10 @@ void TUSER::SpeedButton1Click()
     accept();
 }
 
-void TUSER::reject()
-{
-}
-
 void TUSER::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     FormActivate();
-}
-
-void TUSER::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
 }
 
 } // namespace dawnrule

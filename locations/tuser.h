@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "controls/fixed_dialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -16,7 +16,7 @@ class Platform;
 // opening. "Save" writes the text once, sorted when "Sort upon exit" is checked,
 // atomically, and closes; "Cancel" closes without writing. Those two are the only
 // ways out.
-class TUSER : public QDialog {
+class TUSER : public FixedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 407;
@@ -36,12 +36,8 @@ public:
     void SpeedButton54Click();
     void SpeedButton1Click();
 
-public slots:
-    void reject() override;  // Escape and the window manager's close do nothing
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     Platform& m_platform;

@@ -58,12 +58,10 @@ QUrl TAbout::ComparisonUrl()
 }
 
 TAbout::TAbout(Platform& platform, QWidget* parent)
-    : QDialog(parent)
+    : FixedDialog(kClientWidth, kClientHeight, parent)
     , m_platform(platform)
 {
     setWindowTitle(QStringLiteral("Dawnrule About..."));
-    SetDialogLook(this, kClientWidth, kClientHeight);
-    setFont(FixedTextFont());
 
     Label7 = MakeTextLabel(this, kName, {119, 8});
     Label5 = MakeTextLabel(this, kMaker, {143, 22});
@@ -101,10 +99,6 @@ void TAbout::SpeedButton54Click()
     accept();
 }
 
-void TAbout::reject()
-{
-}
-
 bool TAbout::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != Label2)
@@ -139,11 +133,6 @@ bool TAbout::eventFilter(QObject* watched, QEvent* event)
     default:
         return QDialog::eventFilter(watched, event);
     }
-}
-
-void TAbout::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
 }
 
 } // namespace dawnrule

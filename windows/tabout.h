@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "controls/fixed_dialog.h"
 #include <QUrl>
 
 class QLabel;
@@ -14,7 +14,7 @@ class Platform;
 // its times are, a link to a public page of one-year rise and set tables to compare
 // them with, and the disclaimer. Shown modally from the quick menu; "OK" is the only
 // way out. Keeps no state between openings.
-class TAbout : public QDialog {
+class TAbout : public FixedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 389;
@@ -38,13 +38,8 @@ public:
     void Label2Click();
     void SpeedButton54Click();
 
-public slots:
-    // Escape and the window manager's close do nothing: "OK" closes the window.
-    void reject() override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     Platform& m_platform;

@@ -51,11 +51,9 @@ const char* const kOptions[] = {
 } // namespace
 
 THelp::THelp(QWidget* parent)
-    : QDialog(parent)
+    : FixedDialog(kClientWidth, kClientHeight, parent)
 {
     setWindowTitle(QStringLiteral("Dawnrule Help"));
-    SetDialogLook(this, kClientWidth, kClientHeight);
-    setFont(FixedTextFont());
 
     Label1 = MakeTextLabel(this, kSteps, {7, 8});
     Label2 = MakeTextLabel(this, kLastStep, {8, 216});
@@ -72,15 +70,6 @@ THelp::THelp(QWidget* parent)
 void THelp::SpeedButton54Click()
 {
     accept();
-}
-
-void THelp::reject()
-{
-}
-
-void THelp::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
 }
 
 } // namespace dawnrule

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "controls/fixed_dialog.h"
 
 class QFrame;
 class QLabel;
@@ -11,7 +11,7 @@ namespace dawnrule {
 // "Dawnrule Help": the main window's use step by step (steps I to IV) and, under a
 // separator line, its options. Shown modally from the quick menu; "OK" is the only
 // way out.
-class THelp : public QDialog {
+class THelp : public FixedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 377;
@@ -26,13 +26,6 @@ public:
     QToolButton* SpeedButton54;  // "OK"
 
     void SpeedButton54Click();
-
-public slots:
-    // Escape and the window manager's close do nothing: "OK" closes the window.
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 };
 
 } // namespace dawnrule

@@ -97,7 +97,7 @@ TEST(LocalDayDateOf, ReadsTheDateFieldsText)
     const struct {
         const char* text;
         bool ok;
-        int year, month, day;
+        int year = 0, month = 0, day = 0;
     } rows[] = {
         {"03/08/2026", true, 2026, 3, 8}, {"12/31/9999", true, 9999, 12, 31}, {"01/02/1583", true, 1583, 1, 2},
         {"01/01/1583", false}, {"06/01/1500", false}, {"02/29/2025", false}, {"02/29/2024", true, 2024, 2, 29},
