@@ -2,12 +2,10 @@
 
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
-#include "controls/fixed_text.h"
 #include "controls/window_look.h"
 #include "locations/home_offset_list.h"
 
 #include <QAbstractItemView>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QToolButton>
 

@@ -9,7 +9,6 @@
 #include "locations/user_list.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QToolButton>

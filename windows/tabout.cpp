@@ -5,7 +5,6 @@
 #include "controls/fixed_text.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>

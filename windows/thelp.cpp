@@ -3,7 +3,6 @@
 #include "controls/window_look.h"
 #include "controls/fixed_text.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QToolButton>
