@@ -14,6 +14,11 @@ ComboBox::ComboBox(QWidget* parent)
     setCurrentIndex(-1);
     connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) { emit changed(); });
     connect(lineEdit(), &QLineEdit::textEdited, this, &ComboBox::onTextEdited);
+    // When the text box finishes editing (the focus leaves it, Enter), QComboBox selects
+    // the entry its text matches and reports that as a choice. Typed text chooses
+    // nothing here, and a choice the user did not make must not count as one (the
+    // Routes window would take the same route twice).
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 }
 
 void ComboBox::setItemIndex(int index)

@@ -12,6 +12,7 @@
 #include "windows/troutes.h"
 #include "window_fixture.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDir>
 #include <QFontInfo>
@@ -168,6 +169,31 @@ TEST_F(RoutesWindow, PicksAppendNamesAndArmProcess)
     Pick(QStringLiteral("I-80"));
     Pick(QStringLiteral("A"));  // the same route again is one more line
     EXPECT_EQ(Report(), QStringList({"A", "I-80", "A"}));
+}
+
+// The real path: the open list clicked, then the focus moved on. The popup's closing
+// hands the activation back to the window, whose activation refills the list; the
+// focus leaving the route box then must not take the same route again.
+TEST_F(RoutesWindow, APickIsOneLineWhateverTheFocusDoesAfterIt)
+{
+    OpenRoutes();
+    QApplication::setActiveWindow(&routes());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&routes()));
+    ComboBox* box = routes().ComboBox1;
+    box->lineEdit()->setFocus();
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    QApplication::setActiveWindow(list->window());  // as a desktop hands the keyboard to the popup
+    const QRect item = list->visualRect(list->model()->index(2, 0));  // "I-80"
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!list->isVisible());
+    QApplication::setActiveWindow(&routes());
+    QTest::qWait(20);
+    QTest::mouseClick(routes().CheckBox1, Qt::LeftButton);
+    QTest::mouseClick(routes().RichEdit1->viewport(), Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_EQ(Report(), QStringList({"I-80"}));
 }
 
 TEST_F(RoutesWindow, ProcessWritesTheReportAndDisarms)
