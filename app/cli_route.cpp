@@ -115,7 +115,7 @@ int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std
         ZoneDatabase* zones = CliZoneDatabase();
         if (!zones)
             throw CliUsageError("--local: this program has no zone database");
-        local.emplace(*zones, parsed.dateText, parsed.military);
+        local.emplace(*zones, parsed.dateText, parsed.gmtOffset, parsed.military);
         local->UseFor(operations);
     }
 

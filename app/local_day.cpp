@@ -48,7 +48,33 @@ ZuruRuzInput ScanInput(const LocalDayInput& in, double offsetHours, const std::c
     return z;
 }
 
+// Clock seconds since local midnight of an event of the day.
+std::int64_t ClockSeconds(const LocalEvent& event, std::int64_t midnight)
+{
+    return event.utcSeconds + event.offsetSeconds - midnight;
+}
+
+void MarkEveningBefore(LocalDayResult& day, std::int64_t midnight)
+{
+    if (!day.set)
+        return;
+    const std::int64_t set = ClockSeconds(*day.set, midnight);
+    const bool early = day.rise ? set < ClockSeconds(*day.rise, midnight) : set < 12 * kHourSeconds;
+    if (!early)
+        return;
+    day.set->endsEveningBefore = true;
+    day.set->text += kEveningBeforeMark;
+}
+
 } // namespace
+
+std::string LocalEvent::TextAt(int clockOffsetSeconds, bool military) const
+{
+    std::string text = FormatEventTime(t3 + (clockOffsetSeconds - offsetSeconds) / 3600.0, military);
+    if (endsEveningBefore)
+        text += kEveningBeforeMark;
+    return text;
+}
 
 bool IsLocalDayDate(int year, int month, int day)
 {
@@ -116,7 +142,8 @@ LocalDayResult ComputeLocalDay(const LocalDayInput& in, const ZoneClock& zone)
             if (clockHours < 0 || clockHours >= 24)
                 continue;  // another date's event
             LocalEvent event;
-            event.text = FormatEventTime(offset == anchor ? ev.t3 : ev.t3 + shift, in.military);
+            event.t3 = offset == anchor ? ev.t3 : ev.t3 + shift;
+            event.text = FormatEventTime(event.t3, in.military);
             event.abbreviation = zone.AbbreviationAt(instant);
             event.offsetSeconds = offset;
             event.utcSeconds = instant;
@@ -130,6 +157,7 @@ LocalDayResult ComputeLocalDay(const LocalDayInput& in, const ZoneClock& zone)
         }
     }
     out.message = ScanMessage(riseSeen, setSeen, halves[1].scan.lastV2);
+    MarkEveningBefore(out, midnight);
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace dawnrule {
 
@@ -46,11 +47,22 @@ struct LocalDayInput {
     bool military = false;
 };
 
+// A set after midnight and before the day's rise (or, on a day without a rise, before
+// noon) ends the evening before: the sun of the day before went down after midnight.
+// Its text carries this mark, so a sheet cannot be read as "sets at 12:47 at night".
+inline constexpr std::string_view kEveningBeforeMark = "*";
+
 struct LocalEvent {
-    std::string text;            // "6:36A" or "0636"
+    std::string text;            // "6:36A" or "0636"; a set ending the evening before: "12:47A*"
     std::string abbreviation;    // the zone's abbreviation at the event: "EST", "MDT"
     int offsetSeconds = 0;       // the zone's offset at the event
     std::int64_t utcSeconds = 0; // the event's instant, seconds since 1970 UTC, rounded down
+    double t3 = 0;               // the event's clock time as FormatEventTime takes it, in its own clock
+    bool endsEveningBefore = false;  // a set carrying kEveningBeforeMark
+
+    // The text of the event in another clock, `clockOffsetSeconds` east of UTC (marked as
+    // `text` is).
+    std::string TextAt(int clockOffsetSeconds, bool military) const;
 };
 
 struct LocalDayResult {

@@ -336,6 +336,7 @@ void TZuruRuz1::ResetResultLabels(const char* rise, const char* set)
 {
     Label5->setText(QString::fromLatin1(rise));
     Label7->setText(QString::fromLatin1(set));
+    Label7->setToolTip({});
     // The zone named went with the times.
     if (!Label9->isHidden() && Label9->text() != QLatin1String(kZoneIdleText))
         ShowZone(QString::fromLatin1(kZoneIdleText), {}, false);
@@ -468,8 +469,10 @@ void TZuruRuz1::SpeedButton52Click()
     // The Routes batch computes in the main window's own clock, the driver's home time.
     if (!BatchCalc && IsOptionChecked(SpeedButtonA8) && LocalZoneCalc())
         return;
+    const bool batch = BatchCalc;
     if (BatchCalc) {
         BatchCalc = false;
+        BatchMessage.clear();
     } else {
         if (ComboBox1->itemIndex() < 0 || ComboBox1->currentText().isEmpty())
             return;
@@ -486,7 +489,9 @@ void TZuruRuz1::SpeedButton52Click()
         Label5->setText(QString::fromStdString(*r.riseText));
     if (r.setText)
         Label7->setText(QString::fromStdString(*r.setText));
-    if (r.message)
+    if (r.message && batch)
+        BatchMessage = QString::fromStdString(*r.message);  // the batch shows it, and may stop there
+    else if (r.message)
         m_platform.showMessage(this, QString::fromStdString(*r.message));
 }
 

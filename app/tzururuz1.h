@@ -106,6 +106,7 @@ public:
 
     // Window state.
     bool BatchCalc = false;  // one-shot: the next Calc skips the offset-list checks
+    QString BatchMessage;    // the message of that Calc, which the batch shows instead
     int EventKind = kNoEvent;
     bool MilitaryTime = false;
     bool LockOffset = false;

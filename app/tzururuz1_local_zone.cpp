@@ -98,8 +98,12 @@ bool TZuruRuz1::LocalZoneCalc()
     ShowLocalOffset(zone, day, QDate(in.year, in.month, in.day));
     if (day.rise)
         Label5->setText(QString::fromStdString(day.rise->text));
-    if (day.set)
+    if (day.set) {
         Label7->setText(QString::fromStdString(day.set->text));
+        if (day.set->endsEveningBefore)
+            Label7->setToolTip(QStringLiteral("%1 after midnight: the end of the evening before (the day runs midnight to midnight)")
+                                   .arg(QString::fromLatin1(kEveningBeforeMark.data(), kEveningBeforeMark.size())));
+    }
     ShowZone(QString::fromStdString(ShownAbbreviation(day)), QString::fromStdString(zone), true);
     if (day.message)
         m_platform.showMessage(this, QString::fromStdString(*day.message));

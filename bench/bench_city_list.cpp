@@ -17,6 +17,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 namespace {
 
 using namespace dawnrule;
@@ -33,7 +35,8 @@ struct ShownWindows {
         windows = std::make_unique<DawnruleWindows>(platform);
         windows->main.SetWideLayout(true);
         windows->main.show();
-        QTest::qWaitForWindowExposed(&windows->main);
+        if (!QTest::qWaitForWindowExposed(&windows->main))
+            std::abort();
         windows->main.repaint();
     }
     QTemporaryDir dir;

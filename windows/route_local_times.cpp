@@ -5,11 +5,16 @@
 #include "common/number_text.h"
 #include "locations/place_zone.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <optional>
 
 namespace dawnrule {
 
 namespace {
+
+constexpr double kHourSeconds = 3600;
 
 void AppendRight(std::string& line, std::string_view text, std::size_t width)
 {
@@ -18,11 +23,18 @@ void AppendRight(std::string& line, std::string_view text, std::size_t width)
     line += text;
 }
 
+std::string_view OrNoEvent(const std::string& text)
+{
+    return text.empty() ? kRouteNoEvent : std::string_view(text);
+}
+
 } // namespace
 
-RouteLocalClock::RouteLocalClock(ZoneDatabase& zones, std::string_view dateText, bool military)
+RouteLocalClock::RouteLocalClock(ZoneDatabase& zones, std::string_view dateText, double homeOffset, bool military)
     : m_zones(zones)
+    , m_homeOffsetSeconds(static_cast<int>(std::lround(FieldHeldValue(homeOffset) * kHourSeconds)))
     , m_military(military)
+    , m_homeClock(m_homeOffsetSeconds)
 {
     LocalDayInput in;
     m_dateKnown = LocalDayDateOf(dateText, in);
@@ -31,32 +43,41 @@ RouteLocalClock::RouteLocalClock(ZoneDatabase& zones, std::string_view dateText,
     m_day = in.day;
 }
 
-RouteLocalTimes RouteLocalClock::StopTimes(double latitude, double longitude)
+RouteLocalTimes RouteLocalClock::StopTimes(double latitude, double longitude, const RouteRiseSet& calc)
 {
     RouteLocalTimes out;
     LocalDayInput in;
     in.latitude = FieldHeldValue(latitude);
     in.longitude = FieldHeldValue(longitude);
-    const std::optional<PlaceZone> place =
-        in.latitude == 0 || in.longitude == 0 ? std::nullopt : FindPlaceZone(in.longitude, in.latitude);
-    if (place && (!m_lastClock || place->zone != m_lastZone)) {
-        m_lastZone = place->zone;
-        m_lastClock = m_zones.Find(place->zone);
-    }
-    const ZoneClock* clock = place ? m_lastClock : nullptr;
-    if (!clock) {
-        out.marker = kRouteNoZone;
-        return out;
-    }
-    if (!m_dateKnown) {
-        out.marker = kRouteNoLocalDay;
+    const bool computed = in.latitude != 0 && in.longitude != 0;  // as Calc computes
+    if (!computed || !m_dateKnown) {
+        out.homeRise = calc.rise;
+        out.homeSet = calc.set;
+        out.homeFromCalc = true;
+        out.marker = computed ? kRouteNoLocalDay : kRouteNoZone;
         return out;
     }
     in.year = m_year;
     in.month = m_month;
     in.day = m_day;
     in.military = m_military;
-    const LocalDayResult day = ComputeLocalDay(in, *clock);
+
+    const std::optional<PlaceZone> place = FindPlaceZone(in.longitude, in.latitude);
+    if (place && (!m_lastClock || place->zone != m_lastZone)) {
+        m_lastZone = place->zone;
+        m_lastClock = m_zones.Find(place->zone);
+    }
+    const ZoneClock* clock = place ? m_lastClock : nullptr;
+    // Without a zone the stop still gets the date's own events, in the home clock.
+    const LocalDayResult day = ComputeLocalDay(in, clock ? *clock : m_homeClock);
+    if (day.rise)
+        out.homeRise = day.rise->TextAt(m_homeOffsetSeconds, m_military);
+    if (day.set)
+        out.homeSet = day.set->TextAt(m_homeOffsetSeconds, m_military);
+    if (!clock) {
+        out.marker = kRouteNoZone;
+        return out;
+    }
     if (day.rise)
         out.rise = day.rise->text;
     if (day.set)
@@ -66,54 +87,67 @@ RouteLocalTimes RouteLocalClock::StopTimes(double latitude, double longitude)
     return out;
 }
 
-std::string RouteLocalClock::StopLine(const std::string& label, const RouteRiseSet& home, double latitude,
+std::string RouteLocalClock::StopLine(const std::string& label, const RouteRiseSet& calc, double latitude,
                                       double longitude)
 {
-    return RouteLocalStopLine(label, home, StopTimes(latitude, longitude));
+    return RouteLocalStopLine(label, StopTimes(latitude, longitude, calc));
 }
 
 void RouteLocalClock::UseFor(RouteReportOperations& operations)
 {
-    operations.stopLine = [this](const std::string& label, const RouteRiseSet& home, double latitude,
-                                 double longitude) { return StopLine(label, home, latitude, longitude); };
+    operations.stopLine = [this](const std::string& label, const RouteRiseSet& calc, double latitude,
+                                 double longitude) { return StopLine(label, calc, latitude, longitude); };
 }
 
-std::string RouteLocalStopLine(const std::string& label, const RouteRiseSet& home, const RouteLocalTimes& local)
+std::string RouteLocalStopLine(const std::string& label, const RouteLocalTimes& times)
 {
     std::string line = label;
-    line.reserve(label.size() + 5 * kRouteTimeWidth + 32);
+    line.reserve(label.size() + kRouteLocalHeadings.size() + 32);
     line += "  ";
-    AppendRight(line, home.rise, kRouteTimeWidth);
+    const auto home = [&](const std::string& text) { return times.homeFromCalc ? std::string_view(text) : OrNoEvent(text); };
+    AppendRight(line, home(times.homeRise), kRouteHomeRiseWidth);
     line += "  ";
-    AppendRight(line, home.set, kRouteTimeWidth);
+    AppendRight(line, home(times.homeSet), kRouteHomeSetWidth);
     line += "  ";
-    if (!local.marker.empty()) {
-        line += local.marker;
+    if (!times.marker.empty()) {
+        line += times.marker;
         return line;
     }
-    AppendRight(line, local.rise.empty() ? kRouteNoEvent : std::string_view(local.rise), kRouteTimeWidth);
+    AppendRight(line, OrNoEvent(times.rise), kRouteLocalRiseWidth);
     line += "  ";
-    AppendRight(line, local.set.empty() ? kRouteNoEvent : std::string_view(local.set), kRouteTimeWidth);
+    AppendRight(line, OrNoEvent(times.set), kRouteLocalSetWidth);
     line += "  ";
-    line += local.abbreviation;
-    if (!local.message.empty()) {
-        if (local.abbreviation.size() < kRouteAbbreviationWidth)
-            line.append(kRouteAbbreviationWidth - local.abbreviation.size(), ' ');
+    line += times.abbreviation;
+    if (!times.message.empty()) {
+        if (times.abbreviation.size() < kRouteAbbreviationWidth)
+            line.append(kRouteAbbreviationWidth - times.abbreviation.size(), ' ');
         line += "  ";
-        line += local.message;
+        line += times.message;
     }
     return line;
 }
 
-std::string RouteClocksCaption(double homeOffset)
+std::string RouteColumnHeadings(std::size_t labelWidth, bool localTimes, const RouteRiseSet& firstStop)
 {
-    const double held = FieldHeldValue(homeOffset);
-    std::string offset = FormatFixed(held, 1, 1);
-    if (offset == "-0.0")
-        offset = "0.0";
-    else if (held > 0 && offset != "0.0")
-        offset = "+" + offset;
-    return "home: GMT " + offset + "   local: each stop's zone";
+    std::string line(labelWidth + 2, ' ');
+    if (localTimes) {
+        line += kRouteLocalHeadings;
+        return line;
+    }
+    // The plain report pads nothing: "Set" goes where the first stop's set starts.
+    std::string rise = "Rise";
+    const std::size_t riseWidth = std::max(firstStop.rise.size(), rise.size());
+    rise.resize(riseWidth + 2, ' ');
+    return line + rise + "Set";
+}
+
+std::string GmtOffsetText(double hours)
+{
+    const long minutes = std::lround(FieldHeldValue(hours) * 60);
+    const long magnitude = std::labs(minutes);
+    char text[24];
+    std::snprintf(text, sizeof text, "GMT %c%ld:%02ld", minutes < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
+    return text;
 }
 
 } // namespace dawnrule

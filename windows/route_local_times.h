@@ -10,47 +10,66 @@
 namespace dawnrule {
 
 // The Routes report's local columns ("Local times" in the Routes window, --local of
-// dawnrule-cli route): after a stop's two home texts (the main window's clock, the
-// driver's home time) the stop's own local rise and set, midnight to midnight of the
-// date in the clock of its zone (ComputeLocalDay), and the zone's abbreviation:
+// dawnrule-cli route). Each stop line holds the date's own rise and set at the stop
+// (midnight to midnight of the date in the stop's own zone, ComputeLocalDay) twice:
+// first in the home clock (the main window's GMT offset, the driver's home-terminal
+// time), then in the stop's clock with the zone's abbreviation:
 //
 //   label + "  " + home rise + "  " + home set + "  " + local rise + "  " + local set + "  " + abbreviation
 //
-// Every time text is right-aligned to kRouteTimeWidth characters, so the columns line
-// up in the report's fixed-pitch font whatever the time form. A day without a rise or
-// a set shows kRouteNoEvent in its place and the message after the abbreviation ("No
-// sunrise this date"). A stop with no zone shows kRouteNoZone instead of the three
-// local columns; a date before the local day's first one, kRouteNoLocalDay.
+// Each time is right-aligned under its column heading (kRouteLocalHeadings), so the
+// columns line up in the report's fixed-pitch font whatever the time form. A day
+// without a rise or a set shows kRouteNoEvent in its place and the message after the
+// abbreviation ("No sunrise this date"). A set that ends the evening before carries
+// kEveningBeforeMark in both clocks.
+//
+// A stop with no zone shows the date's own events in the home clock and kRouteNoZone
+// instead of the three local columns; a date before the local day's first one keeps
+// the home texts of Calc and shows kRouteNoLocalDay; so does a stop at a zero
+// coordinate, which Calc does not compute.
 
-inline constexpr std::size_t kRouteTimeWidth = 6;          // "12:07A", "0007", "Rise"
+// The headings of the columns after the label, as the printed pages show them; each
+// time is right-aligned to the end of its heading.
+inline constexpr std::string_view kRouteLocalHeadings = "Home rise  Home set  Local rise  Local set  Zone";
+inline constexpr std::string_view kRouteHeadings = "Rise  Set";
+inline constexpr std::size_t kRouteHomeRiseWidth = 9;    // "Home rise"
+inline constexpr std::size_t kRouteHomeSetWidth = 8;     // "Home set"
+inline constexpr std::size_t kRouteLocalRiseWidth = 10;  // "Local rise"
+inline constexpr std::size_t kRouteLocalSetWidth = 9;    // "Local set"
 inline constexpr std::size_t kRouteAbbreviationWidth = 7;  // "EST/EDT", before a message
 inline constexpr std::string_view kRouteNoEvent = "--";
 inline constexpr std::string_view kRouteNoZone = "no zone";
 inline constexpr std::string_view kRouteNoLocalDay = "no local day before 01/02/1583";
 
-// One stop's own clock.
+// One stop's two clocks.
 struct RouteLocalTimes {
-    std::string rise;          // empty when the day has none
+    std::string homeRise;      // in the home clock; empty when the day has none
+    std::string homeSet;
+    std::string rise;          // in the stop's clock; empty when the day has none
     std::string set;
     std::string abbreviation;  // ShownAbbreviation
     std::string message;       // empty when the day has both events
-    std::string marker;        // kRouteNoZone or kRouteNoLocalDay when there is no local day
+    std::string marker;        // kRouteNoZone or kRouteNoLocalDay when the stop has no local day
+    bool homeFromCalc = false; // the home texts are Calc's (no local day was computed)
 };
 
-// The local days of one report: one date, one time form, the zones of a zone database.
+// The local days of one report: one date, one home clock, one time form, the zones of a
+// zone database.
 class RouteLocalClock {
 public:
     // dateText: the main window's date field, "mm/dd/yyyy" (what --date holds);
-    // military: "Display Military Time". The database must outlive this object.
-    RouteLocalClock(ZoneDatabase& zones, std::string_view dateText, bool military);
+    // homeOffset: the main window's GMT offset in hours; military: "Display Military
+    // Time". The database must outlive this object.
+    RouteLocalClock(ZoneDatabase& zones, std::string_view dateText, double homeOffset, bool military);
 
-    // The stop's local day, at its coordinates as the main window's fields hold them
-    // (two decimals): the zone of FindPlaceZone, none beyond its reach (also for a zero
-    // coordinate) or when the database does not know the zone.
-    RouteLocalTimes StopTimes(double latitude, double longitude);
+    // The stop's day, at its coordinates as the main window's fields hold them (two
+    // decimals): the zone of FindPlaceZone, none beyond its reach or when the database
+    // does not know the zone. `calc` is what Calc gave for the stop, kept where no
+    // local day is computed.
+    RouteLocalTimes StopTimes(double latitude, double longitude, const RouteRiseSet& calc);
 
     // The stop line as above.
-    std::string StopLine(const std::string& label, const RouteRiseSet& home, double latitude, double longitude);
+    std::string StopLine(const std::string& label, const RouteRiseSet& calc, double latitude, double longitude);
 
     // This clock as BuildRouteReport's stopLine; the clock must outlive the report.
     void UseFor(RouteReportOperations& operations);
@@ -59,17 +78,25 @@ private:
     ZoneDatabase& m_zones;
     bool m_dateKnown = false;
     int m_year = 0, m_month = 0, m_day = 0;
+    int m_homeOffsetSeconds = 0;
     bool m_military = false;
+    FixedOffsetClock m_homeClock;
     // The zone asked for last: stops follow each other along a route, mostly in one zone.
     std::string_view m_lastZone;
     const ZoneClock* m_lastClock = nullptr;
 };
 
 // The stop line of the report with local columns.
-std::string RouteLocalStopLine(const std::string& label, const RouteRiseSet& home, const RouteLocalTimes& local);
+std::string RouteLocalStopLine(const std::string& label, const RouteLocalTimes& times);
 
-// What the printed pages of such a report say of its clocks, after the date:
-// "home: GMT -5.0   local: each stop's zone" (the main window's GMT offset).
-std::string RouteClocksCaption(double homeOffset);
+// The column headings line of a report, to print under the page heading: blanks as
+// wide as the stop labels and the two blanks after them, then the headings. Without
+// local times "Rise" stands over the first stop's rise and "Set" over its set
+// (`firstStop`: the texts of the report's first stop).
+std::string RouteColumnHeadings(std::size_t labelWidth, bool localTimes, const RouteRiseSet& firstStop = {});
+
+// A GMT offset in hours as the pages name a clock without an offset-list entry:
+// "GMT +0:00", "GMT -6:00", "GMT +5:30".
+std::string GmtOffsetText(double hours);
 
 } // namespace dawnrule

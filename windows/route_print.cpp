@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace dawnrule {
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr qreal kPrintPointSize = 10;  // large enough to read in a cab
 constexpr int kHeadingGapRows = 1;     // the rule under the heading and a blank row
+constexpr qreal kMarginInches = 0.5;   // the least margin on every side
 
 } // namespace
 
@@ -47,10 +49,10 @@ std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, i
     return pages;
 }
 
-QString ReportPageTitle(const QString& dateText, const QString& clocks)
+QString ReportPageTitle(const ReportPageHeading& heading)
 {
-    const QString title = QStringLiteral("Routes  ") + dateText;
-    return clocks.isEmpty() ? title : title + QStringLiteral("   ") + clocks;
+    const QString title = QStringLiteral("Routes  ") + heading.date;
+    return heading.clock.isEmpty() ? title : title + QStringLiteral("   ") + heading.clock;
 }
 
 QString ReportPageNumber(int page, int pages)
@@ -58,49 +60,84 @@ QString ReportPageNumber(int page, int pages)
     return QStringLiteral("page %1 of %2").arg(page).arg(pages);
 }
 
-int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList& lines, const QString& dateText,
-                     const std::function<bool()>& newPage, const QString& clocks)
+int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList& lines,
+                     const ReportPageHeading& heading, const std::function<bool()>& newPage)
 {
     painter.setFont(RouteReportFont(kPrintPointSize));
     const QFontMetrics fm = painter.fontMetrics();
     const int rowHeight = std::max(fm.lineSpacing(), 1);
     const int charWidth = std::max(fm.horizontalAdvance(QLatin1Char('M')), 1);
-    const int headingHeight = rowHeight * (1 + kHeadingGapRows);
     const int columns = pageRect.width() / charWidth;
-    const int rowsPerPage = (pageRect.height() - headingHeight) / rowHeight;
+
+    // The heading: the title row, the routes (as many rows as they take), the rule and
+    // a blank row, the column headings; the note at the foot.
+    const QStringList routeRows = heading.routes.isEmpty() ? QStringList()
+                                                           : PaginateReport({heading.routes}, columns, 1 << 20)[0];
+    const int headingRows = 1 + static_cast<int>(routeRows.size()) + kHeadingGapRows
+                            + (heading.columns.isEmpty() ? 0 : 1);
+    const int footRows = heading.note.isEmpty() ? 0 : 2;
+    const int rowsPerPage = (pageRect.height() - rowHeight * (headingRows + footRows)) / rowHeight;
     const std::vector<QStringList> pages = PaginateReport(lines, columns, rowsPerPage);
     const int count = static_cast<int>(pages.size());
+    const QString title = ReportPageTitle(heading);
 
     for (int p = 0; p < count; ++p) {
         if (p > 0 && !newPage())
             return p;
         painter.save();
         painter.setPen(Qt::black);
-        const QRect heading(pageRect.left(), pageRect.top(), pageRect.width(), rowHeight);
-        painter.drawText(heading, Qt::AlignLeft | Qt::AlignTop, ReportPageTitle(dateText, clocks));
-        painter.drawText(heading, Qt::AlignRight | Qt::AlignTop, ReportPageNumber(p + 1, count));
-        const int ruleY = pageRect.top() + rowHeight + rowHeight / 3;
+        int top = pageRect.top();
+        const QRect first(pageRect.left(), top, pageRect.width(), rowHeight);
+        painter.drawText(first, Qt::AlignLeft | Qt::AlignTop, title);
+        painter.drawText(first, Qt::AlignRight | Qt::AlignTop, ReportPageNumber(p + 1, count));
+        top += rowHeight;
+        for (const QString& row : routeRows) {
+            painter.drawText(QPoint(pageRect.left(), top + fm.ascent()), row);
+            top += rowHeight;
+        }
+        const int ruleY = top + rowHeight / 3;
         painter.drawLine(pageRect.left(), ruleY, pageRect.right(), ruleY);
+        top += rowHeight * kHeadingGapRows;
+        if (!heading.columns.isEmpty()) {
+            painter.drawText(QPoint(pageRect.left(), top + fm.ascent()), heading.columns.left(columns));
+            top += rowHeight;
+        }
 
-        int baseline = pageRect.top() + headingHeight + fm.ascent();
+        int baseline = top + fm.ascent();
         for (const QString& row : pages[static_cast<size_t>(p)]) {
             painter.drawText(QPoint(pageRect.left(), baseline), row);
             baseline += rowHeight;
         }
+        if (!heading.note.isEmpty())
+            painter.drawText(QPoint(pageRect.left(), pageRect.bottom() - rowHeight + fm.ascent()),
+                             heading.note.left(columns));
         painter.restore();
     }
     return count;
 }
 
-bool PrintReport(QPrinter& printer, const QStringList& lines, const QString& dateText, const QString& clocks)
+void SetUpReportPage(QPrinter& printer)
+{
+    const ReportPaper paper =
+        ReportPaperOfLocale(PaperLocale(std::getenv("LC_ALL"), std::getenv("LC_PAPER"), std::getenv("LANG")));
+    printer.setPageSize(QPageSize(paper == ReportPaper::Letter ? QPageSize::Letter : QPageSize::A4));
+    printer.setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch);
+}
+
+bool PrintReport(QPrinter& printer, const QStringList& lines, const ReportPageHeading& heading)
 {
     printer.setDocName(QString());
+    // Whatever the setup dialog left, nothing is printed in the outer half inch.
+    const QMarginsF set = printer.pageLayout().margins(QPageLayout::Inch);
+    printer.setPageMargins(QMarginsF(std::max(set.left(), kMarginInches), std::max(set.top(), kMarginInches),
+                                     std::max(set.right(), kMarginInches), std::max(set.bottom(), kMarginInches)),
+                           QPageLayout::Inch);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    PaintReportPages(painter, QRect(QPoint(0, 0), page.size()), lines, dateText,
-                     [&printer] { return printer.newPage(); }, clocks);
+    PaintReportPages(painter, QRect(QPoint(0, 0), page.size()), lines, heading,
+                     [&printer] { return printer.newPage(); });
     return painter.end();
 }
 

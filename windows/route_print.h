@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/report_paper.h"
+
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -23,22 +25,37 @@ QFont RouteReportFont(qreal pointSize);
 // holds at least one row; an empty report is one empty page.
 std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, int rowsPerPage);
 
-// The heading of every page, for the driver who leafs through the sheets in the cab:
-// "Routes  11/09/2005" on the left and "page 2 of 3" on the right. A report with local
-// times names its clocks after the date: "Routes  11/09/2005   home: GMT -5.0   local:
-// each stop's zone" (`clocks`, RouteClocksCaption; empty for the others).
-QString ReportPageTitle(const QString& dateText, const QString& clocks = QString());
+// What heads every printed page, for the driver who leafs through the sheets in the
+// cab and the dispatcher who files them:
+//   Routes  11/09/2005   Eastern (-5:00)                           page 2 of 3
+//   I-40, I-44
+//   ------------------------------------------------------------------------
+//                             Rise  Set
+struct ReportPageHeading {
+    QString date;     // the report's date, "mm/dd/yyyy"
+    QString clock;    // the clock the times are in: an offset-list entry, "GMT +0:00", or
+                      // with local times "home: ...   local: each stop's zone"
+    QString routes;   // the routes of the report, "I-40, I-44"; none before a report
+    QString columns;  // the column headings line (RouteColumnHeadings); none before a report
+    QString note;     // a line at the foot of every page, when set
+};
+
+// "Routes  11/09/2005   Eastern (-5:00)": the left half of the first heading row.
+QString ReportPageTitle(const ReportPageHeading& heading);
 QString ReportPageNumber(int page, int pages);
 
 // Draws the report with `painter` (its font set by the call) into `pageRect` of each
 // page, calling `newPage` between two pages; stops early when newPage returns false.
 // Returns the number of pages drawn.
-int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList& lines, const QString& dateText,
-                     const std::function<bool()>& newPage, const QString& clocks = QString());
+int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList& lines,
+                     const ReportPageHeading& heading, const std::function<bool()>& newPage);
 
-// Prints the report on `printer`, as its setup dialog left it. False when the printer
-// could not be started.
-bool PrintReport(QPrinter& printer, const QStringList& lines, const QString& dateText,
-                 const QString& clocks = QString());
+// The paper and the margins a report starts with: the locale's paper
+// (ReportPaperOfEnvironment), half an inch all round.
+void SetUpReportPage(QPrinter& printer);
+
+// Prints the report on `printer`, as its setup dialog left it, with margins of at
+// least half an inch. False when the printer could not be started.
+bool PrintReport(QPrinter& printer, const QStringList& lines, const ReportPageHeading& heading);
 
 } // namespace dawnrule

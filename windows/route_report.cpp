@@ -63,12 +63,15 @@ std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeN
                                           const RouteReportOperations& operations)
 {
     std::vector<std::string> report;
+    const auto stopped = [&operations] { return operations.stopped && operations.stopped(); };
     for (const std::string& name : routeNames) {
         std::vector<std::string> lines;
         try {
             lines = operations.readLines(RouteFilePath(folder, name));
         } catch (const std::exception&) {
             operations.warn(FileTag(name) + " not found");
+            if (stopped())
+                return report;
             continue;
         }
 
@@ -92,7 +95,11 @@ std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeN
                 operations.warn(FileTag(name) + " line " + std::to_string(i + 1) + ": " + e.what());
                 break;
             }
+            if (stopped())
+                return report;
         }
+        if (stopped())
+            return report;
     }
     return report;
 }

@@ -45,6 +45,9 @@ struct RouteReportOperations {
     std::function<std::string(const std::string& label, const RouteRiseSet& texts, double latitude,
                               double longitude)>
         stopLine;
+    // Optional: true once the user asked to stop the batch (Cancel on one of its
+    // messages); asked after every line and every warning. The report then ends there.
+    std::function<bool()> stopped;
 };
 
 // The file of a route: `routeName` + ".txt", a relative name taken from `folder`
@@ -59,7 +62,8 @@ std::string RouteFilePath(const std::string& folder, const std::string& routeNam
 // - a file that cannot be read: "File:" + name + ".txt not found";
 // - a bad stop line: "File:" + name + ".txt line N: " + the reason, N counted from 1,
 //   for example "File:I-80.txt line 12: '30.41x' is not a valid floating point value".
-// A file with no lines gives no lines and no warning.
+// A file with no lines gives no lines and no warning. A batch the user stopped ends
+// where it stood: the lines it gave stay, the routes after it are not read.
 std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeNames, const std::string& folder,
                                           const RouteReportOperations& operations);
 

@@ -1,5 +1,6 @@
 #include "windows/troutes.h"
 
+#include "app/local_day.h"
 #include "app/platform.h"
 #include "app/tzururuz1.h"
 #include "common/cp1252.h"
@@ -12,7 +13,6 @@
 #include "controls/window_look.h"
 #include "windows/route_legend.h"
 #include "windows/route_local_times.h"
-#include "windows/route_print.h"
 #include "windows/route_report.h"
 
 #include <QCheckBox>
@@ -25,7 +25,9 @@
 #include <QStringDecoder>
 #include <QToolButton>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace dawnrule {
 
@@ -36,7 +38,6 @@ const QColor kSilver(192, 192, 192);
 
 constexpr qreal kReportPointSize = 8;  // eleven pixels a line on a usual screen
 constexpr int kBarHeight = 28;         // the two button panels
-const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
 
 // The route files and the highway list are Windows-1252.
 QString FromCp1252(const std::string& bytes)
@@ -206,12 +207,44 @@ RouteRiseSet TRoutes::ZuruRuzTexts(double latitude, double longitude)
     m_main.CurrencyEdit1->setValue(longitude);
     m_main.BatchCalc = true;
     m_main.SpeedButton52Click();
+    if (!m_main.BatchMessage.isEmpty())
+        BatchMessage(m_main.BatchMessage, false);
     return {Utf8ToCp1252(m_main.Label5->text().toStdString()), Utf8ToCp1252(m_main.Label7->text().toStdString())};
+}
+
+void TRoutes::BatchMessage(const QString& text, bool onTheButtons)
+{
+    if (onTheButtons)
+        m_platform.movePointer(DesktopCentre(10, 30));
+    if (!m_platform.confirm(this, text))
+        m_stopped = true;
+    // The batch does not return to the event loop: what the box covered is drawn now.
+    repaint();
+    RichEdit1->viewport()->repaint();
+}
+
+QString TRoutes::ClockText() const
+{
+    if (m_main.ComboBox1->itemIndex() >= 0)
+        return m_main.ComboBox1->currentText().simplified();
+    return QString::fromStdString(GmtOffsetText(m_main.CurrencyEdit3->value()));
+}
+
+bool TRoutes::ConfirmClock()
+{
+    if (m_main.ComboBox1->itemIndex() >= 0)
+        return true;
+    const double offset = m_main.CurrencyEdit3->value();
+    const QString clock = offset == 0 ? QStringLiteral("GMT") : ClockText();
+    m_platform.movePointer(DesktopCentre(-30, 30));
+    return m_platform.confirm(this, QStringLiteral("No GMT offset chosen: the times will be %1. Continue?").arg(clock));
 }
 
 void TRoutes::SpeedButton2Click()
 {
     if (RichEdit1->toPlainText().isEmpty())
+        return;
+    if (!ConfirmClock())
         return;
     // One pass over what is pending; from here the batch runs to its end.
     QCoreApplication::processEvents();
@@ -224,6 +257,7 @@ void TRoutes::SpeedButton2Click()
     for (const QString& name : names)
         routeNames.push_back(name.toStdString());
 
+    m_stopped = false;
     RouteReportOperations operations;
     operations.readLines = ReadTextLines;
     operations.zuruRuzTexts = [this](double latitude, double longitude) {
@@ -237,18 +271,27 @@ void TRoutes::SpeedButton2Click()
         PieProgressBar1->repaint();  // the new route shows at once
     };
     operations.step = [this](int lineIndex) { PieProgressBar1->setPosition(lineIndex); };
-    operations.warn = [this](const std::string& message) {
-        m_platform.movePointer(DesktopCentre(10, 30));
-        m_platform.showMessage(this, FromWarning(message));
-    };
+    operations.warn = [this](const std::string& message) { BatchMessage(FromWarning(message), true); };
+    operations.stopped = [this] { return m_stopped; };
+
     // The home texts are the main window's, in its clock; the local columns each stop's.
+    const bool localTimes = CheckBox1->isChecked();
     std::optional<RouteLocalClock> local;
-    m_reportClocks.clear();
-    if (CheckBox1->isChecked()) {
-        local.emplace(m_main.Zones(), m_main.DateEdit1->text().toStdString(), m_main.MilitaryTime);
+    if (localTimes) {
+        local.emplace(m_main.Zones(), m_main.DateEdit1->text().toStdString(), m_main.CurrencyEdit3->value(),
+                      m_main.MilitaryTime);
         local->UseFor(operations);
-        m_reportClocks = QString::fromStdString(RouteClocksCaption(m_main.CurrencyEdit3->value()));
     }
+    // The first stop sets where the column headings of the printed pages stand.
+    std::optional<std::pair<std::string, RouteRiseSet>> firstStop;
+    operations.stopLine = [&, line = operations.stopLine](const std::string& label, const RouteRiseSet& texts,
+                                                          double latitude, double longitude) {
+        if (!firstStop)
+            firstStop.emplace(label, texts);
+        return line ? line(label, texts, latitude, longitude) : label + "  " + texts.rise + "  " + texts.set;
+    };
+
+    const QString clock = ClockText();
     const std::vector<std::string> report =
         BuildRouteReport(routeNames, m_platform.programFolder().toStdString(), operations);
     PieProgressBar1->hide();
@@ -259,6 +302,21 @@ void TRoutes::SpeedButton2Click()
     for (const std::string& line : report)
         lines << FromCp1252(line);
     SetReportLines(lines);
+
+    m_heading = {};
+    m_heading.date = m_main.DateEdit1->text();
+    m_heading.clock = localTimes ? QStringLiteral("home: %1   local: each stop's zone").arg(clock) : clock;
+    m_heading.routes = names.join(QStringLiteral(", "));
+    if (firstStop) {
+        m_heading.columns = QString::fromStdString(
+            RouteColumnHeadings(FromCp1252(firstStop->first).size(), localTimes, firstStop->second));
+    }
+    if (localTimes && std::any_of(report.begin(), report.end(), [](const std::string& line) {
+            return line.find(kEveningBeforeMark) != std::string::npos;
+        })) {
+        m_heading.note = QStringLiteral("%1 after midnight: the end of the evening before (each day runs midnight to midnight)")
+                             .arg(QString::fromLatin1(kEveningBeforeMark.data(), kEveningBeforeMark.size()));
+    }
 
     m_main.CurrencyEdit1->setValue(0);
     m_main.CurrencyEdit2->setValue(0);
@@ -278,7 +336,7 @@ void TRoutes::SpeedButton1Click()
     RichEdit1->clear();
     ComboBox1->clearText();
     ProcessArmed = true;
-    m_reportClocks.clear();
+    m_heading = {};
 }
 
 void TRoutes::SpeedButton4Click()
@@ -296,9 +354,10 @@ void TRoutes::SpeedButton4Click()
 void TRoutes::SpeedButton52Click()
 {
     QPrinter printer(QPrinter::HighResolution);
+    SetUpReportPage(printer);
     if (!m_platform.setUpPrinter(this, printer))
         return;
-    if (PrintReport(printer, ReportLines(), ReportDate(), m_reportClocks))
+    if (PrintReport(printer, ReportLines(), PageHeading()))
         return;
     const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     m_platform.showMessage(this, QStringLiteral("Cannot print on %1").arg(target));
@@ -331,12 +390,13 @@ void TRoutes::SetReportLines(const QStringList& lines)
     RichEdit1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-QString TRoutes::ReportDate() const
+ReportPageHeading TRoutes::PageHeading() const
 {
-    const QStringList lines = ReportLines();
-    if (!lines.isEmpty() && QDate::fromString(lines.first(), kDateFormat).isValid())
-        return lines.first();
-    return m_main.DateEdit1->text();
+    if (!m_heading.date.isEmpty())
+        return m_heading;
+    ReportPageHeading heading;
+    heading.date = m_main.DateEdit1->text();
+    return heading;
 }
 
 QPoint TRoutes::DesktopCentre(int dx, int dy) const

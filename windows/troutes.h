@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/route_print.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -72,14 +74,9 @@ public:
     QStringList ReportLines() const;
     void SetReportLines(const QStringList& lines);
 
-    // The date the printed pages carry: the report's date line, or the main window's
-    // date while the box holds no report.
-    QString ReportDate() const;
-
-    // What the printed pages say of the report's clocks after the date: empty for a
-    // report without local times (and before any), else RouteClocksCaption of the main
-    // window's GMT offset when "Process" ran.
-    QString ReportClocks() const { return m_reportClocks; }
+    // What heads the printed pages: the report's date, clock, routes and column
+    // headings as "Process" made them; before a report, the main window's date.
+    ReportPageHeading PageHeading() const;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -92,13 +89,23 @@ private:
     // longitude into its longitude field, BatchCalc set, its Calc, its two result
     // labels read back (as the report's Windows-1252 text).
     RouteRiseSet ZuruRuzTexts(double latitude, double longitude);
+    // A message during the batch: OK goes on, Cancel stops the batch there. The
+    // route warnings put the pointer on the box's buttons first. The window under the
+    // box is repainted at once: the batch does not yield to the event loop.
+    void BatchMessage(const QString& text, bool onTheButtons);
+    // Asks before a batch in GMT when the main window has no offset-list entry; true
+    // to go on.
+    bool ConfirmClock();
+    // The clock the times are computed in, as the pages name it.
+    QString ClockText() const;
     // The two halves of the desktop plus an offset, where the pointer goes before a
     // dialog so that it rests on the dialog's buttons.
     QPoint DesktopCentre(int dx, int dy) const;
 
     Platform& m_platform;
     TZuruRuz1& m_main;
-    QString m_reportClocks;
+    ReportPageHeading m_heading;  // of the last report; its date empty before one
+    bool m_stopped = false;       // Cancel on a message of the running batch
 };
 
 } // namespace dawnrule

@@ -50,7 +50,7 @@ TEST_F(CliTimesLocal, PrintsRiseSetMessageAndAbbreviation)
         {{"--lon", "-157.83", "--lat", "21.30", "--date", "07/04/2026", "--local"}, "5:54A\t7:18P\t\tHST\n"},
         {{"--lon", "-156.79", "--lat", "71.29", "--date", "06/21/2026", "--local"}, "\t\tSun up or down all day\tAKDT\n"},
         {{"--lon", "-156.79", "--lat", "71.29", "--date", "04/28/2026", "--local"}, "4:53A\t\tNo sunset this date\tAKDT\n"},
-        {{"--lon", "-156.79", "--lat", "71.29", "--date", "04/29/2026", "--local"}, "4:46A\t12:01A\t\tAKDT\n"},
+        {{"--lon", "-156.79", "--lat", "71.29", "--date", "04/29/2026", "--local"}, "4:46A\t12:01A*\t\tAKDT\n"},
         // --zone instead of the town table: a place far from every town, or another zone.
         {{"--lon", "-116.5", "--lat", "38.5", "--date", "06/21/2026", "--local", "--zone", "America/Los_Angeles"},
          "5:22A\t8:14P\t\tPDT\n"},

@@ -217,12 +217,13 @@ TEST_F(LocalDayTest, PolarDaysOfUtqiagvik)
     } rows[] = {
         {{2026, 6, 21}, "", "", "Sun up or down all day", "AKDT"},
         {{2026, 12, 21}, "", "", "Sun up or down all day", "AKST"},
-        // The set of April 28's evening comes after midnight: it is April 29's.
+        // The set of April 28's evening comes after midnight: it is April 29's, marked as
+        // the end of the evening before.
         {{2026, 4, 28}, "0453", "", "No sunset this date", "AKDT"},
-        {{2026, 4, 29}, "0446", "0001", "", "AKDT"},
-        {{2026, 4, 30}, "0439", "0008", "", "AKDT"},
+        {{2026, 4, 29}, "0446", "0001*", "", "AKDT"},
+        {{2026, 4, 30}, "0439", "0008*", "", "AKDT"},
         // The last set before the midnight sun comes before that day's rise.
-        {{2026, 5, 10}, "0257", "0149", "", "AKDT"},
+        {{2026, 5, 10}, "0257", "0149*", "", "AKDT"},
         {{2026, 5, 11}, "", "", "Sun up or down all day", "AKDT"},
         {{2026, 11, 18}, "1241", "1343", "", "AKST"},
     };
@@ -234,7 +235,7 @@ TEST_F(LocalDayTest, PolarDaysOfUtqiagvik)
         EXPECT_EQ(Or(r.message), row.message) << when;
         EXPECT_EQ(r.Abbreviation(), row.abbreviation) << when;
     }
-    EXPECT_EQ(TextOf(Local(utqiagvik, {2026, 4, 29}).set), "12:01A");
+    EXPECT_EQ(TextOf(Local(utqiagvik, {2026, 4, 29}).set), "12:01A*");
     // Every day of the year: the messages are those of the local day's events.
     int polar = 0;
     for (QDate date(2026, 1, 1); date.year() == 2026; date = date.addDays(1)) {
@@ -322,11 +323,11 @@ TEST(LocalDay, EachEventTakesTheOffsetAtItsOwnInstant)
         // Forward an hour at 2:00A (-9 to -8): the set at 0:06 standard time, before the
         // change, reads 12:06A.
         {"ForwardAfterAnEarlySet", {2026, 5, 7}, UtcOf({2026, 5, 7}, 11), -9, -8,
-         plainRise({2026, 5, 7}, -8), "NEW", plainSet({2026, 5, 7}, -9), "OLD"},
+         plainRise({2026, 5, 7}, -8), "NEW", plainSet({2026, 5, 7}, -9) + "*", "OLD"},
         // Back two hours at 3:00A (-8 to -10), the midnight sun starting that day: the set
         // at 1:49A, before the change, lies before the midnight of the noon offset.
         {"BackAfterTheLastSet", {2026, 5, 10}, UtcOf({2026, 5, 10}, 11), -8, -10,
-         plainRise({2026, 5, 10}, -8), "OLD", plainSet({2026, 5, 10}, -8), "OLD"},
+         plainRise({2026, 5, 10}, -8), "OLD", plainSet({2026, 5, 10}, -8) + "*", "OLD"},
         // Back an hour at midnight (-8 to -9): the set of 0:30A daylight time comes at
         // 11:30P of the repeated hour, the date's; it replaces the early set of 0:22A.
         {"BackAtMidnight", {2026, 5, 2}, UtcOf({2026, 5, 3}, 8), -8, -9,
@@ -348,10 +349,10 @@ TEST(LocalDay, EachEventTakesTheOffsetAtItsOwnInstant)
         EXPECT_FALSE(day.message) << r.name;
     }
     const OneChangeClock forward(UtcOf({2026, 5, 7}, 11), -9 * 3600, -8 * 3600);
-    EXPECT_EQ(TextOf(ComputeLocalDay(Utqiagvik({2026, 5, 7}), forward).set), "12:06A");
-    EXPECT_EQ(TextOf(ComputeLocalDay(Utqiagvik({2026, 5, 7}, true), forward).set), "0006");
+    EXPECT_EQ(TextOf(ComputeLocalDay(Utqiagvik({2026, 5, 7}), forward).set), "12:06A*");
+    EXPECT_EQ(TextOf(ComputeLocalDay(Utqiagvik({2026, 5, 7}, true), forward).set), "0006*");
     const OneChangeClock back(UtcOf({2026, 5, 10}, 11), -8 * 3600, -10 * 3600);
-    EXPECT_EQ(TextOf(ComputeLocalDay(Utqiagvik({2026, 5, 10}), back).set), "1:49A");
+    EXPECT_EQ(TextOf(ComputeLocalDay(Utqiagvik({2026, 5, 10}), back).set), "1:49A*");
     const OneChangeClock midnight(UtcOf({2026, 5, 3}, 8), -8 * 3600, -9 * 3600);
     EXPECT_EQ(TextOf(ComputeLocalDay(Utqiagvik({2026, 5, 2}), midnight).set), "11:30P");
 }

@@ -116,51 +116,76 @@ TEST(LocalDayDateOf, ReadsTheDateFieldsText)
     }
 }
 
-TEST(RouteLocalStopLine, ColumnsOfFixedWidthAfterTheHomeTexts)
+TEST(RouteLocalStopLine, EachTimeRightAlignedUnderItsHeading)
 {
     const std::string label = "  El Paso, TX     ";
+    const auto times = [](const char* homeRise, const char* homeSet, const char* rise, const char* set,
+                          const char* abbreviation, const char* message = "") {
+        RouteLocalTimes t;
+        t.homeRise = homeRise;
+        t.homeSet = homeSet;
+        t.rise = rise;
+        t.set = set;
+        t.abbreviation = abbreviation;
+        t.message = message;
+        return t;
+    };
+    RouteLocalTimes noZone = times("8:26A", "6:08P", "", "", "");
+    noZone.marker = kRouteNoZone;
+    RouteLocalTimes calcTexts = times("rise", "set", "", "", "");
+    calcTexts.marker = kRouteNoZone;
+    calcTexts.homeFromCalc = true;
     const struct {
         const char* name;
-        RouteRiseSet home;
-        RouteLocalTimes local;
+        RouteLocalTimes times;
         const char* line;
     } rows[] = {
-        {"12-hour", {"8:26A", "6:08P"}, {"7:26A", "6:09P", "MST", "", ""},
-         "  El Paso, TX        8:26A   6:08P   7:26A   6:09P  MST"},
-        {"12-hour, two-digit hours", {"12:07A", "10:59P"}, {"11:07P", "9:59P", "AKDT", "", ""},
-         "  El Paso, TX       12:07A  10:59P  11:07P   9:59P  AKDT"},
-        {"military", {"0826", "1808"}, {"0726", "1809", "MST", "", ""},
-         "  El Paso, TX         0826    1808    0726    1809  MST"},
-        {"the labels' own texts", {"rise", "set"}, {"7:26A", "6:09P", "MST", "", ""},
-         "  El Paso, TX         rise     set   7:26A   6:09P  MST"},
-        {"no set: the message after the zone", {"Rise", "Set"}, {"4:53A", "", "AKDT", "No sunset this date", ""},
-         "  El Paso, TX         Rise     Set   4:53A      --  AKDT     No sunset this date"},
-        {"neither", {"Rise", "Set"}, {"", "", "AKST", "Sun up or down all day", ""},
-         "  El Paso, TX         Rise     Set      --      --  AKST     Sun up or down all day"},
-        {"no zone", {"8:26A", "6:08P"}, {"", "", "", "", std::string(kRouteNoZone)},
-         "  El Paso, TX        8:26A   6:08P  no zone"},
-        {"a text wider than its column goes on", {"12:07AM", "6:08P"}, {"7:26A", "6:09P", "MST", "", ""},
-         "  El Paso, TX       12:07AM   6:08P   7:26A   6:09P  MST"},
+        {"12-hour", times("8:26A", "6:08P", "7:26A", "5:08P", "MST"),
+         "  El Paso, TX           8:26A     6:08P       7:26A      5:08P  MST"},
+        {"two-digit hours and the evening-before mark", times("12:07A*", "10:59P", "11:07P", "9:59P", "AKDT"),
+         "  El Paso, TX         12:07A*    10:59P      11:07P      9:59P  AKDT"},
+        {"military", times("0826", "1808", "0726", "1708", "MST"),
+         "  El Paso, TX            0826      1808        0726       1708  MST"},
+        {"no set: the message after the zone", times("5:53A", "", "4:53A", "", "AKDT", "No sunset this date"),
+         "  El Paso, TX           5:53A        --       4:53A         --  AKDT     No sunset this date"},
+        {"neither", times("", "", "", "", "AKST", "Sun up or down all day"),
+         "  El Paso, TX              --        --          --         --  AKST     Sun up or down all day"},
+        {"no zone", noZone, "  El Paso, TX           8:26A     6:08P  no zone"},
+        {"Calc's texts kept as they are", calcTexts, "  El Paso, TX            rise       set  no zone"},
     };
+    const std::string headings = RouteColumnHeadings(label.size(), true);
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        EXPECT_EQ(RouteLocalStopLine(label, r.home, r.local), r.line);
+        const std::string line = RouteLocalStopLine(label, r.times);
+        EXPECT_EQ(line, r.line);
+        // Every column ends where its heading ends.
+        for (const char* heading : {"Home rise", "Home set", "Local rise", "Local set"}) {
+            const size_t end = headings.find(heading) + std::string_view(heading).size();
+            if (line.size() >= end) {
+                EXPECT_NE(line[end - 1], ' ') << heading;
+            }
+        }
     }
 }
 
-TEST(RouteClocksCaption, NamesTheHomeOffsetAndTheStopsZones)
+TEST(RouteColumnHeadings, StandOverTheColumns)
+{
+    EXPECT_EQ(RouteColumnHeadings(4, true), "      Home rise  Home set  Local rise  Local set  Zone");
+    // The plain report pads nothing: "Set" goes over the first stop's set.
+    EXPECT_EQ(RouteColumnHeadings(4, false, {"6:36A", "4:44P"}), "      Rise   Set");
+    EXPECT_EQ(RouteColumnHeadings(4, false, {"0636", "1644"}), "      Rise  Set");
+    EXPECT_EQ(RouteColumnHeadings(2, false, {"12:07A", "4:44P"}), "    Rise    Set");
+}
+
+TEST(GmtOffsetText, HoursAndMinutesWithTheirSign)
 {
     const struct {
-        double offset;
-        const char* caption;
-    } rows[] = {
-        {-5, "home: GMT -5.0   local: each stop's zone"}, {-10, "home: GMT -10.0   local: each stop's zone"},
-        {-3.5, "home: GMT -3.5   local: each stop's zone"}, {0, "home: GMT 0.0   local: each stop's zone"},
-        {-0.0, "home: GMT 0.0   local: each stop's zone"}, {1, "home: GMT +1.0   local: each stop's zone"},
-        {5.5, "home: GMT +5.5   local: each stop's zone"},
-    };
+        double hours;
+        const char* text;
+    } rows[] = {{0, "GMT +0:00"}, {-0.0, "GMT +0:00"}, {-6, "GMT -6:00"},  {-10, "GMT -10:00"},
+                {5.5, "GMT +5:30"}, {-3.5, "GMT -3:30"}, {9.75, "GMT +9:45"}, {14, "GMT +14:00"}};
     for (const auto& r : rows)
-        EXPECT_EQ(RouteClocksCaption(r.offset), r.caption) << r.offset;
+        EXPECT_EQ(GmtOffsetText(r.hours), r.text) << r.hours;
 }
 
 // A zone database of fixed clocks, counting what it is asked.
@@ -214,10 +239,19 @@ std::string ZuruRuzSet(double lon, double lat, double offset, int year, int mont
     return ComputeZuruRuz(in).setText.value_or("");
 }
 
-TEST(RouteLocalClock, EachStopInItsOwnZoneAlongTheRoute)
+// Minutes after midnight of a 12-hour text ("7:26A").
+int ClockMinutes(const std::string& text)
+{
+    const int hour = std::stoi(text.substr(0, text.find(':'))) % 12;
+    const int minutes = std::stoi(text.substr(text.find(':') + 1, 2));
+    return (hour + (text.find('P') != std::string::npos ? 12 : 0)) * 60 + minutes;
+}
+
+TEST(RouteLocalClock, EachStopInItsOwnZoneAndTheSameEventsInTheHomeClock)
 {
     FixedZones zones;
-    RouteLocalClock clock(zones, "01/15/2026", false);
+    const RouteRiseSet calc{"Rise", "Set"};
+    RouteLocalClock clock(zones, "01/15/2026", -6, false);
     // Amarillo (Central), El Paso (Mountain), Amarillo again: the zone asked last is
     // not taken for the next stop.
     const struct {
@@ -228,30 +262,44 @@ TEST(RouteLocalClock, EachStopInItsOwnZoneAlongTheRoute)
                  {35.2201, -101.8299, -6, "CST"}};  // held as the field holds it: 35.22 -101.83
     for (const auto& s : stops) {
         SCOPED_TRACE(s.abbreviation);
-        const RouteLocalTimes t = clock.StopTimes(s.lat, s.lon);
+        const RouteLocalTimes t = clock.StopTimes(s.lat, s.lon, calc);
         EXPECT_EQ(t.marker, "");
         EXPECT_EQ(t.abbreviation, s.abbreviation);
         EXPECT_EQ(t.rise, ZuruRuzRise(s.lon, s.lat, s.offset, 2026, 1, 15));
         EXPECT_EQ(t.set, ZuruRuzSet(s.lon, s.lat, s.offset, 2026, 1, 16));  // the date's own evening
         EXPECT_EQ(t.message, "");
+        // The home columns hold the same two events, an hour later on the clock in Central.
+        const int shift = static_cast<int>(-6 - s.offset) * 60;
+        EXPECT_EQ(ClockMinutes(t.homeRise), ClockMinutes(t.rise) + shift);
+        EXPECT_EQ(ClockMinutes(t.homeSet), ClockMinutes(t.set) + shift);
     }
     EXPECT_EQ(zones.asked["America/Chicago"], 2);  // once per change of zone
     EXPECT_EQ(zones.asked["America/Denver"], 1);
 
-    // No zone: far from every town, a zero coordinate, a zone the database lacks.
-    EXPECT_EQ(clock.StopTimes(25.0, -95.0).marker, kRouteNoZone);
-    EXPECT_EQ(clock.StopTimes(0, -101.83).marker, kRouteNoZone);
-    EXPECT_EQ(clock.StopTimes(35.22, 0).marker, kRouteNoZone);
-    EXPECT_EQ(clock.StopTimes(21.31, -157.86).marker, kRouteNoZone);  // Honolulu: not in this database
-    EXPECT_EQ(clock.StopTimes(35.22, -101.83).abbreviation, "CST");  // and after those, the right zone again
+    // No zone: far from every town, a zone the database lacks. The home columns still
+    // hold the date's own events, in the home clock.
+    for (const auto& place : {std::pair{25.0, -95.0}, std::pair{21.31, -157.86}}) {  // the Gulf, Honolulu
+        const RouteLocalTimes t = clock.StopTimes(place.first, place.second, calc);
+        EXPECT_EQ(t.marker, kRouteNoZone);
+        EXPECT_EQ(t.homeRise, ZuruRuzRise(place.second, place.first, -6, 2026, 1, 15));
+        EXPECT_EQ(t.homeSet, ZuruRuzSet(place.second, place.first, -6, 2026, 1, 16));
+    }
+    // A zero coordinate is not computed, as Calc computes nothing: Calc's texts stay.
+    for (const auto& place : {std::pair{0.0, -101.83}, std::pair{35.22, 0.0}}) {
+        const RouteLocalTimes t = clock.StopTimes(place.first, place.second, calc);
+        EXPECT_EQ(t.marker, kRouteNoZone);
+        EXPECT_EQ(t.homeRise + t.homeSet, "RiseSet");
+    }
+    EXPECT_EQ(clock.StopTimes(35.22, -101.83, calc).abbreviation, "CST");  // and after those, the right zone again
 
-    RouteLocalClock military(zones, "01/15/2026", true);
-    EXPECT_EQ(military.StopTimes(31.76, -106.49).rise.size(), 4u);
+    RouteLocalClock military(zones, "01/15/2026", -6, true);
+    EXPECT_EQ(military.StopTimes(31.76, -106.49, calc).rise.size(), 4u);
 
-    // A date the local day does not reach: every stop with a zone says so.
-    RouteLocalClock old(zones, "06/01/1500", false);
-    EXPECT_EQ(old.StopTimes(35.22, -101.83).marker, kRouteNoLocalDay);
-    EXPECT_EQ(old.StopTimes(25.0, -95.0).marker, kRouteNoZone);
+    // A date the local day does not reach: every stop says so and keeps Calc's texts.
+    RouteLocalClock old(zones, "06/01/1500", -6, false);
+    const RouteLocalTimes t = old.StopTimes(35.22, -101.83, calc);
+    EXPECT_EQ(t.marker, kRouteNoLocalDay);
+    EXPECT_EQ(t.homeRise + t.homeSet, "RiseSet");
 }
 
 TEST(BuildRouteReport, TheStopLineHookFormatsStopsOnly)
@@ -326,12 +374,13 @@ TEST_F(CliRouteLocal, EachStopGetsItsOwnClockAfterTheHomeTexts)
     const CliRun run = Route({"--date", "04/28/2026", "--offset", "-6", "--local", "West"});
     EXPECT_EQ(run.status, 0) << run.err;
     // Every label is 18 characters wide, so the columns start at these characters.
-    constexpr size_t kHomeRise = 18 + 2, kLocalRise = kHomeRise + 16, kLocalSet = kLocalRise + 8,
-                     kZone = kLocalSet + 8;
-    const auto right = [](const std::string& text) { return std::string(6 - text.size(), ' ') + text; };
+    constexpr size_t kHomeRise = 18 + 2, kHomeSet = kHomeRise + 11, kLocalRise = kHomeSet + 10,
+                     kLocalSet = kLocalRise + 12, kZone = kLocalSet + 11;
+    const auto right = [](const std::string& text, size_t width) { return std::string(width - text.size(), ' ') + text; };
     // Home Central (-6: Central daylight time would be -5); Amarillo keeps CDT, El Paso
     // MDT; the Gulf has no town near; Utqiagvik has no sunset on the date.
     const std::string amarilloHome = ZuruRuzRise(-101.83, 35.22, -6, 2026, 4, 28);
+    const std::string amarilloCalcSet = ZuruRuzSet(-101.83, 35.22, -6, 2026, 4, 28);  // the evening before
     const std::string amarilloLocal = ZuruRuzRise(-101.83, 35.22, -5, 2026, 4, 28);
     const std::string elPasoLocalSet = ZuruRuzSet(-106.49, 31.76, -6, 2026, 4, 29);
     std::istringstream lines(run.out);
@@ -340,13 +389,17 @@ TEST_F(CliRouteLocal, EachStopGetsItsOwnClockAfterTheHomeTexts)
         out.push_back(l);
     ASSERT_EQ(out.size(), 8u) << run.out;
     EXPECT_EQ(out[0], "04/28/2026");
-    EXPECT_EQ(out[4].substr(0, kHomeRise + 6), "  Amarillo, TX      " + right(amarilloHome));
-    EXPECT_EQ(out[4].substr(kLocalRise, 6), right(amarilloLocal));
+    EXPECT_EQ(out[4].substr(0, kHomeRise + 9), "  Amarillo, TX      " + right(amarilloHome, 9));
+    EXPECT_EQ(out[4].substr(kLocalRise, 10), right(amarilloLocal, 10));
     EXPECT_EQ(out[4].substr(kZone), "CDT");
-    EXPECT_EQ(out[5].substr(kLocalSet, 6), right(elPasoLocalSet));
+    // The home set is the date's own evening, as the local one: not Calc's evening before.
+    EXPECT_NE(out[4].substr(kHomeSet, 8), right(amarilloCalcSet, 8));
+    EXPECT_EQ(ClockMinutes(out[4].substr(kHomeSet, 8).substr(out[4].substr(kHomeSet, 8).find_first_not_of(' '))),
+              ClockMinutes(ZuruRuzSet(-101.83, 35.22, -5, 2026, 4, 29)) - 60);
+    EXPECT_EQ(out[5].substr(kLocalSet, 9), right(elPasoLocalSet, 9));
     EXPECT_EQ(out[5].substr(kZone), "MDT");
     EXPECT_EQ(out[6].substr(kLocalRise), "no zone");
-    EXPECT_EQ(out[7].substr(kLocalRise), " 4:53A      --  AKDT     No sunset this date");
+    EXPECT_EQ(out[7].substr(kLocalRise), "     4:53A         --  AKDT     No sunset this date");
     // The home Calc's own message, if it has one for Utqiagvik at -6, names the stop.
     ZuruRuzInput polar;
     polar.longitude = -156.79;

@@ -1,3 +1,4 @@
+#include "windows/report_paper.h"
 #include "windows/route_report.h"
 
 #include "app/zururuz.h"
@@ -298,6 +299,32 @@ TEST(CalcEmulation, CarriesTheLastEventKindFromStopToStop)
     EXPECT_NE(kind, kNoEvent);
     e.Texts(0, -74.0);  // nothing computed: the kind stays
     EXPECT_EQ(e.calc.EventKind(), kind);
+}
+
+} // namespace
+} // namespace dawnrule
+
+namespace dawnrule {
+namespace {
+
+TEST(ReportPaper, LetterWhereTheCountryUsesItOrNoneIsNamed)
+{
+    const struct {
+        const char* locale;
+        ReportPaper paper;
+    } rows[] = {
+        {"en_US.UTF-8", ReportPaper::Letter}, {"es_MX", ReportPaper::Letter},     {"fr_CA.UTF-8", ReportPaper::Letter},
+        {"C", ReportPaper::Letter},           {"POSIX", ReportPaper::Letter},     {"", ReportPaper::Letter},
+        {"C.UTF-8", ReportPaper::Letter},     {"en_GB.UTF-8", ReportPaper::A4},   {"de_DE@euro", ReportPaper::A4},
+        {"de_DE.UTF-8@euro", ReportPaper::A4}, {"pt_BR", ReportPaper::A4},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ReportPaperOfLocale(r.locale), r.paper) << r.locale;
+    // The C library's order: LC_ALL, then LC_PAPER, then LANG; an empty one does not count.
+    EXPECT_EQ(PaperLocale("de_DE", "en_US", "fr_FR"), "de_DE");
+    EXPECT_EQ(PaperLocale("", "en_US", "fr_FR"), "en_US");
+    EXPECT_EQ(PaperLocale(nullptr, nullptr, "fr_FR"), "fr_FR");
+    EXPECT_EQ(PaperLocale(nullptr, "", nullptr), "");
 }
 
 } // namespace

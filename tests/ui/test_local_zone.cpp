@@ -304,11 +304,14 @@ TEST_F(LocalZone, SetsAfterMidnightReadInTheMendedClock)
     const QDate date(2026, 6, 21);
     SetPlace(-147.72, 64.84, date);
     window->SpeedButton52Click();
-    EXPECT_EQ(Labels(), "2:58A|12:48A");
+    // The set after midnight ends the evening before, and says so.
+    EXPECT_EQ(Labels(), "2:58A|12:48A*");
     EXPECT_EQ(Labels(), TextsOf(Reference(-147.72, 64.84, date)));
+    EXPECT_TRUE(window->Label7->toolTip().contains(QStringLiteral("evening before")));
     window->CheckBox3->setChecked(true);
     window->SpeedButton52Click();
-    EXPECT_EQ(Labels(), "0258|0048");
+    EXPECT_EQ(Labels(), "0258|0048*");
+    EXPECT_LE(QFontMetrics(window->Label7->font()).horizontalAdvance(window->Label7->text()), window->Label7->width());
     EXPECT_EQ(window->Label9->text(), "AKDT");
 }
 

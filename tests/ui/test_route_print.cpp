@@ -6,6 +6,8 @@
 #include <QFontInfo>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -102,7 +104,9 @@ std::vector<DrawnText> Print(const QStringList& lines, int rows, int columns, in
     const PrintMetrics m = MetricsOn(device);
     const QRect page(0, 0, columns * m.charWidth + m.charWidth / 2, (rows + 2) * m.rowHeight + m.rowHeight / 2);
     QPainter painter(&device);
-    *pages = PaintReportPages(painter, page, lines, QStringLiteral("11/09/2005"), [&device] {
+    ReportPageHeading heading;
+    heading.date = QStringLiteral("11/09/2005");
+    *pages = PaintReportPages(painter, page, lines, heading, [&device] {
         ++device.engine.page;
         return true;
     });
@@ -210,34 +214,75 @@ TEST(PaintReportPages, HeadingSitsAboveTheRowsAndTheNumberAtTheRight)
     EXPECT_EQ(texts[0].at.x(), texts[2].at.x());  // title and rows from the left margin
 }
 
-TEST(PaintReportPages, AReportWithLocalTimesNamesBothClocksOnEveryPage)
+TEST(PaintReportPages, EveryPageNamesItsClockRoutesAndColumns)
 {
     TextRecordingDevice device;
     const PrintMetrics m = MetricsOn(device);
-    const QRect page(0, 0, 90 * m.charWidth, 22 * m.rowHeight + m.rowHeight / 2);  // 20 rows a page
+    const QRect page(0, 0, 90 * m.charWidth, 26 * m.rowHeight + m.rowHeight / 2);  // 20 rows a page
     QPainter painter(&device);
-    const QString clocks = QStringLiteral("home: GMT -5.0   local: each stop's zone");
-    const int pages = PaintReportPages(painter, page, Numbered(50), QStringLiteral("11/09/2005"), [&device] {
+    ReportPageHeading heading;
+    heading.date = QStringLiteral("11/09/2005");
+    heading.clock = QStringLiteral("home: Eastern (-5:00)   local: each stop's zone");
+    heading.routes = QStringLiteral("I-40, I-44");
+    heading.columns = QStringLiteral("             Home rise  Home set  Local rise  Local set  Zone");
+    heading.note = QStringLiteral("* after midnight");
+    const int pages = PaintReportPages(painter, page, Numbered(50), heading, [&device] {
         ++device.engine.page;
         return true;
-    }, clocks);
+    });
     painter.end();
     ASSERT_EQ(pages, 3);
     for (int p = 0; p < pages; ++p) {
         const std::vector<QString> onPage = TextsOnPage(device.engine.texts, p);
-        ASSERT_GE(onPage.size(), 2u);
-        EXPECT_EQ(onPage[0], "Routes  11/09/2005   home: GMT -5.0   local: each stop's zone");
+        ASSERT_GE(onPage.size(), 5u);
+        EXPECT_EQ(onPage[0], "Routes  11/09/2005   home: Eastern (-5:00)   local: each stop's zone");
         EXPECT_EQ(onPage[1], QStringLiteral("page %1 of 3").arg(p + 1));
+        EXPECT_EQ(onPage[2], "I-40, I-44");
+        EXPECT_EQ(onPage[3], heading.columns);
+        EXPECT_EQ(onPage[4], Numbered(50)[p * 20]);
+        EXPECT_EQ(onPage.back(), "* after midnight");
     }
-    EXPECT_EQ(ReportPageTitle(QStringLiteral("11/09/2005"), QString()), "Routes  11/09/2005");  // without: as before
+    ReportPageHeading bare;
+    bare.date = QStringLiteral("11/09/2005");
+    EXPECT_EQ(ReportPageTitle(bare), "Routes  11/09/2005");  // before any report: the date alone
+}
+
+TEST(PaintReportPages, ARowHoldsAsManyCharactersAsThePageIsWide)
+{
+    int pages = 0;
+    const QString wide = QString(80, QLatin1Char('x')) + QStringLiteral("yz");
+    const std::vector<DrawnText> texts = Print({wide}, 50, 80, &pages);
+    const std::vector<QString> onPage = TextsOnPage(texts, 0);
+    ASSERT_EQ(onPage.size(), 4u);  // the heading's two halves and two rows
+    EXPECT_EQ(onPage[2], QString(80, QLatin1Char('x')));
+    EXPECT_EQ(onPage[3], QStringLiteral("yz"));
+}
+
+// Whatever margins the setup dialog left, nothing is printed in the outer half inch.
+TEST(PrintReport, MarginsOfAtLeastHalfAnInch)
+{
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
+    printer.setPageMargins(QMarginsF(0.1, 0.75, 0.2, 0.3), QPageLayout::Inch);
+    ReportPageHeading heading;
+    heading.date = QStringLiteral("11/09/2005");
+    ASSERT_TRUE(PrintReport(printer, Numbered(3), heading));
+    const QMarginsF m = printer.pageLayout().margins(QPageLayout::Inch);
+    EXPECT_DOUBLE_EQ(m.left(), 0.5);
+    EXPECT_DOUBLE_EQ(m.top(), 0.75);  // a wider margin stays
+    EXPECT_DOUBLE_EQ(m.right(), 0.5);
+    EXPECT_DOUBLE_EQ(m.bottom(), 0.5);
 }
 
 TEST(PaintReportPages, StopsWhenThePrinterRefusesANewPage)
 {
     TextRecordingDevice device;
     QPainter painter(&device);
-    const int pages = PaintReportPages(painter, QRect(0, 0, 4000, 2000), Numbered(200), QStringLiteral("x"),
-                                       [] { return false; });
+    ReportPageHeading heading;
+    heading.date = QStringLiteral("x");
+    const int pages = PaintReportPages(painter, QRect(0, 0, 4000, 2000), Numbered(200), heading, [] { return false; });
     EXPECT_EQ(pages, 1);
 }
 

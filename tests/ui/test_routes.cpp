@@ -37,6 +37,29 @@ constexpr int kGmtPlus1 = 24;
 const char* const kNewYork = "  New York, NY   [40.70 -74.00]";
 const QString kNewYorkTimes = QStringLiteral("  New York, NY     6:36A  4:44P");  // 11/09/2005, -5
 
+// Counts the events of one type that reach an object.
+class EventCounter : public QObject {
+public:
+    EventCounter(QObject* watched, QEvent::Type type, int& count)
+        : m_type(type)
+        , m_count(count)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == m_type)
+            ++m_count;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    int& m_count;
+};
+
 class RoutesWindow : public WindowTest {
 protected:
     void SetUp() override
@@ -196,6 +219,58 @@ TEST_F(RoutesWindow, APickIsOneLineWhateverTheFocusDoesAfterIt)
     EXPECT_EQ(Report(), QStringList({"I-80"}));
 }
 
+// With no offset-list entry the batch would compute in whatever the offset field holds
+// (0 after a town was chosen unlocked): Process asks first, and the pages name the clock.
+TEST_F(RoutesWindow, ProcessAsksBeforeASheetWithoutAnOffsetEntry)
+{
+    Open();
+    routes().show();
+    Pick(QStringLiteral("A"));
+    QList<QPoint> pointerAtDialog;
+    platform.onDialog = [&](const QString&) { pointerAtDialog = platform.pointerMoves; };
+    platform.confirmAnswer = false;
+    Process();
+    EXPECT_EQ(platform.messages, QStringList({"No GMT offset chosen: the times will be GMT. Continue?"}));
+    EXPECT_EQ(pointerAtDialog, QList<QPoint>({QPoint(930, 570)}));  // on its buttons, as for "Clear memo?"
+    EXPECT_EQ(Report(), QStringList({"A"}));  // nothing done
+    EXPECT_TRUE(routes().SpeedButton2->isEnabled());
+
+    platform.confirmAnswer = true;
+    Process();
+    ASSERT_EQ(Report().size(), 6);
+    EXPECT_EQ(Report()[5], "  New York, NY     11:37A  9:43P");  // GMT, as asked
+    EXPECT_EQ(routes().PageHeading().clock, "GMT +0:00");
+    EXPECT_EQ(routes().PageHeading().routes, "A");
+    EXPECT_EQ(routes().PageHeading().columns, QString(19, QLatin1Char(' ')) + "Rise    Set");
+
+    // A home offset off the list (India, 5:30) is named as it is.
+    routes().SpeedButton1->click();
+    platform.messages.clear();
+    window->CurrencyEdit3->setValue(5.5);
+    Pick(QStringLiteral("A"));
+    platform.confirmAnswer = false;
+    Process();
+    EXPECT_EQ(platform.messages, QStringList({"No GMT offset chosen: the times will be GMT +5:30. Continue?"}));
+
+    // With an entry chosen nothing is asked.
+    platform.messages.clear();
+    Choose(kEastern);
+    Process();
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(routes().PageHeading().clock, "Eastern (-5:00)");
+}
+
+// Enter after the last route name leaves an empty last line: it names no route.
+TEST_F(RoutesWindow, AnEmptyLastLineNamesNoRoute)
+{
+    OpenRoutes();
+    routes().SetReportLines({QStringLiteral("A"), QString()});
+    routes().SpeedButton2->setEnabled(true);
+    Process();
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
+    EXPECT_EQ(Report().size(), 6);
+}
+
 TEST_F(RoutesWindow, ProcessWritesTheReportAndDisarms)
 {
     OpenRoutes();
@@ -316,6 +391,39 @@ TEST_F(RoutesWindow, CalcMessagesShowDuringTheBatch)
     EXPECT_TRUE(platform.pointerMoves.isEmpty());  // only the route warnings move it
     ASSERT_EQ(Report().size(), 4);
     EXPECT_EQ(Report()[2], "  Barrow, AK     Rise  Set");  // no times: the labels as the fields left them
+}
+
+// A thousand polar stops would be a thousand boxes: Cancel on one ends the batch there,
+// the lines done stay and the routes after it are not read. The box's ghost does not
+// stay over the report: the window is repainted under it before the batch goes on.
+TEST_F(RoutesWindow, CancelOnAMessageEndsTheBatch)
+{
+    WriteRoute("Polar", {"Polar", "  Barrow, AK   [71.30 -156.80]", "  Barrow, AK   [71.30 -156.80]"});
+    WriteRoute("Highways", {"A", "Polar"});
+    OpenRoutes(kAlaska);
+    window->DateEdit1->setDate(QDate(2005, 12, 21));
+    int paints = 0;
+    int paintsAtTheBox = -1;
+    EventCounter counter(routes().RichEdit1->viewport(), QEvent::Paint, paints);
+    platform.onDialog = [&](const QString&) { paintsAtTheBox = paints; };
+    platform.confirmAnswer = false;  // Cancel
+    routes().SetReportLines({QStringLiteral("Polar"), QStringLiteral("A")});
+    routes().SpeedButton2->setEnabled(true);
+    Process();
+    EXPECT_EQ(platform.messages, QStringList({"Sun up or down all day"}));
+    EXPECT_EQ(Report(), QStringList({"12/21/2005", "", "Polar", "  Barrow, AK     Rise  Set"}));
+    EXPECT_GT(paints, paintsAtTheBox);
+
+    // OK goes on: both stops, then the next route.
+    routes().SpeedButton1->click();
+    platform.messages.clear();
+    platform.confirmAnswer = true;
+    routes().SetReportLines({QStringLiteral("Nope"), QStringLiteral("Polar"), QStringLiteral("A")});
+    routes().SpeedButton2->setEnabled(true);
+    Process();
+    EXPECT_EQ(platform.messages, QStringList({"File:Nope.txt not found", "Sun up or down all day",
+                                              "Sun up or down all day"}));
+    EXPECT_EQ(Report().size(), 2 + 3 + 4);
 }
 
 TEST_F(RoutesWindow, APickAfterABatchAppendsButProcessStaysOffUntilAConfirmedClear)
@@ -552,6 +660,38 @@ int PdfPages(const QString& path)
     return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
 }
 
+// The paper a page is printed on, "612x792" for US Letter, from the PDF's media box.
+QString PdfPaper(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+                                          .match(QString::fromLatin1(f.readAll()));
+    return m.hasMatch() ? QStringLiteral("%1x%2").arg(qRound(m.captured(1).toDouble())).arg(qRound(m.captured(2).toDouble()))
+                        : QString();
+}
+
+// The sheet starts on the paper of the locale's country: Letter in the US and where no
+// country is named, A4 elsewhere.
+TEST_F(RoutesWindow, PrintedPagesAreLetterOrA4ByTheLocale)
+{
+    OpenRoutes();
+    Pick(QStringLiteral("A"));
+    Process();
+    const QByteArray saved = qgetenv("LC_ALL");
+    const struct {
+        const char* locale;
+        const char* paper;
+    } rows[] = {{"en_US.UTF-8", "612x792"}, {"C", "612x792"}, {"de_DE.UTF-8", "595x842"}, {"en_CA.UTF-8", "612x792"}};
+    for (const auto& r : rows) {
+        qputenv("LC_ALL", r.locale);
+        routes().SpeedButton52->click();
+        EXPECT_EQ(PdfPaper(platform.printFile), r.paper) << r.locale;
+    }
+    qputenv("LC_ALL", saved);
+}
+
 TEST_F(RoutesWindow, PrintCancelledPrintsNothing)
 {
     OpenRoutes();
@@ -587,7 +727,7 @@ TEST_F(RoutesWindow, PrintConfirmedWritesEveryLineOnPages)
     const int pages = PdfPages(platform.printFile);
     EXPECT_GT(pages, 3);
     EXPECT_LT(pages, 8);
-    EXPECT_EQ(routes().ReportDate(), "11/09/2005");
+    EXPECT_EQ(routes().PageHeading().date, "11/09/2005");
 }
 
 TEST_F(RoutesWindow, PrintedPagesCarryTheMainWindowsDateBeforeAReport)
@@ -595,10 +735,10 @@ TEST_F(RoutesWindow, PrintedPagesCarryTheMainWindowsDateBeforeAReport)
     OpenRoutes();
     Pick(QStringLiteral("A"));
     window->DateEdit1->setDate(QDate(2005, 12, 24));
-    EXPECT_EQ(routes().ReportDate(), "12/24/2005");
+    EXPECT_EQ(routes().PageHeading().date, "12/24/2005");
     Process();
     window->DateEdit1->setDate(QDate(2006, 1, 2));
-    EXPECT_EQ(routes().ReportDate(), "12/24/2005");  // the report's own date
+    EXPECT_EQ(routes().PageHeading().date, "12/24/2005");  // the report's own date
 }
 
 TEST_F(RoutesWindow, TheLegendToggles)
@@ -653,8 +793,9 @@ TEST_F(RoutesWindow, TheLegendDrawsTheCodeLettersInMaroon)
                 EXPECT_GT(count(r, maroon), 0);
             } else {
                 // A neighbour's edge may reach a pixel into the cell.
-                if (r.width() > 4)
+                if (r.width() > 4) {
                     EXPECT_EQ(count(r.adjusted(2, 0, -2, 0), maroon), 0);
+                }
                 EXPECT_GT(count(r, navy), 0);
             }
         }
@@ -764,7 +905,26 @@ protected:
         platform.clock = QDateTime(QDate(2026, 1, 15), QTime(9, 0));
     }
 
-    static QString Right(const QString& text) { return text.rightJustified(6, QLatin1Char(' ')); }
+    static QString Right(const std::string& text, int width)
+    {
+        return QString::fromStdString(text).rightJustified(width, QLatin1Char(' '));
+    }
+    // Minutes after midnight of a time text in either form ("7:26A", "0726").
+    static int Minutes(QString text)
+    {
+        text = text.trimmed();
+        if (!text.contains(QLatin1Char(':')))
+            return text.left(2).toInt() * 60 + text.mid(2, 2).toInt();
+        const int hour = text.section(QLatin1Char(':'), 0, 0).toInt() % 12;
+        return (hour + (text.contains(QLatin1Char('P')) ? 12 : 0)) * 60 + text.section(QLatin1Char(':'), 1).left(2).toInt();
+    }
+    // The home rise and set columns of a stop line with local times.
+    static QString Column(const QString& line, int labelWidth, int column)
+    {
+        static constexpr int kStart[] = {2, 13, 23, 35};
+        static constexpr int kWidth[] = {9, 8, 10, 9};
+        return line.mid(labelWidth + kStart[column], kWidth[column]);
+    }
 
     static RouteRiseSet Old(double lon, double lat, double offset, const QDate& date, bool military = false)
     {
@@ -818,16 +978,21 @@ TEST_F(RoutesLocalTimes, EachStopGetsItsOwnClockInAlignedColumns)
     };
     QStringList expected{"01/15/2026", "", "West  Amarillo to Phoenix", "", "Texas"};
     for (const auto& s : stops) {
-        const RouteRiseSet home = Old(s.lon, s.lat, -6, date);
-        QString line = QString::fromLatin1(s.label) + "  " + Right(QString::fromStdString(home.rise)) + "  "
-                       + Right(QString::fromStdString(home.set)) + "  ";
+        QString line = QString::fromLatin1(s.label) + "  ";
         if (s.zone) {
             const RouteRiseSet morning = Old(s.lon, s.lat, s.localOffset, date);
             const RouteRiseSet evening = Old(s.lon, s.lat, s.localOffset, date.addDays(1));
-            line += Right(QString::fromStdString(morning.rise)) + "  " + Right(QString::fromStdString(evening.set))
-                    + "  " + s.zone;
+            // The home columns: the same two events, on the home clock.
+            const int shift = static_cast<int>(-6 - s.localOffset) * 60;
+            const QString rise = Right(morning.rise, 10), set = Right(evening.set, 9);
+            const QString got = Report().value(static_cast<int>(expected.size()));
+            EXPECT_EQ(Minutes(Column(got, 18, 0)), Minutes(rise) + shift) << s.label;
+            EXPECT_EQ(Minutes(Column(got, 18, 1)), Minutes(set) + shift) << s.label;
+            line += Column(got, 18, 0) + "  " + Column(got, 18, 1) + "  " + rise + "  " + set + "  " + s.zone;
         } else {
-            line += QStringLiteral("no zone");
+            // No zone: the date's own events in the home clock.
+            line += Right(Old(s.lon, s.lat, -6, date).rise, 9) + "  " + Right(Old(s.lon, s.lat, -6, date.addDays(1)).set, 8)
+                    + "  no zone";
         }
         expected << line;
         if (s.label[2] == 'E')
@@ -851,7 +1016,10 @@ TEST_F(RoutesLocalTimes, EachStopGetsItsOwnClockInAlignedColumns)
         EXPECT_EQ(at, colons) << line.toStdString();
     }
     EXPECT_EQ(colons.size(), 4);
-    EXPECT_EQ(routes().ReportClocks(), "home: GMT -6.0   local: each stop's zone");
+    EXPECT_EQ(routes().PageHeading().clock, "home: Central (-6:00)   local: each stop's zone");
+    EXPECT_EQ(routes().PageHeading().routes, "West");
+    EXPECT_EQ(routes().PageHeading().columns,
+              QString(20, QLatin1Char(' ')) + "Home rise  Home set  Local rise  Local set  Zone");
 }
 
 TEST_F(RoutesLocalTimes, TheChangeoverMorningAndMilitaryTime)
@@ -866,13 +1034,13 @@ TEST_F(RoutesLocalTimes, TheChangeoverMorningAndMilitaryTime)
     ASSERT_EQ(report.size(), 11);
     const QDate date(2026, 3, 8);
     // Amarillo: rise after 2:00 became 3:00, so both its local times are an hour after home.
-    const RouteRiseSet home = Old(-101.83, 35.22, -6, date, true);
     const RouteRiseSet morning = Old(-101.83, 35.22, -5, date, true);
     const RouteRiseSet evening = Old(-101.83, 35.22, -5, date.addDays(1), true);
-    EXPECT_EQ(report[5], QStringLiteral("  Amarillo, TX    ") + "  " + Right(QString::fromStdString(home.rise)) + "  "
-                             + Right(QString::fromStdString(home.set)) + "  "
-                             + Right(QString::fromStdString(morning.rise)) + "  "
-                             + Right(QString::fromStdString(evening.set)) + "  CDT");
+    EXPECT_EQ(Column(report[5], 18, 2), Right(morning.rise, 10));
+    EXPECT_EQ(Column(report[5], 18, 3), Right(evening.set, 9));
+    EXPECT_EQ(Minutes(Column(report[5], 18, 0)), Minutes(Right(morning.rise, 10)) - 60);
+    EXPECT_EQ(Minutes(Column(report[5], 18, 1)), Minutes(Right(evening.set, 9)) - 60);
+    EXPECT_TRUE(report[5].endsWith(QStringLiteral("  CDT")));
     EXPECT_EQ(morning.rise.size(), 4u);  // military
     EXPECT_TRUE(report[6].endsWith(QStringLiteral("MDT")));
     EXPECT_TRUE(report[10].endsWith(QStringLiteral("MST")));  // Phoenix keeps standard time
@@ -885,7 +1053,8 @@ TEST_F(RoutesLocalTimes, UncheckedTheReportIsTheOldOneByteForByte)
     Pick(QStringLiteral("West"));
     Process();
     const QString never = routes().RichEdit1->toPlainText();
-    EXPECT_TRUE(routes().ReportClocks().isEmpty());
+    EXPECT_EQ(routes().PageHeading().clock, "Eastern (-5:00)");
+    EXPECT_EQ(routes().PageHeading().routes, "A, West");
 
     // Checked for one batch, then unchecked again.
     routes().SpeedButton1->click();  // Clear, confirmed
@@ -894,15 +1063,15 @@ TEST_F(RoutesLocalTimes, UncheckedTheReportIsTheOldOneByteForByte)
     Pick(QStringLiteral("West"));
     Process();
     EXPECT_NE(routes().RichEdit1->toPlainText(), never);
-    EXPECT_FALSE(routes().ReportClocks().isEmpty());
+    EXPECT_EQ(routes().PageHeading().clock, "home: Eastern (-5:00)   local: each stop's zone");
     routes().SpeedButton1->click();
-    EXPECT_TRUE(routes().ReportClocks().isEmpty());  // the cleared report took its clocks along
+    EXPECT_TRUE(routes().PageHeading().clock.isEmpty());  // the cleared report took its heading along
     routes().CheckBox1->setChecked(false);
     Pick(QStringLiteral("A"));
     Pick(QStringLiteral("West"));
     Process();
     EXPECT_EQ(routes().RichEdit1->toPlainText(), never);
-    EXPECT_TRUE(routes().ReportClocks().isEmpty());
+    EXPECT_EQ(routes().PageHeading().clock, "Eastern (-5:00)");
     const RouteRiseSet newYork = Old(-74.0, 40.7, -5, QDate(2026, 1, 15));
     EXPECT_TRUE(Report().contains(QString::fromStdString("  New York, NY     " + newYork.rise + "  " + newYork.set)));
 }
