@@ -309,6 +309,7 @@ TripTime Planner::Time(size_t k, std::int64_t utc) const
 
 void Planner::BuildRows(TripPlan& plan)
 {
+    plan.rows.reserve(m_stops.size() + m_shifts.size());  // a stop a row, and the day after each park
     m_firstRow.assign(m_stops.size(), 0);
     m_lastRow.assign(m_stops.size(), 0);
     for (size_t k = 0; k < m_stops.size(); ++k) {
@@ -328,7 +329,7 @@ void Planner::BuildRows(TripPlan& plan)
             if (day == firstDay && v.arrive)
                 row.arrive = Time(k, *v.arrive);
             if (day == lastDay && v.depart)
-                row.depart = Time(k, *v.depart);
+                row.depart = row.arrive && row.arrive->utc == *v.depart ? row.arrive : Time(k, *v.depart);
             row.zone = row.arrive   ? row.arrive->abbreviation
                        : row.depart ? row.depart->abbreviation
                                     : p.clock->AbbreviationAt(LocalInstant(*p.clock, row.date, kDaySeconds / 2));
