@@ -154,8 +154,10 @@ void Planner::ResolveStops(const TripPath& path)
             lastClock = m_in.zones->Find(zone->zone);
             lastZone = zone->zone;
         }
-        if (!lastClock)
-            throw TripPlanError("the zone database does not know '" + std::string(zone->zone) + "' of '" + stop.name + "'");
+        if (!lastClock) {
+            throw TripPlanError("the zone database does not know '" + std::string(zone->zone) + "' of '" +
+                                stop.name + "'");
+        }
         p.clock = lastClock;
     }
 }

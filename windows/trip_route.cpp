@@ -129,7 +129,8 @@ double GreatCircleMiles(double latitude1, double longitude1, double latitude2, d
 {
     const double p1 = latitude1 * kDegree, p2 = latitude2 * kDegree;
     const double dp = p2 - p1, dl = (longitude2 - longitude1) * kDegree;
-    const double h = std::sin(dp / 2) * std::sin(dp / 2) + std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
+    const double h =
+        std::sin(dp / 2) * std::sin(dp / 2) + std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
     return 2 * kEarthRadiusMiles * std::asin(std::sqrt(std::min(1.0, h)));
 }
 

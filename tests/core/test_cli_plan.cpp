@@ -81,7 +81,9 @@ TEST_F(CliPlan, RefusesBadArgumentsAndBadData)
         {Trip({"12/21/2026 7:00", "I-40"}), 2, "is not of the form"},
         {Trip({"12/21/2026 24:00", "I-40"}), 2, "not a time of day"},
         {Trip({"13/21/2026", "I-40"}), 2, "is not a date"},
-        {Trip({"12/21/2026", "--home-zone", "America/Chicago", "--home-offset", "-6", "I-40"}), 2, "exclude each other"},
+        {Trip({"12/21/2026", "--home-zone", "America/Chicago", "--home-offset", "-6", "I-40"}),
+         2,
+         "exclude each other"},
         {Trip({"12/21/2026", "--home-zone", "Mars/Olympus", "I-40"}), 2, "does not know 'Mars/Olympus'"},
         {Trip({"12/21/2026", "--fast", "I-40"}), 2, "unknown argument '--fast'"},
         {Trip({"12/21/2026", "I-44"}), 1, "'Flagstaff, AZ' is not a stop of I-44"},
@@ -147,10 +149,35 @@ TEST_F(CliPlan, CsvHasOneLinePerStopDayInFourteenFields)
     EXPECT_EQ(rows.front(), (std::vector<std::string>{"1", "12/21/2026", "Oklahoma City, OK", "OK", "0.0", "",
                                                       "07:35", "CST", "", "07:35", "07:35", "17:21", "unknown",
                                                       "start;check-permit"}));
+    // Checked by hand: 537.6 road miles to Moriarty by 17:20 MST (10:45 of driving), the
+    // next leg would pass both 11 hours and Albuquerque's park-by 17:29; on from sunrise - 30.
+    EXPECT_EQ(rows[12][2] + " " + rows[12][5] + " " + rows[12][11] + " " + rows[12][13],
+              "Moriarty, NM 17:20 17:27 park");
+    EXPECT_EQ(rows[13][2] + " " + rows[13][6] + " " + rows[13][10], "Moriarty, NM 06:39 06:39");
     EXPECT_EQ(rows.back()[0], "2");
     EXPECT_EQ(rows.back()[2], "Flagstaff, AZ");
     EXPECT_EQ(rows.back()[8], "15:04");  // 14:04 MST is 15:04 CST at home
     EXPECT_EQ(rows.back()[13], "end");
+}
+
+TEST_F(CliPlan, TextNamesTheHomeClockAndAlignsItsColumns)
+{
+    const CliRun run = Plan(Trip({"12/21/2026", "--home-zone", "America/Chicago", "I-40"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream text(run.out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line);
+    ASSERT_GT(lines.size(), 10u);
+    EXPECT_EQ(lines[2], "home: Central, CST/CDT; local: each stop's zone");
+    const auto header = std::find_if(lines.begin(), lines.end(),
+                                     [](const std::string& l) { return l.find("Roll from") != std::string::npos; });
+    ASSERT_NE(header, lines.end());
+    const size_t rule = header->find("Rule");
+    for (auto l = header + 1; l != lines.end(); ++l) {
+        EXPECT_TRUE(l->compare(rule, 7, "unknown") == 0 || l->compare(rule, 7, "-30/+30") == 0) << *l;
+        EXPECT_EQ(l->compare(rule - 2, 2, "  "), 0) << *l;
+    }
 }
 
 } // namespace
