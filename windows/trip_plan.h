@@ -33,9 +33,10 @@ namespace dawnrule {
 //   the park minutes; a date whose set comes before its rise (the short nights of the far
 //   north) runs from the rise to the next set;
 // - none: the whole local day, midnight to midnight;
-// - a date with a set but no rise: from midnight to the set (noSunrise); with a rise but
-//   no set: from the rise to midnight (noSunset); with neither (both flags): the whole
-//   day when the sun's altitude at 13:00 local says it stays up, no window when down.
+// - a date with a set but no rise: from midnight to the set plus the park minutes
+//   (noSunrise); with a rise but no set: from the rise plus the roll minutes to midnight
+//   (noSunset); with neither (both flags): the whole day when the sun's altitude at 13:00
+//   local says it stays up, no window when it stays down.
 // A window whose offsets leave nothing (start after end) is closed.
 struct DaylightWindow {
     bool open = false;
@@ -117,7 +118,9 @@ struct TripPlanInput {
     std::string from;               // a stop of the first route
     std::string to;                 // a stop of the last route
     CivilDate departDate;           // local date at From
-    std::optional<int> departMinute;  // minutes after midnight at From; none: the first legal minute
+    // Minutes after midnight at From; none: the first legal minute, the start of the first
+    // window of the date (or of a later one, when the date has none or is a rest day).
+    std::optional<int> departMinute;
     double mph = 50;
     double hoursPerDay = 11;  // 0: no limit
     double roadFactor = 1.1;
