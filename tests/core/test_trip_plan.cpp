@@ -266,6 +266,15 @@ TEST_F(TripPlanTest, PolarDaysFromTheSunsAltitudeAndNoEndlessWaiting)
     EXPECT_EQ(summer.rows.front().parkBy->utc - summer.rows.front().rollFrom->utc, 86400);
     EXPECT_EQ(summer.rows.front().flags & (kTripNoSunrise | kTripNoSunset), kTripNoSunrise | kTripNoSunset);
 
+    // Early August: the set of the night before comes before the day's rise; the day's
+    // light runs from the rise to the next set, after midnight, and the load rolls.
+    const TripPlan august = PlanTrip(Input({"Top"}, "Utqiagvik, AK", "Airstrip, AK", {2027, 8, 3}, folder));
+    const TripStopRow& first = august.rows.front();
+    ASSERT_TRUE(first.depart && first.parkBy);
+    EXPECT_EQ(first.day, 1);
+    EXPECT_EQ(first.depart->utc, first.rollFrom->utc);
+    EXPECT_EQ((first.parkBy->utc + first.parkBy->localOffset) / 86400, DaysSinceEpoch({2027, 8, 4}));
+
     // Polar night: it stands from December 1 until the sun comes back late in January.
     TripPlanInput in = Input({"Top"}, "Utqiagvik, AK", "Airstrip, AK", {2026, 12, 1}, folder);
     const TripPlan winter = PlanTrip(in);
