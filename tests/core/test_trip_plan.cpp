@@ -153,7 +153,7 @@ TEST_F(TripPlanTest, KeepsTheDaylightRulesAlongShippedRoutes)
         {{"I-90"}, "Seattle, WA", "Boston, MA", {2026, 6, 19}, {}, 8, false},
         {{"I-95"}, "Miami, FL", "Houlton, ME", {2026, 11, 20}, 15 * 60, 9, true},  // Thanksgiving, Sundays
         {{"I-35", "I-40"}, "Dallas, TX", "Barstow, CA", {2026, 3, 6}, {}, 11, false},
-        {{"I-65"}, "Nashville, TN", "Louisville, KY", {2026, 1, 9}, 22 * 60, 0, false},  // no daylight limit
+        {{"I-65"}, "Nashville, TN", "Columbus, IN", {2026, 1, 9}, 22 * 60, 0, false},  // night in KY, TN
         {{"I-80"}, "San Francisco, CA", "Teaneck, NJ", {2026, 10, 30}, {}, 0, false},
     };
     for (const auto& c : cases) {
