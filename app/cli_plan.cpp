@@ -81,7 +81,16 @@ PlanArgs ParsePlanArgs(const std::vector<std::string>& args)
 // "mm/dd/yyyy" or "mm/dd/yyyy HH:MM" (24-hour).
 void ReadDeparture(const std::string& text, TripPlanInput& in)
 {
-    const CliDate date = CliDateArg(text.substr(0, 10));
+    const auto bad = [&text]() {
+        return CliUsageError("--depart: '" + text +
+                             "' is not a date \"mm/dd/yyyy\" or a date and time \"mm/dd/yyyy HH:MM\"");
+    };
+    CliDate date;
+    try {
+        date = CliDateArg(text.substr(0, 10));
+    } catch (const CliUsageError&) {
+        throw bad();
+    }
     if (!IsLocalDayDate(date.year, date.month, date.day))
         throw CliUsageError("--depart: the plan takes dates from 01/02/1583 to 12/31/9999");
     in.departDate = {date.year, date.month, date.day};
@@ -90,7 +99,7 @@ void ReadDeparture(const std::string& text, TripPlanInput& in)
     const auto digit = [&text](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
     if (text.size() != 16 || text[10] != ' ' || text[13] != ':' || !digit(11) || !digit(12) || !digit(14) ||
         !digit(15))
-        throw CliUsageError("--depart: '" + text + "' is not of the form \"mm/dd/yyyy\" or \"mm/dd/yyyy HH:MM\"");
+        throw bad();
     const int hour = std::stoi(text.substr(11, 2));
     const int minute = std::stoi(text.substr(14, 2));
     if (hour > 23 || minute > 59)

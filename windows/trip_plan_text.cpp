@@ -182,7 +182,7 @@ std::vector<std::string> TripPlanTextLines(const TripPlan& plan)
     std::string routes;
     for (const std::string& r : plan.routeNames)
         routes += (routes.empty() ? "" : ", ") + r;
-    std::string pace = Fixed(plan.mph, 0) + " mph, ";
+    std::string pace = FloatToStr(plan.mph) + " mph, ";
     pace += plan.hoursPerDay > 0 ? FloatToStr(plan.hoursPerDay) + " driving hours a day" : "no limit of hours a day";
     pace += ", road factor " + FloatToStr(plan.roadFactor) + ", " + Fixed(plan.totalMiles, 1) + " road miles";
     if (plan.restSundaysAndHolidays)
