@@ -23,6 +23,10 @@ constexpr Command kCommands[] = {
     {"moon", "--date \"mm/dd/yyyy[ hh:mm:ss]\" | --tdatetime N", RunMoonCommand},
     {"route", "--date mm/dd/yyyy --offset H [--military] [--folder DIR] NAME... [--local]", RunRouteCommand},
     {"parse", "FILE | -", RunParseCommand},
+    {"plan",
+     "--from STOP --to STOP --depart \"mm/dd/yyyy[ HH:MM]\" [--mph 50] [--hours 11] [--road-factor 1.1] [--rest]\n"
+     "           [--home-zone NAME | --home-offset H] [--folder DIR] [--csv] ROUTE...",
+     RunPlanCommand},
 };
 
 } // namespace

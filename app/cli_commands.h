@@ -37,6 +37,9 @@ void WriteCliError(std::ostream& err, std::string_view command, std::string_view
 int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// dawnrule-cli plan: the daylight trip plan (windows/trip_plan.h) as aligned text or
+// CSV; status 1 for bad data (a route, a stop, Daylight.txt), 2 for a usage error.
+int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // dawnrule-cli parse FILE | -: reads a city list (or standard input) as the town picker
 // reads its lists (Windows-1252, any line end, a NUL ends the text) and prints one line

@@ -9,6 +9,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/data"
 printf 'AAA  N\xb030.41,W\xb0-88.02\r\n' > "$work/data/AL.txt"
 printf '000000000000\r\n0\r\n-1\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/data/Parm.dat"
+printf 'TX  -30  +30\r\n' > "$work/data/Daylight.txt"
 cmake -S "$source_dir" -B "$work/build" -G Ninja -DBUILD_TESTING=OFF -DDAWNRULE_DATA_DIR="$work/data" >/dev/null
 build() { cmake --build "$work/build" --target dawnrule_data >/dev/null; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -21,11 +22,14 @@ cmp -s "$work/data/AL.txt" "$bin/AL.txt" || fail "AL.txt is not placed"
 # The user saves settings; then a pull brings newer sources of both files.
 printf '100110000000\r\n-6\r\n1\r\n-88.02\r\n30.41\r\n-6\r\n1\r\n' > "$bin/Parm.dat"
 cp "$bin/Parm.dat" "$work/user-settings"
+printf 'TX  0  0\r\n' > "$bin/Daylight.txt"  # the user's permit says sunrise to sunset
 sleep 1
+printf 'TX  -30  +30\r\nOK  unknown\r\n' > "$work/data/Daylight.txt"
 printf '000010000000\r\n0\r\n-1\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/data/Parm.dat"
 printf 'BBB  N\xb031.00,W\xb0-87.00\r\n' > "$work/data/AL.txt"
 build
 cmp -s "$work/user-settings" "$bin/Parm.dat" || fail "the build replaced the user's Parm.dat"
+[ "$(cat "$bin/Daylight.txt")" = $'TX  0  0\r' ] || fail "the build replaced the user's Daylight.txt"
 cmp -s "$work/data/AL.txt" "$bin/AL.txt" || fail "the read-only AL.txt was not refreshed"
 build
 cmp -s "$work/user-settings" "$bin/Parm.dat" || fail "a second build replaced the user's Parm.dat"

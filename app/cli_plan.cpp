@@ -1,0 +1,175 @@
+// dawnrule-cli plan: the daylight trip plan of an oversize load along route files, as
+// aligned text or CSV.
+#include "app/cli_commands.h"
+
+#include "app/cli_args.h"
+#include "app/cli_zones.h"
+#include "app/fixed_offset_clock.h"
+#include "app/local_day.h"
+#include "common/errors.h"
+#include "common/text_file.h"
+#include "locations/daylight_rules.h"
+#include "windows/trip_plan.h"
+#include "windows/trip_plan_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <ostream>
+
+namespace dawnrule {
+
+namespace {
+
+// The folder of the running executable, where Daylight.txt and the route files lie;
+// empty (the current directory) when the system does not tell.
+std::string ProgramFolder()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+struct PlanArgs {
+    std::map<std::string, std::string> values;  // option name without "--" to its value
+    bool rest = false;
+    bool csv = false;
+    std::vector<std::string> routeNames;
+};
+
+PlanArgs ParsePlanArgs(const std::vector<std::string>& args)
+{
+    static const char* const kValued[] = {"from",   "to",        "depart",      "mph",   "hours",
+                                          "road-factor", "home-zone", "home-offset", "folder"};
+    PlanArgs parsed;
+    bool namesOnly = false;  // after "--" every argument is a route name
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (namesOnly || a.rfind("--", 0) != 0) {
+            parsed.routeNames.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            namesOnly = true;
+        } else if (a == "--rest") {
+            parsed.rest = true;
+        } else if (a == "--csv") {
+            parsed.csv = true;
+        } else {
+            const std::string name = a.substr(2);
+            if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued))
+                throw CliUsageError("unknown argument '" + a + "'");
+            if (i + 1 >= args.size())
+                throw CliUsageError(a + " needs a value");
+            if (!parsed.values.emplace(name, args[++i]).second)
+                throw CliUsageError(a + " given twice");
+        }
+    }
+    for (const char* name : {"from", "to", "depart"}) {
+        if (!parsed.values.count(name))
+            throw CliUsageError(std::string("missing --") + name);
+    }
+    if (parsed.routeNames.empty())
+        throw CliUsageError("no route name given");
+    if (parsed.values.count("home-zone") && parsed.values.count("home-offset"))
+        throw CliUsageError("--home-zone and --home-offset exclude each other");
+    return parsed;
+}
+
+// "mm/dd/yyyy" or "mm/dd/yyyy HH:MM" (24-hour).
+void ReadDeparture(const std::string& text, TripPlanInput& in)
+{
+    const auto bad = [&text]() {
+        return CliUsageError("--depart: '" + text +
+                             "' is not a date \"mm/dd/yyyy\" or a date and time \"mm/dd/yyyy HH:MM\"");
+    };
+    CliDate date;
+    try {
+        date = CliDateArg(text.substr(0, 10));
+    } catch (const CliUsageError&) {
+        throw bad();
+    }
+    if (!IsLocalDayDate(date.year, date.month, date.day))
+        throw CliUsageError("--depart: the plan takes dates from 01/02/1583 to 12/31/9999");
+    in.departDate = {date.year, date.month, date.day};
+    if (text.size() == 10)
+        return;
+    const auto digit = [&text](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+    if (text.size() != 16 || text[10] != ' ' || text[13] != ':' || !digit(11) || !digit(12) || !digit(14) ||
+        !digit(15))
+        throw bad();
+    const int hour = std::stoi(text.substr(11, 2));
+    const int minute = std::stoi(text.substr(14, 2));
+    if (hour > 23 || minute > 59)
+        throw CliUsageError("--depart: '" + text.substr(11) + "' is not a time of day from 00:00 to 23:59");
+    in.departMinute = hour * 60 + minute;
+}
+
+} // namespace
+
+int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    PlanArgs parsed = ParsePlanArgs(args);
+    auto& v = parsed.values;
+    TripPlanInput in;
+    in.from = v["from"];
+    in.to = v["to"];
+    ReadDeparture(v["depart"], in);
+    if (v.count("mph"))
+        in.mph = CliNumber("mph", v["mph"], 1, 100);
+    if (v.count("hours"))
+        in.hoursPerDay = CliNumber("hours", v["hours"], 0, 24);
+    if (v.count("road-factor"))
+        in.roadFactor = CliNumber("road-factor", v["road-factor"], 1, 3);
+    in.restSundaysAndHolidays = parsed.rest;
+
+    ZoneDatabase* zones = CliZoneDatabase();
+    if (!zones)
+        throw CliUsageError("this program has no zone database");
+    in.zones = zones;
+    std::optional<FixedOffsetClock> fixedHome;
+    if (v.count("home-zone")) {
+        in.home = zones->Find(v["home-zone"]);
+        if (!in.home)
+            throw CliUsageError("--home-zone: the system's zone database does not know '" + v["home-zone"] + "'");
+        in.homeCaption = HomeZoneCaption(v["home-zone"], *in.home, in.departDate.year);
+    } else {
+        const double hours = v.count("home-offset") ? CliNumber("home-offset", v["home-offset"], -12, 14) : 0;
+        const int seconds = static_cast<int>(std::lround(hours * 60)) * 60;
+        in.home = &fixedHome.emplace(seconds);
+        in.homeCaption = HomeOffsetCaption(seconds);
+        if (!v.count("home-offset"))
+            in.homeCaption += " (no --home-zone or --home-offset given)";
+    }
+
+    const std::string folder = v.count("folder") ? v["folder"] : ProgramFolder();
+    try {
+        const std::string rulesPath = (std::filesystem::path(folder) / kDaylightFileName).string();
+        std::vector<std::string> ruleLines;
+        try {
+            ruleLines = ReadTextLines(rulesPath);
+        } catch (const FileError&) {
+            throw TripPlanError("Cannot open file " + rulesPath);
+        }
+        const DaylightRulesRead rules = ParseDaylightRules(ruleLines);
+        for (const DaylightLineProblem& p : rules.problems)
+            WriteCliError(err, "plan", rulesPath + " line " + std::to_string(p.line) + ": " + p.reason);
+        if (!rules.problems.empty())
+            return 1;
+        in.rules = &rules.rules;
+        for (const std::string& name : parsed.routeNames)
+            in.routes.push_back(ReadTripRoute(folder, name));
+
+        const TripPlan plan = PlanTrip(in);
+        for (const std::string& line : parsed.csv ? TripPlanCsvLines(plan) : TripPlanTextLines(plan))
+            out << line << '\n';
+    } catch (const TripPlanError& e) {
+        WriteCliError(err, "plan", e.what());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace dawnrule

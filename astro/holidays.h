@@ -1,0 +1,53 @@
+#pragma once
+
+// Weekdays and the six US holidays on which most states stop oversize loads, for the
+// trip plan's day marks and rest days. Proleptic Gregorian dates, years 1 to 9999.
+
+#include <array>
+#include <string_view>
+
+namespace dawnrule {
+
+struct CivilDate {
+    int year = 0;
+    int month = 0;  // 1..12
+    int day = 0;    // 1..31
+
+    friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+// Days since 1970-01-01 and back.
+int DaysSinceEpoch(const CivilDate& date);
+CivilDate DateOfDays(int daysSinceEpoch);
+
+// 0 = Sunday, 1 = Monday ... 6 = Saturday.
+int WeekdayOf(const CivilDate& date);
+std::string_view WeekdayShortName(int weekday);  // "Sun" ... "Sat"
+
+enum class UsHoliday { kNewYear, kMemorialDay, kIndependenceDay, kLaborDay, kThanksgiving, kChristmas };
+
+// A holiday of a year and the day it is observed: New Year's Day (January 1), Memorial
+// Day (last Monday of May), Independence Day (July 4), Labor Day (first Monday of
+// September), Thanksgiving (fourth Thursday of November), Christmas (December 25). A
+// fixed-date holiday that falls on a Saturday is observed the Friday before, on a
+// Sunday the Monday after: New Year's Day 2022, a Saturday, was observed on Friday,
+// December 31, 2021.
+struct ObservedHoliday {
+    UsHoliday holiday;
+    std::string_view name;  // "New Year's Day"
+    CivilDate date;
+    CivilDate observed;
+};
+std::array<ObservedHoliday, 6> HolidaysOfYear(int year);
+
+// What a date is for the trip plan: a weekend day (Saturday or Sunday), a holiday (the
+// holiday itself or its observed day), the eve of a holiday (the day before a holiday
+// or before its observed day). A date may be several at once.
+struct DayMarks {
+    bool weekend = false;
+    bool holiday = false;
+    bool eveOfHoliday = false;
+};
+DayMarks MarksOf(const CivilDate& date);
+
+} // namespace dawnrule

@@ -1,0 +1,141 @@
+#include "locations/daylight_rules.h"
+
+#include "common/errors.h"
+#include "common/number_text.h"
+#include "locations/us_states.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace dawnrule {
+
+namespace {
+
+std::string Upper(std::string_view text)
+{
+    std::string out(text);
+    for (char& ch : out)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+std::vector<std::string> Fields(std::string_view line)
+{
+    std::vector<std::string> fields;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        const size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
+        if (i > start)
+            fields.emplace_back(line.substr(start, i - start));
+    }
+    return fields;
+}
+
+std::string SignedMinutes(int minutes)
+{
+    return minutes > 0 ? "+" + std::to_string(minutes) : std::to_string(minutes);
+}
+
+// Whole minutes; throws ConvertError with the reason.
+int Minutes(const std::string& text, std::string_view what)
+{
+    for (const char ch : text.substr(text[0] == '+' || text[0] == '-' ? 1 : 0)) {
+        if (ch < '0' || ch > '9')
+            throw ConvertError(std::string(what) + " '" + text + "' is not a whole number of minutes");
+    }
+    const int value = StrToInt(text);
+    if (std::abs(value) > kDaylightMaxMinutes) {
+        throw ConvertError(std::string(what) + " " + text + " is more than " + std::to_string(kDaylightMaxMinutes) +
+                           " minutes either way");
+    }
+    return value;
+}
+
+DaylightRule RuleOf(const std::vector<std::string>& fields)
+{
+    DaylightRule rule;
+    if (fields.size() == 2) {
+        const std::string word = Upper(fields[1]);
+        if (word == "UNKNOWN")
+            return rule;
+        if (word == "NONE") {
+            rule.kind = DaylightRuleKind::kNone;
+            return rule;
+        }
+        throw ConvertError("'" + fields[1] + "' is neither minutes nor 'unknown' or 'none'");
+    }
+    if (fields.size() != 3)
+        throw ConvertError("expected a state and its roll and park minutes, or 'unknown' or 'none'");
+    rule.kind = DaylightRuleKind::kOffsets;
+    rule.rollMinutes = Minutes(fields[1], "roll");
+    rule.parkMinutes = Minutes(fields[2], "park");
+    return rule;
+}
+
+int StateIndex(std::string_view code)
+{
+    const UsState* state = StateByCode(Upper(code));
+    return state ? state->number - 1 : -1;
+}
+
+} // namespace
+
+std::string DaylightRuleText(const DaylightRule& rule)
+{
+    switch (rule.kind) {
+    case DaylightRuleKind::kNone:
+        return "none";
+    case DaylightRuleKind::kUnknown:
+        return "unknown";
+    case DaylightRuleKind::kOffsets:
+        break;
+    }
+    return SignedMinutes(rule.rollMinutes) + "/" + SignedMinutes(rule.parkMinutes);
+}
+
+const DaylightRule& DaylightRules::ForState(std::string_view code) const
+{
+    static const DaylightRule kUnknown;
+    const int index = StateIndex(code);
+    return index < 0 ? kUnknown : m_rules[static_cast<size_t>(index)];
+}
+
+void DaylightRules::Set(std::string_view code, const DaylightRule& rule)
+{
+    const int index = StateIndex(code);
+    if (index >= 0)
+        m_rules[static_cast<size_t>(index)] = rule;
+}
+
+DaylightRulesRead ParseDaylightRules(const std::vector<std::string>& lines)
+{
+    DaylightRulesRead read;
+    std::array<int, 50> givenOn{};  // the line that gave each state, 0 while none
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        const std::string_view line = std::string_view(lines[i]).substr(0, lines[i].find('#'));
+        const std::vector<std::string> fields = Fields(line);
+        if (fields.empty())
+            continue;
+        try {
+            const int index = StateIndex(fields[0]);
+            if (index < 0)
+                throw ConvertError("'" + fields[0] + "' is not the code of one of the 50 states");
+            const DaylightRule rule = RuleOf(fields);
+            int& first = givenOn[static_cast<size_t>(index)];
+            if (first)
+                throw ConvertError(Upper(fields[0]) + " is given again (first on line " + std::to_string(first) + ")");
+            first = number;
+            read.rules.Set(fields[0], rule);
+        } catch (const ConvertError& e) {
+            read.problems.push_back({number, e.what()});
+        }
+    }
+    return read;
+}
+
+} // namespace dawnrule

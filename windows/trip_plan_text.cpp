@@ -1,0 +1,232 @@
+#include "windows/trip_plan_text.h"
+
+#include "app/fixed_offset_clock.h"
+#include "common/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+namespace dawnrule {
+
+namespace {
+
+constexpr std::int64_t kDaySeconds = 86400;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
+std::string DateText(const CivilDate& d)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", d.month, d.day, d.year);
+    return text;
+}
+
+std::string Fixed(double value, int decimals)
+{
+    return FormatFixed(value, 1, decimals);
+}
+
+// "5:07" for hours of driving.
+std::string HoursText(double hours)
+{
+    const long minutes = std::lround(hours * 60);
+    char text[24];
+    std::snprintf(text, sizeof text, "%ld:%02ld", minutes / 60, minutes % 60);
+    return text;
+}
+
+// The clock text of an instant on the row's date: "24:00" for the next midnight when
+// asked, and in the aligned form "+1" / "-1" when it falls on another date.
+std::string ClockOnDate(std::int64_t utc, int offset, const CivilDate& rowDate, bool dayMark, bool midnightAs24)
+{
+    const std::int64_t local = utc + offset;
+    const std::int64_t shift = FloorDiv(local, kDaySeconds) - DaysSinceEpoch(rowDate);
+    if (midnightAs24 && shift == 1 && local % kDaySeconds == 0)
+        return "24:00";
+    std::string text = TripClockText(utc, offset);
+    if (dayMark && shift > 0)
+        text += '+';
+    if (dayMark && shift != 0)
+        text += std::to_string(shift);
+    return text;
+}
+
+std::string Local(const std::optional<TripTime>& t, const CivilDate& date, bool dayMark, bool midnightAs24 = false)
+{
+    return t ? ClockOnDate(t->utc, t->localOffset, date, dayMark, midnightAs24) : std::string();
+}
+
+std::string Home(const std::optional<TripTime>& t, const CivilDate& date, bool dayMark)
+{
+    return t ? ClockOnDate(t->utc, t->homeOffset, date, dayMark, false) : std::string();
+}
+
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char ch : text) {
+        if (ch == '"')
+            quoted += '"';
+        quoted += ch;
+    }
+    return quoted + '"';
+}
+
+std::string DayName(const CivilDate& date)
+{
+    return std::string(WeekdayShortName(WeekdayOf(date))) + " " + DateText(date);
+}
+
+// Columns padded to their widest cell, two blanks apart; `right` marks the columns
+// aligned to the right. Trailing blanks are cut.
+std::vector<std::string> Aligned(const std::vector<std::vector<std::string>>& table, const std::vector<bool>& right)
+{
+    std::vector<size_t> width(right.size(), 0);
+    for (const auto& row : table) {
+        for (size_t c = 0; c < row.size(); ++c)
+            width[c] = std::max(width[c], row[c].size());
+    }
+    std::vector<std::string> lines;
+    for (const auto& row : table) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c) {
+            if (c > 0)
+                line += "  ";
+            const std::string pad(width[c] - row[c].size(), ' ');
+            line += right[c] ? pad + row[c] : row[c] + pad;
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::string WithZone(const std::optional<TripTime>& t, const CivilDate& date)
+{
+    return t ? Local(t, date, true) + " " + t->abbreviation : std::string();
+}
+
+} // namespace
+
+std::string TripClockText(std::int64_t utc, int offsetSeconds)
+{
+    const std::int64_t minutes = FloorDiv(utc + offsetSeconds, 60);
+    const std::int64_t ofDay = minutes - FloorDiv(minutes, 24 * 60) * 24 * 60;
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", static_cast<int>(ofDay / 60), static_cast<int>(ofDay % 60));
+    return text;
+}
+
+std::string HomeZoneCaption(std::string_view ianaName, const ZoneClock& zone, int year)
+{
+    static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
+        {"America/New_York", "Eastern"},       {"America/Detroit", "Eastern"},
+        {"America/Indiana/Indianapolis", "Eastern"}, {"America/Indiana/Marengo", "Eastern"},
+        {"America/Indiana/Petersburg", "Eastern"},   {"America/Indiana/Vevay", "Eastern"},
+        {"America/Indiana/Vincennes", "Eastern"},    {"America/Indiana/Winamac", "Eastern"},
+        {"America/Kentucky/Louisville", "Eastern"},  {"America/Kentucky/Monticello", "Eastern"},
+        {"America/Chicago", "Central"},        {"America/Indiana/Knox", "Central"},
+        {"America/Indiana/Tell_City", "Central"},    {"America/Menominee", "Central"},
+        {"America/North_Dakota/Beulah", "Central"},  {"America/North_Dakota/Center", "Central"},
+        {"America/North_Dakota/New_Salem", "Central"}, {"America/Denver", "Mountain"},
+        {"America/Boise", "Mountain"},         {"America/Phoenix", "Arizona"},
+        {"America/Los_Angeles", "Pacific"},    {"America/Anchorage", "Alaska"},
+        {"America/Juneau", "Alaska"},          {"America/Metlakatla", "Alaska"},
+        {"America/Nome", "Alaska"},            {"America/Sitka", "Alaska"},
+        {"America/Yakutat", "Alaska"},         {"Pacific/Honolulu", "Hawaii"},
+    };
+    std::string name(ianaName);
+    for (const auto& [zoneName, words] : kWords) {
+        if (zoneName == ianaName)
+            name = words;
+    }
+    const CivilDate january{year, 1, 15}, july{year, 7, 15};
+    const std::string winter = zone.AbbreviationAt(LocalInstant(zone, january, kDaySeconds / 2));
+    const std::string summer = zone.AbbreviationAt(LocalInstant(zone, july, kDaySeconds / 2));
+    return "home: " + name + ", " + (winter == summer ? winter : winter + "/" + summer);
+}
+
+std::string HomeOffsetCaption(int offsetSeconds)
+{
+    return "home: GMT " + FixedOffsetClock::OffsetText(offsetSeconds);
+}
+
+std::vector<std::string> TripPlanCsvLines(const TripPlan& plan)
+{
+    std::vector<std::string> lines{std::string(kTripCsvHeader)};
+    for (const TripStopRow& r : plan.rows) {
+        const std::string fields[] = {
+            std::to_string(r.day),     DateText(r.date),          r.stop,
+            r.state,                   Fixed(r.miles, 1),         Local(r.arrive, r.date, false),
+            Local(r.depart, r.date, false), r.zone,               Home(r.arrive, r.date, false),
+            Home(r.depart, r.date, false),  Local(r.rollFrom, r.date, false), Local(r.parkBy, r.date, false, true),
+            r.rule,                    TripFlagsText(r.flags),
+        };
+        std::string line = CsvField(fields[0]);
+        for (size_t i = 1; i < std::size(fields); ++i)
+            line += ',' + CsvField(fields[i]);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::vector<std::string> TripPlanTextLines(const TripPlan& plan)
+{
+    std::string routes;
+    for (const std::string& r : plan.routeNames)
+        routes += (routes.empty() ? "" : ", ") + r;
+    std::string pace = FloatToStr(plan.mph) + " mph, ";
+    pace += plan.hoursPerDay > 0 ? FloatToStr(plan.hoursPerDay) + " driving hours a day" : "no limit of hours a day";
+    pace += ", road factor " + FloatToStr(plan.roadFactor) + ", " + Fixed(plan.totalMiles, 1) + " road miles";
+    if (plan.restSundaysAndHolidays)
+        pace += ", no rolling on Sundays and holidays";
+    std::vector<std::string> lines = {
+        "Daylight trip plan: " + plan.from + " to " + plan.to + " by " + routes + ", departing " +
+            DayName(plan.departDate),
+        pace,
+        plan.homeCaption + "; local: each stop's zone",
+        "Daylight rules from Daylight.txt: the permit governs.",
+        "",
+    };
+
+    std::vector<std::vector<std::string>> summary = {
+        {"Day", "Date", "Rolls from", "Local", "Home", "Parks at", "Local", "Home", "Miles", "Hours", "Flags"}};
+    for (const TripDay& d : plan.days) {
+        if (!d.roll) {
+            summary.push_back({std::to_string(d.day), DayName(d.date), "stands at " + d.standsAt, "", "", "", "",
+                               "", "", "", TripFlagsText(d.flags, " ")});
+            continue;
+        }
+        const std::optional<TripTime> roll = d.roll->time, park = d.park->time;
+        summary.push_back({std::to_string(d.day), DayName(d.date), d.roll->stop, WithZone(roll, d.date),
+                           Home(roll, d.date, true), d.park->stop, WithZone(park, d.date), Home(park, d.date, true),
+                           Fixed(d.miles, 1), HoursText(d.drivingHours), TripFlagsText(d.flags, " ")});
+    }
+    const std::vector<bool> summaryRight = {true, false, false, false, false, false, false, false, true, true, false};
+    for (std::string& line : Aligned(summary, summaryRight))
+        lines.push_back(std::move(line));
+    lines.emplace_back();
+
+    std::vector<std::vector<std::string>> stops = {{"Day", "Date", "Stop", "St", "Miles", "Arrive", "Home", "Depart",
+                                                    "Home", "Roll from", "Park by", "Rule", "Flags"}};
+    for (const TripStopRow& r : plan.rows) {
+        stops.push_back({std::to_string(r.day), DateText(r.date), r.stop, r.state, Fixed(r.miles, 1),
+                         WithZone(r.arrive, r.date), Home(r.arrive, r.date, true), WithZone(r.depart, r.date),
+                         Home(r.depart, r.date, true), Local(r.rollFrom, r.date, true),
+                         Local(r.parkBy, r.date, true, true), r.rule, TripFlagsText(r.flags, " ")});
+    }
+    const std::vector<bool> stopsRight = {true, false, false, false, true, false, false, false,
+                                          false, false, false, false, false};
+    for (std::string& line : Aligned(stops, stopsRight))
+        lines.push_back(std::move(line));
+    return lines;
+}
+
+} // namespace dawnrule

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/zone_clock.h"
+#include "windows/trip_plan.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dawnrule {
+
+// The trip plan as text: the aligned form for a terminal and a fixed-pitch printed page
+// (a header, the day-by-day summary, then every stop), and CSV. Times are 24-hour HH:MM;
+// in the aligned form a time on another date than its row's reads "+1" or "-1" after
+// it (a home clock hours ahead of the stop's, a window that ends after midnight).
+
+inline constexpr std::string_view kTripCsvHeader =
+    "day,date,stop,state,miles,arrive_local,depart_local,zone,arrive_home,depart_home,roll_from_local,"
+    "park_by_local,rule,flags";
+
+// The header line and one line per stop row: dates mm/dd/yyyy, miles with one decimal,
+// empty fields where a row has no such time, flags joined by ";", a field that holds a
+// comma or a quote quoted as CSV requires. A window that ends at the next midnight
+// reads 24:00.
+std::vector<std::string> TripPlanCsvLines(const TripPlan& plan);
+
+std::vector<std::string> TripPlanTextLines(const TripPlan& plan);
+
+// How the header names the home clock: "home: Central, CST/CDT" for a zone of the
+// US ("Eastern", "Central", "Mountain", "Arizona", "Pacific", "Alaska", "Hawaii"; the
+// IANA name for any other zone), with its abbreviations in January and July of the
+// year; "home: GMT -6:00" for a fixed offset.
+std::string HomeZoneCaption(std::string_view ianaName, const ZoneClock& zone, int year);
+std::string HomeOffsetCaption(int offsetSeconds);
+
+// "HH:MM" of an instant at an offset.
+std::string TripClockText(std::int64_t utc, int offsetSeconds);
+
+} // namespace dawnrule
