@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace dawnrule {
 
@@ -22,23 +21,6 @@ public:
     // The zone's abbreviation at that instant ("EST", "CDT", "AKDT", "HST"; "LMT" before
     // the zone kept standard time).
     virtual std::string AbbreviationAt(std::int64_t utcSeconds) const = 0;
-};
-
-// A clock that keeps one offset all year, with an abbreviation of its own (possibly
-// empty): a GMT offset of the offset list as a zone.
-class FixedOffsetClock : public ZoneClock {
-public:
-    explicit FixedOffsetClock(int offsetSeconds, std::string abbreviation = {})
-        : m_offset(offsetSeconds)
-        , m_abbreviation(std::move(abbreviation))
-    {
-    }
-    int OffsetAt(std::int64_t) const override { return m_offset; }
-    std::string AbbreviationAt(std::int64_t) const override { return m_abbreviation; }
-
-private:
-    int m_offset;
-    std::string m_abbreviation;
 };
 
 // The zones of a zone database by IANA name ("America/Denver").

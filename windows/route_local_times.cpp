@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 namespace dawnrule {
@@ -143,11 +142,7 @@ std::string RouteColumnHeadings(std::size_t labelWidth, bool localTimes, const R
 
 std::string GmtOffsetText(double hours)
 {
-    const long minutes = std::lround(FieldHeldValue(hours) * 60);
-    const long magnitude = std::labs(minutes);
-    char text[24];
-    std::snprintf(text, sizeof text, "GMT %c%ld:%02ld", minutes < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
-    return text;
+    return "GMT " + FixedOffsetClock::OffsetText(static_cast<int>(std::lround(FieldHeldValue(hours) * 60)) * 60);
 }
 
 } // namespace dawnrule

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/fixed_offset_clock.h"
 #include "app/zone_clock.h"
 #include "windows/route_report.h"
 
