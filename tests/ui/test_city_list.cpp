@@ -205,6 +205,32 @@ TEST_F(CityList, EnterTakesTheHighlightedEntryAndFillsTheFields)
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
 }
 
+// Typing goes to whichever widget has the keyboard; after Escape that is the closed
+// list's own text box.
+TEST_F(CityList, TypingIntoTheClosedListOpensItAndEnterTakesTheMatch)
+{
+    OpenAlabama();
+    LockOffset(1);
+    window->SpeedButton(1)->click();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    ASSERT_FALSE(PopupOpen());
+    const QString before = Labels();
+    for (const char c : {'m', 'o', 'b'}) {
+        QTest::keyClick(QApplication::focusWidget(), c);
+        EXPECT_TRUE(PopupOpen()) << c;
+    }
+    EXPECT_EQ(List()->text(), "mob");
+    EXPECT_EQ(List()->highlightedRow(), kMobileBay);
+    EXPECT_EQ(Labels(), before);  // nothing calculated while typing
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(List()->text(), QString::fromUtf8("mobile bay  N\u00B030.50,W\u00B0-88.00"));
+    EXPECT_TRUE(window->ComboBox1->hasFocus());
+    EXPECT_EQ(window->CurrencyEdit2->value(), 30.5);
+    EXPECT_EQ(window->CurrencyEdit1->value(), -88);
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+}
+
 // On a real desktop the open list gives the keyboard straight to the next field: the
 // town list itself never gets it back first. Leaving from the open list parses too.
 TEST_F(CityList, FocusLeavingStraightFromTheOpenListParses)
