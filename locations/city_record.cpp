@@ -72,11 +72,13 @@ bool IsBareTail(std::string_view s, size_t pos, size_t& comma)
     return SkipBareNumber(s, pos) && s.find_first_not_of(' ', pos) == npos;
 }
 
-// The value a coordinate field takes from `text`, or the conversion message.
-std::optional<double> Convert(const std::string& text, std::string& message)
+// The value a coordinate field takes from `text` (StrToLatitude or StrToLongitude), or
+// the conversion message.
+std::optional<double> Convert(double (*toCoordinate)(std::string_view), const std::string& text,
+                              std::string& message)
 {
     try {
-        return FieldHeldValue(StrToFloat(text));
+        return FieldHeldValue(toCoordinate(text));
     } catch (const ConvertError& e) {
         // The message quotes the record's own bytes; everything else of it is ASCII.
         message = Cp1252ToUtf8(e.what());
@@ -150,9 +152,9 @@ CityRecordValues ConvertCityRecord(const CityRecord& record)
     case CityRecordStatus::Coordinates:
         break;
     }
-    values.latitude = Convert(record.latitudeText, values.message);
+    values.latitude = Convert(StrToLatitude, record.latitudeText, values.message);
     if (values.latitude)
-        values.longitude = Convert(record.longitudeText, values.message);
+        values.longitude = Convert(StrToLongitude, record.longitudeText, values.message);
     return values;
 }
 

@@ -70,13 +70,14 @@ struct CityRecordValues {
     std::optional<double> longitude;  // the longitude field's, when both converted
     // UTF-8: empty when both converted; else the marker message or the first conversion
     // failure, "'<text>' is not a valid floating point value" (the text as in the record,
-    // shown in UTF-8; an empty text fails too).
+    // shown in UTF-8; an empty text fails too), or for a number beyond the globe
+    // "'<text>' is not a valid latitude" (beyond -90..90) or "... longitude" (-180..180).
     std::string message;
 
     bool Complete() const { return message.empty(); }
 };
 
-// Converts the texts with StrToFloat and keeps them as a field holds a value
+// Converts the texts with StrToLatitude and StrToLongitude and keeps them as a field holds a value
 // (FieldHeldValue: two decimals, at most 99999.99 either way).
 CityRecordValues ConvertCityRecord(const CityRecord& record);
 
