@@ -37,7 +37,26 @@ ConvertError FloatError(std::string_view text)
     return ConvertError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
+// StrToFloat(text), which must lie within -limit..limit.
+double StrToCoordinate(std::string_view text, double limit, const char* what)
+{
+    const double value = StrToFloat(text);
+    if (!(value >= -limit && value <= limit))
+        throw ConvertError("'" + std::string(text) + "' is not a valid " + what);
+    return value;
+}
+
 } // namespace
+
+double StrToLatitude(std::string_view text)
+{
+    return StrToCoordinate(text, kLatitudeLimit, "latitude");
+}
+
+double StrToLongitude(std::string_view text)
+{
+    return StrToCoordinate(text, kLongitudeLimit, "longitude");
+}
 
 int StrToInt(std::string_view text)
 {

@@ -15,6 +15,14 @@ int StrToInt(std::string_view text);
 // Throws ConvertError "'%s' is not a valid floating point value".
 double StrToFloat(std::string_view text);
 
+// A coordinate in signed degrees (north and east positive): StrToFloat, then a latitude
+// must lie within -90..90 and a longitude within -180..180. Beyond, throws ConvertError
+// "'%s' is not a valid latitude" ("... longitude"), quoting the text as given.
+inline constexpr double kLatitudeLimit = 90;
+inline constexpr double kLongitudeLimit = 180;
+double StrToLatitude(std::string_view text);
+double StrToLongitude(std::string_view text);
+
 // The value of a numeric field's text: StrToFloat, except that an empty or blank
 // text is 0.
 double FieldValue(std::string_view text);

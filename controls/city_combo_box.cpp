@@ -11,6 +11,13 @@ namespace dawnrule {
 
 namespace {
 
+// A key that types a character.
+bool IsCharacter(const QKeyEvent* event)
+{
+    const QString text = event->text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
 // A key that types into the text rather than moving in the list.
 bool IsTextKey(const QKeyEvent* event)
 {
@@ -25,8 +32,7 @@ bool IsTextKey(const QKeyEvent* event)
     default:
         break;
     }
-    const QString text = event->text();
-    return !text.isEmpty() && text.at(0).isPrint();
+    return IsCharacter(event);
 }
 
 } // namespace
@@ -44,7 +50,6 @@ CityComboBox::CityComboBox(QWidget* parent)
     if (auto* list = qobject_cast<QListView*>(view()))
         list->setUniformItemSizes(true);
     view()->setTextElideMode(Qt::ElideRight);
-    lineEdit()->installEventFilter(this);
     view()->installEventFilter(this);
     connect(lineEdit(), &QLineEdit::textEdited, this, &CityComboBox::onTextEdited);
     connect(this, qOverload<int>(&QComboBox::activated), this, &CityComboBox::onActivated);
@@ -166,7 +171,7 @@ bool CityComboBox::handleListKey(QKeyEvent* event)
         return true;
     }
     if (IsTextKey(event)) {
-        if (!event->text().isEmpty() && event->text().at(0).isPrint())
+        if (IsCharacter(event))
             emit keyPress(event->text().at(0));
         QApplication::sendEvent(lineEdit(), event);
         return true;
@@ -187,18 +192,26 @@ bool CityComboBox::eventFilter(QObject* watched, QEvent* event)
         }
         return handleListKey(ke);
     }
-    if (watched == lineEdit()) {
-        if (event->type() == QEvent::KeyRelease) {
-            emit keyUp(ke->key());
-        } else {
-            emit keyDown(ke->key());
-            // The character handler may open the list (which empties the text); the
-            // character then goes into the text as the first one typed.
-            if (!ke->text().isEmpty() && ke->text().at(0).isPrint())
-                emit keyPress(ke->text().at(0));
-        }
-    }
     return QComboBox::eventFilter(watched, event);
+}
+
+void CityComboBox::keyPressEvent(QKeyEvent* event)
+{
+    // The closed list has the keyboard itself (its text box is only its proxy) and
+    // hands each key on to the text box directly, past any filter: keys are reported
+    // here. The character handler may open the list (which empties the text); the
+    // character then goes into the text as the first one typed, and the open list
+    // follows it.
+    emit keyDown(event->key());
+    if (IsCharacter(event))
+        emit keyPress(event->text().at(0));
+    QComboBox::keyPressEvent(event);
+}
+
+void CityComboBox::keyReleaseEvent(QKeyEvent* event)
+{
+    emit keyUp(event->key());
+    QComboBox::keyReleaseEvent(event);
 }
 
 bool CityComboBox::holds(const QWidget* w) const

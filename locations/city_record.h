@@ -14,6 +14,16 @@ namespace dawnrule {
 // A marker is the capital letter followed by the degree byte 0xB0; "n°", "N" alone or
 // the UTF-8 degree sign (0xC2 0xB0) are not markers. The numbers carry the sign; the
 // letters S and W negate nothing.
+//
+// A US keyboard has no degree key, so a record may come typed without the signs,
+// "My yard  N37.15,W-94.45": AddDegreeSigns reads it as if they were there.
+
+// `line` with the degree signs written in when it holds no marker (no "N°", "S°", "E°"
+// nor "W°") and ends in a bare pair of coordinates: a blank, "N" or "S", a number, ",",
+// "E" or "W", a number, then nothing but blanks; a number is an optional "-", digits, and
+// optionally "." and more digits. Any other line comes back unchanged, so that a town
+// whose name merely holds such letters is not misread.
+std::string AddDegreeSigns(std::string_view line);
 
 // What the window shows when a record has no marker (UTF-8, for display).
 inline constexpr std::string_view kNoLatitudeMarkerMessage = "No N\u00B0 or S\u00B0 degrees in selected record.";
@@ -35,7 +45,8 @@ struct CityRecord {
     std::string longitudeText;
 };
 
-// Splits a record into its two number texts. Pure.
+// Splits a record into its two number texts. Pure. A record typed without the degree
+// signs is read through AddDegreeSigns first.
 //  1. The record part is the text from the first "N°" or "S°", whichever comes first, at
 //     most 100 bytes; without either marker it is the first 100 bytes.
 //  2. Without "N°" and "S°" in the part: NoLatitudeMarker; else without "E°" and "W°":
@@ -59,13 +70,14 @@ struct CityRecordValues {
     std::optional<double> longitude;  // the longitude field's, when both converted
     // UTF-8: empty when both converted; else the marker message or the first conversion
     // failure, "'<text>' is not a valid floating point value" (the text as in the record,
-    // shown in UTF-8; an empty text fails too).
+    // shown in UTF-8; an empty text fails too), or for a number beyond the globe
+    // "'<text>' is not a valid latitude" (beyond -90..90) or "... longitude" (-180..180).
     std::string message;
 
     bool Complete() const { return message.empty(); }
 };
 
-// Converts the texts with StrToFloat and keeps them as a field holds a value
+// Converts the texts with StrToLatitude and StrToLongitude and keeps them as a field holds a value
 // (FieldHeldValue: two decimals, at most 99999.99 either way).
 CityRecordValues ConvertCityRecord(const CityRecord& record);
 

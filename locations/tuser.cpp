@@ -6,6 +6,7 @@
 #include "common/text_file.h"
 #include "controls/fixed_text.h"
 #include "controls/window_look.h"
+#include "locations/city_record.h"
 #include "locations/user_list.h"
 
 #include <QCheckBox>
@@ -83,6 +84,8 @@ void TUSER::FormActivate()
 void TUSER::SpeedButton54Click()
 {
     std::vector<std::string> lines = EditorLines(Utf8ToCp1252(Memo1->toPlainText().toStdString()));
+    for (std::string& line : lines)
+        line = AddDegreeSigns(line);  // records typed without the degree key
     if (CheckBox1->isChecked())
         lines = SortUserLines(std::move(lines));
     try {

@@ -51,6 +51,8 @@ StopLineParts SplitStopLine(const std::string& line)
     const size_t minus = inner.find('-');
     if (minus == std::string::npos)
         throw ConvertError("no minus sign before the longitude in " + Quoted(inner));
+    if (minus > blank && inner.find_first_not_of(' ', blank) != minus)
+        throw ConvertError("only blanks may stand between latitude and longitude in " + Quoted(inner));
 
     StopLineParts parts;
     parts.label = line.substr(0, open);
@@ -86,8 +88,8 @@ std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeN
             }
             try {
                 const StopLineParts parts = SplitStopLine(line);
-                const double latitude = StrToFloat(parts.latitude);
-                const double longitude = StrToFloat(parts.longitude);
+                const double latitude = StrToLatitude(parts.latitude);
+                const double longitude = StrToLongitude(parts.longitude);
                 const RouteRiseSet texts = operations.zuruRuzTexts(latitude, longitude);
                 report.push_back(operations.stopLine ? operations.stopLine(parts.label, texts, latitude, longitude)
                                                      : parts.label + "  " + texts.rise + "  " + texts.set);

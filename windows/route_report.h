@@ -15,8 +15,10 @@ namespace dawnrule {
 // - a stop line contains "[": its label is everything before the first "[" (blanks
 //   kept, the files align their columns with them), its coordinates the text between
 //   that "[" and the first "]" after it, "lat -lon": the latitude up to the first
-//   blank, the longitude from the first "-" to the end (at most 100 characters).
-//   Whatever follows the "]" is dropped. It becomes label + "  " + rise + "  " + set.
+//   blank, the longitude from the first "-" to the end (at most 100 characters); only
+//   blanks may stand between the two. Whatever follows the "]" is dropped. The latitude
+//   must lie within -90..90, the longitude within -180..180. A stop line becomes
+//   label + "  " + rise + "  " + set.
 // - any other line (title, state name, empty line) is copied unchanged.
 
 // A stop's two texts as the main window's rise and set labels hold them after Calc.
@@ -61,7 +63,8 @@ std::string RouteFilePath(const std::string& folder, const std::string& routeNam
 // lines it already gave stay, and the next route follows:
 // - a file that cannot be read: "File:" + name + ".txt not found";
 // - a bad stop line: "File:" + name + ".txt line N: " + the reason, N counted from 1,
-//   for example "File:I-80.txt line 12: '30.41x' is not a valid floating point value".
+//   for example "File:I-80.txt line 12: '30.41x' is not a valid floating point value"
+//   or "File:I-80.txt line 3: '91' is not a valid latitude".
 // A file with no lines gives no lines and no warning. A batch the user stopped ends
 // where it stood: the lines it gave stay, the routes after it are not read.
 std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeNames, const std::string& folder,
@@ -75,7 +78,8 @@ struct StopLineParts {
 };
 
 // Splits a line that contains "["; throws ConvertError with the reason when the line
-// has no "]" after the "[", its coordinates no blank or no minus sign.
+// has no "]" after the "[", its coordinates no blank or no minus sign, or anything but
+// blanks between the latitude and the longitude's minus sign.
 StopLineParts SplitStopLine(const std::string& line);
 
 } // namespace dawnrule

@@ -85,7 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
                    kNoLat},
         RecordCase{"LowerCaseLongitudeMarker", "Town  N" DEG "30.41,w" DEG "-88.02", std::nullopt, std::nullopt,
                    kNoLon},
-        RecordCase{"MissingDegreeByte", "Town  N30.41,W-88.02", std::nullopt, std::nullopt, kNoLat},
+        // Typed without the degree signs (no degree key): read as if they were there.
+        RecordCase{"NoDegreeSigns", "My yard  N37.15,W-94.45", 37.15, -94.45, ""},
+        RecordCase{"NoDegreeSignsSouthEast", "Town S-14.16,E170.42  ", -14.16, 170.42, ""},
+        RecordCase{"NoDegreeSignsJunkTail", "Town  N30.41,W-88.02x", std::nullopt, std::nullopt, kNoLat},
         RecordCase{"MissingLongitudeDegreeByte", "Town  N" DEG "30.41,W-88.02", std::nullopt, std::nullopt, kNoLon},
         // UTF-8's degree sign is 0xC2 0xB0: the letter is followed by 0xC2, not 0xB0.
         RecordCase{"Utf8DegreeSign", "Town  N\xC2\xB0" "30.41,W\xC2\xB0-88.02", std::nullopt, std::nullopt,
@@ -109,10 +112,58 @@ INSTANTIATE_TEST_SUITE_P(
                    std::nullopt, kNoLon},
         RecordCase{"MoreThanTwoDecimalsKeepTwo", "Town  N" DEG "30.416,W" DEG "-88.024", 30.42, -88.02, ""},
         RecordCase{"ExponentIsANumber", "Town  N" DEG "3e1,W" DEG "-8.8e1", 30, -88, ""},
-        RecordCase{"HugeValueHeldAtTheFieldLimit", "Town  N" DEG "1e9,W" DEG "-1e9", 99999.99, -99999.99, ""},
+        // Beyond the poles or half way round: the latitude is checked and stored first.
+        RecordCase{"TheEdgesOfTheGlobe", "Town  N" DEG "90,W" DEG "-180", 90, -180, ""},
+        RecordCase{"TheOtherEdges", "Town  S" DEG "-90,E" DEG "180", -90, 180, ""},
+        RecordCase{"LatitudePastThePole", "Town  N" DEG "91,W" DEG "-95.94", std::nullopt, std::nullopt,
+                   "'91' is not a valid latitude"},
+        RecordCase{"LatitudeJustPastThePole", "Town  S" DEG "-90.01,W" DEG "-9x", std::nullopt, std::nullopt,
+                   "'-90.01' is not a valid latitude"},
+        RecordCase{"HugeLatitude", "Town  N" DEG "1e9,W" DEG "-1e9", std::nullopt, std::nullopt,
+                   "'1e9' is not a valid latitude"},
+        RecordCase{"LongitudePastHalfWayRound", "Town  N" DEG "41.26,W" DEG "-400", 41.26, std::nullopt,
+                   "'-400' is not a valid longitude"},
+        RecordCase{"LongitudeJustPast", "Town  N" DEG "41.26,E" DEG "180.01 ", 41.26, std::nullopt,
+                   "'180.01 ' is not a valid longitude"},
         RecordCase{"NonAsciiTextShownInUtf8", "Town  N" DEG "30.41,W" DEG "-88.02\xB0\x80", 30.41, std::nullopt,
                    Invalid("-88.02°\u20AC")}),
     [](const ::testing::TestParamInfo<RecordCase>& info) { return std::string(info.param.name); });
+
+// Only a line that ends in bare coordinates, and holds no marker with its sign, gets
+// the signs: town names with the same letters stay as typed.
+TEST(CityRecord, DegreeSignsAreAddedOnlyToABareCoordinateTail)
+{
+    const struct {
+        const char* line;
+        const char* result;  // nullptr: unchanged
+    } rows[] = {
+        {"My yard  N37.15,W-94.45", "My yard  N" DEG "37.15,W" DEG "-94.45"},
+        {"Town S-14.16,E170.42   ", "Town S" DEG "-14.16,E" DEG "170.42   "},
+        {"Town  N30,W-88", "Town  N" DEG "30,W" DEG "-88"},
+        {"Exit N5 N30.5,W-88.5", "Exit N5 N" DEG "30.5,W" DEG "-88.5"},
+        {"Town  N" DEG "30.41,W-88.02", nullptr},     // a marker already: a record of its own kind
+        {"Town  N30.41,W" DEG "-88.02", nullptr},
+        {"N37.15,W-94.45", nullptr},                  // no blank before the latitude
+        {"TownN37.15,W-94.45", nullptr},
+        {"Town  N 37.15,W-94.45", nullptr},           // blank inside
+        {"Town  N37.15, W-94.45", nullptr},
+        {"Town  N37.15 ,W-94.45", nullptr},
+        {"Town  N37.15 W-94.45", nullptr},            // no comma
+        {"Town  N37.15,W-94.45x", nullptr},           // more than blanks after
+        {"Town  N37.15,W-94.45\t", nullptr},
+        {"Town  n37.15,w-94.45", nullptr},            // lower case
+        {"Town  E37.15,N-94.45", nullptr},            // letters in the wrong places
+        {"Town  N37.,W-94", nullptr},                 // not a number
+        {"Town  N.5,W-94", nullptr},
+        {"Town  N-,W-94", nullptr},
+        {"Town  N+37,W-94", nullptr},
+        {"Town  N1e1,W-94", nullptr},
+        {"Route N12 north", nullptr},
+        {"", nullptr},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(AddDegreeSigns(r.line), r.result ? r.result : r.line) << r.line;
+}
 
 TEST(CityRecord, ParseGivesTheRawTextsInWindows1252)
 {

@@ -88,7 +88,9 @@ TEST_F(CliParseFile, BadLinesGiveTheWindowsMessagesAndStatusOne)
                                    "Town  N" DEG "30.41 W" DEG "-88.02\r\n"
                                    "Town  N" DEG "30.41,W" DEG "-88.02 x\r\n"
                                    "Town  N" DEG "30.41,W" DEG "-88.02" DEG "\r\n"
-                                   "Mobile  N" DEG "30.41,W" DEG "-88.02\r\n");
+                                   "Mobile  N" DEG "30.41,W" DEG "-88.02\r\n"
+                                   "Town  N" DEG "91.00,W" DEG "-400.00\r\n"
+                                   "Town  N" DEG "41.26,W" DEG "-400.00\r\n");
     const ParseRun run = Cli({"parse", path});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
@@ -97,7 +99,9 @@ TEST_F(CliParseFile, BadLinesGiveTheWindowsMessagesAndStatusOne)
               "3\t'' is not a valid floating point value\n"
               "4\t'-88.02 x' is not a valid floating point value\n"
               "5\t'-88.02\xC2\xB0' is not a valid floating point value\n"
-              "6\t30.41\t-88.02\n");
+              "6\t30.41\t-88.02\n"
+              "7\t'91.00' is not a valid latitude\n"
+              "8\t'-400.00' is not a valid longitude\n");
     EXPECT_EQ(run.err, "");
 }
 

@@ -272,6 +272,42 @@ TEST_F(LocalDayTest, EastOfGreenwichTheMorningComesFromTheWindowBefore)
     EXPECT_EQ(r.Abbreviation(), "CEST");
 }
 
+// A zone at GMT itself (offset 0) is east of Greenwich for the scan: the morning comes
+// from the window of the day before, the evening from the date's own. The texts agree
+// with an independent ephemeris (the NOAA solar equations) to the nearest minute:
+// London 07:59:30 and 16:20:50 UT, Reykjavik 03:23:00 and 23:30:40.
+TEST_F(LocalDayTest, GreenwichTimeZonesGiveTheDatesOwnDay)
+{
+    const struct {
+        const char* zone;
+        double longitude, latitude;
+        QDate date;
+        const char* rise;
+        const char* set;
+    } rows[] = {
+        {"Europe/London", -0.13, 51.51, {2026, 1, 15}, "7:59A", "4:21P"},
+        {"Atlantic/Reykjavik", -21.94, 64.15, {2026, 6, 1}, "3:23A", "11:31P"},
+    };
+    for (const auto& r : rows) {
+        const ZoneClock* clock = zones.Find(r.zone);
+        ASSERT_NE(clock, nullptr) << r.zone;
+        LocalDayInput in;
+        in.longitude = r.longitude;
+        in.latitude = r.latitude;
+        in.year = r.date.year();
+        in.month = r.date.month();
+        in.day = r.date.day();
+        const LocalDayResult day = ComputeLocalDay(in, *clock);
+        EXPECT_EQ(TextOf(day.rise), r.rise) << r.zone;
+        EXPECT_EQ(TextOf(day.set), r.set) << r.zone;
+        EXPECT_EQ(day.Abbreviation(), "GMT") << r.zone;
+        EXPECT_FALSE(day.message) << r.zone;
+        const Town t{"", r.zone, r.zone, r.longitude, r.latitude};
+        EXPECT_EQ(TextOf(day.rise), Or(ComputeZuruRuz(PartInput(t, r.date.addDays(-1), 0)).riseText)) << r.zone;
+        EXPECT_EQ(TextOf(day.set), Or(ComputeZuruRuz(PartInput(t, r.date, 0)).setText)) << r.zone;
+    }
+}
+
 // A made-up zone: `before` until the instant `change`, `after` from it on.
 class OneChangeClock final : public ZoneClock {
 public:

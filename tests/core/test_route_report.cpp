@@ -87,10 +87,10 @@ TEST(RouteReport, ReadsEachStopLineByItsRules)
         {"label keeps its blanks", "  Omaha, NE   [41.26 -95.94]", "calc 41.26 -95.94", "  Omaha, NE     41.26  -95.94"},
         {"text after ] dropped", "Omaha [41.26 -95.94] TS FJ", "calc 41.26 -95.94", "Omaha   41.26  -95.94"},
         {"the first ] closes", "Omaha [41.26 -95.94] [1 -2]", "calc 41.26 -95.94", "Omaha   41.26  -95.94"},
-        {"words between the two ignored", "Omaha [41.26 near -95.94]", "calc 41.26 -95.94", "Omaha   41.26  -95.94"},
         {"blanks around the longitude", "Omaha [41.26   -95.94 ]", "calc 41.26 -95.94", "Omaha   41.26  -95.94"},
         {"empty label", "[41.26 -95.94]", "calc 41.26 -95.94", "  41.26  -95.94"},
         {"zero coordinates", "Null Island [0 -0]", "calc 0 0", "Null Island   0  0"},
+        {"the edges of the globe", "Edge [90 -180]", "calc 90 -180", "Edge   90  -180"},
         {"longitude cut after 100 characters", "Far [41.26 " + cutAt100 + "x]", "calc 41.26 -95.94",
          "Far   41.26  -95.94"},
     };
@@ -121,6 +121,14 @@ TEST(RouteReport, BadStopLineAbandonsTheRouteThereAndSaysWhichLineAndWhy)
         {"Omaha []", "no blank between latitude and longitude in ''"},
         {"Omaha [41.26 " + longitude99 + "x]", "'" + longitude99 + "x' is not a valid floating point value"},
         {"Omaha [-41.26 -95.94]", "'-41.26 -95.94' is not a valid floating point value"},
+        {"Omaha [41.26 near -95.94]", "only blanks may stand between latitude and longitude in '41.26 near -95.94'"},
+        {"Omaha [41.26 47-95.94]", "only blanks may stand between latitude and longitude in '41.26 47-95.94'"},
+        {"Omaha [41.26 x-95.94]", "only blanks may stand between latitude and longitude in '41.26 x-95.94'"},
+        {"Omaha [91 -95.94]", "'91' is not a valid latitude"},
+        {"Omaha [90.01 -95.9x]", "'90.01' is not a valid latitude"},  // the latitude first
+        {"Omaha [1e9 -95.94]", "'1e9' is not a valid latitude"},
+        {"Omaha [41.26 -400]", "'-400' is not a valid longitude"},
+        {"Omaha [41.26 -180.01 ]", "'-180.01 ' is not a valid longitude"},
     };
     for (const auto& r : rows) {
         FakeBatch batch;

@@ -5,7 +5,11 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
+
+#include <functional>
 
 namespace dawnrule::test {
 namespace {
@@ -203,6 +207,117 @@ TEST_F(CityList, EnterTakesTheHighlightedEntryAndFillsTheFields)
     EXPECT_NE(window->Label5->text(), "Rise");      // and calculated at once
     EXPECT_NE(window->Label7->text(), "Set");
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+}
+
+// Typing goes to whichever widget has the keyboard; after Escape that is the closed
+// list's own text box.
+TEST_F(CityList, TypingIntoTheClosedListOpensItAndEnterTakesTheMatch)
+{
+    OpenAlabama();
+    LockOffset(1);
+    window->SpeedButton(1)->click();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    ASSERT_FALSE(PopupOpen());
+    const QString before = Labels();
+    for (const char c : {'m', 'o', 'b'}) {
+        QTest::keyClick(QApplication::focusWidget(), c);
+        EXPECT_TRUE(PopupOpen()) << c;
+    }
+    EXPECT_EQ(List()->text(), "mob");
+    EXPECT_EQ(List()->highlightedRow(), kMobileBay);
+    EXPECT_EQ(Labels(), before);  // nothing calculated while typing
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(List()->text(), QString::fromUtf8("mobile bay  N\u00B030.50,W\u00B0-88.00"));
+    EXPECT_TRUE(window->ComboBox1->hasFocus());
+    EXPECT_EQ(window->CurrencyEdit2->value(), 30.5);
+    EXPECT_EQ(window->CurrencyEdit1->value(), -88);
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+}
+
+// However the list is opened again after a pick, Enter at once takes nothing: the
+// earlier pick is not left highlighted.
+TEST_F(CityList, ReopenedListHighlightsNothing)
+{
+    OpenAlabama();
+    LockOffset(1);
+    const struct {
+        const char* way;
+        std::function<void()> open;
+    } ways[] = {
+        {"F4", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4); }},
+        {"Alt+Down", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier); }},
+        {"arrow clicked", [&] {
+             QStyleOptionComboBox option;
+             option.initFrom(List());
+             const QRect arrow =
+                 List()->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, List());
+             QTest::mouseClick(List(), Qt::LeftButton, {}, arrow.center());
+         }},
+    };
+    for (const auto& w : ways) {
+        window->SpeedButton(1)->click();
+        QTest::keyClicks(Popup(), QStringLiteral("mobile  "));
+        QTest::keyClick(Popup(), Qt::Key_Return);
+        ASSERT_EQ(List()->currentIndex(), kMobile) << w.way;
+        window->CurrencyEdit1->setValue(-74);
+        window->CurrencyEdit2->setValue(40.7);
+        List()->setFocus();
+        w.open();
+        ASSERT_TRUE(PopupOpen()) << w.way;
+        EXPECT_EQ(List()->highlightedRow(), -1) << w.way;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(List()->text(), "") << w.way;
+        EXPECT_EQ(window->CurrencyEdit2->value(), 40.7) << w.way;
+        EXPECT_EQ(window->CurrencyEdit1->value(), -74) << w.way;
+    }
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+}
+
+// The list's own contract, whatever its drop-down handler does: an entry chosen before
+// is not highlighted when the list opens.
+TEST(CityComboBoxAlone, OpeningClearsTheHighlightOfTheChosenEntry)
+{
+    CityComboBox list;
+    list.setEntries({QStringLiteral("Aaron"), QStringLiteral("Mobile"), QStringLiteral("Zion")});
+    list.setCurrentIndex(1);
+    int taken = 0;
+    QObject::connect(&list, &CityComboBox::click, [&] { ++taken; });
+    list.show();
+    list.showPopup();
+    EXPECT_EQ(list.highlightedRow(), -1);
+    QTest::keyClick(list.view(), Qt::Key_Return);
+    EXPECT_EQ(taken, 0);
+}
+
+// Another application taking the keyboard is not leaving the list for another field:
+// a half-typed name is not parsed then, nor on coming back; leaving for the offset
+// list afterwards parses it as ever.
+TEST_F(CityList, SwitchingToAnotherApplicationParsesNothing)
+{
+    for (const bool listOpen : {true, false}) {
+        platform.messages.clear();
+        OpenAlabama();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("mob"));
+        if (!listOpen)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        ASSERT_EQ(PopupOpen(), listOpen);
+        ASSERT_EQ(List()->text(), "mob");
+
+        QWidget otherApplication;  // holds nothing that takes the keyboard
+        otherApplication.show();
+        QApplication::setActiveWindow(&otherApplication);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&otherApplication));
+        EXPECT_EQ(QApplication::focusWidget(), nullptr);
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        EXPECT_TRUE(platform.messages.isEmpty()) << listOpen << platform.messages.join('|').toStdString();
+
+        List()->hidePopup();
+        window->ComboBox1->setFocus();
+        EXPECT_EQ(platform.messages, QStringList{QString::fromUtf8("No N\u00B0 or S\u00B0 degrees in selected record.")})
+            << listOpen;
+    }
 }
 
 // On a real desktop the open list gives the keyboard straight to the next field: the

@@ -192,6 +192,36 @@ TEST_F(LocalZone, TheZoneLabelFitsBesideTheCoordinatesOfTheNarrowWindow)
         EXPECT_LE(QFontMetrics(bold).horizontalAdvance(QString::fromLatin1(text)), zone.width()) << text;
 }
 
+// The zone label stands out (bold maroon) only when it names the place's zone; a place
+// with no zone near reads "no zone", and one with a zero coordinate, which Calc never
+// computes, is not looked up at all: the label stays "local". All in gray.
+TEST_F(LocalZone, TheZoneLabelStandsOutOnlyForAZoneFound)
+{
+    Open();
+    TurnOn();
+    Choose(kCentral);
+    const struct {
+        double longitude, latitude;
+        const char* label;
+        bool known;
+    } rows[] = {
+        {kAmarillo.longitude, kAmarillo.latitude, "CST", true},
+        {-95.0, 25.0, "no zone", false},  // the Gulf of Mexico
+        {0, kAmarillo.latitude, "local", false},
+        {kAmarillo.longitude, 0, "local", false},
+        {kAmarillo.longitude, kAmarillo.latitude, "CST", true},
+    };
+    for (const auto& r : rows) {
+        SetPlace(r.longitude, r.latitude, QDate(2026, 1, 15));
+        window->SpeedButton52Click();
+        const QLabel* zone = window->Label9;
+        EXPECT_EQ(zone->text(), QString::fromLatin1(r.label)) << r.longitude << " " << r.latitude;
+        EXPECT_EQ(zone->font().bold(), r.known) << r.label;
+        EXPECT_EQ(zone->palette().color(QPalette::WindowText).name(), (r.known ? kMaroon : kGray).name()) << r.label;
+    }
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+}
+
 // A town of a state list computes at once, in its own clock, whatever the offset list
 // held; the list shows the place's entry and the LED stays dark.
 TEST_F(LocalZone, StateListTownsComputeAtOnceInTheirOwnClock)

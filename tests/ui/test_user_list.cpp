@@ -96,6 +96,18 @@ TEST_F(UserList, EditsSurviveByteForByteAndTheEmptyLastLineIsDropped)
     EXPECT_EQ(ReadUser(), kMobile + "\r\nFa\xE7" "ade  N\xB0" "45.00,E\xB0" "12.00\r\n");
 }
 
+// A US keyboard has no degree key: a record typed without the signs is saved with them.
+TEST_F(UserList, SaveWritesTheDegreeSignsIntoRecordsTypedWithout)
+{
+    WriteUser(kMobile + "\r\n");
+    Open();
+    WhileOpen([this] {
+        User()->Memo1->appendPlainText(QStringLiteral("My yard  N37.15,W-94.45\nRoute N12 north\nBy the N30,W-88 sign x"));
+        User()->SpeedButton54->click();
+    });
+    EXPECT_EQ(ReadUser(), kMobile + "\r\nMy yard  N\xB0" "37.15,W\xB0-94.45\r\nRoute N12 north\r\nBy the N30,W-88 sign x\r\n");
+}
+
 TEST_F(UserList, CancelKeepsTheFileAndTheNextOpeningShowsIt)
 {
     WriteUser(kMobile + "\r\n");
