@@ -1,5 +1,7 @@
 #pragma once
 
+#include "astro/calendar.h"
+
 #include <string>
 
 namespace dawnrule {
@@ -13,13 +15,7 @@ double CliNumber(const std::string& name, const std::string& text, double low, d
 // The GMT offset of --offset: hours from -12 to +14.
 double CliOffset(const std::string& text);
 
-// A date of --date written exactly "mm/dd/yyyy" and naming a real day (the Julian
-// calendar's leap years before 1583, as the computation reads such dates).
-struct CliDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-CliDate CliDateArg(const std::string& text);
+// A date of --date written exactly "mm/dd/yyyy" and naming a real day (ParseDateText).
+CivilDate CliDateArg(const std::string& text);
 
 } // namespace dawnrule

@@ -9,9 +9,9 @@
 #include "common/number_text.h"
 #include "common/errors.h"
 #include "astro/calendar.h"
+#include "astro/date_text.h"
 #include "astro/sun_moon.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <iomanip>
@@ -27,41 +27,12 @@ namespace {
 constexpr std::string_view kUsage = "expected --date \"mm/dd/yyyy[ hh:mm:ss]\" or --tdatetime N";
 constexpr double kSecondsPerDay = 86400;
 
-std::vector<std::string_view> Split(std::string_view text, char separator)
-{
-    std::vector<std::string_view> parts;
-    for (;;) {
-        const auto at = text.find(separator);
-        parts.push_back(text.substr(0, at));
-        if (at == std::string_view::npos)
-            return parts;
-        text.remove_prefix(at + 1);
-    }
-}
-
-// A field of digits only. Values beyond 16 bits become 65535, which every calendar check
-// rejects, so the calendar still names the field at fault.
-bool ParseField(std::string_view text, unsigned& value)
-{
-    if (text.empty())
-        return false;
-    value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = std::min(value * 10 + static_cast<unsigned>(c - '0'), 65535u);
-    }
-    return true;
-}
-
 TDateTime ParseDate(std::string_view text)
 {
-    const auto fields = Split(text, '/');
     unsigned month = 0;
     unsigned day = 0;
     unsigned year = 0;
-    if (fields.size() != 3 || !ParseField(fields[0], month) || !ParseField(fields[1], day) ||
-        !ParseField(fields[2], year))
+    if (!ReadDateFields(text, month, day, year))
         throw ConvertError("'" + std::string(text) + "' is not a valid date");
     return DateTimeOfCalendarDate(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
                                   static_cast<std::uint16_t>(day));
@@ -70,14 +41,10 @@ TDateTime ParseDate(std::string_view text)
 // hh:mm[:ss] as a fraction of a day.
 double ParseTime(std::string_view text)
 {
-    const auto fields = Split(text, ':');
-    unsigned part[3] = {0, 0, 0};
-    bool valid = fields.size() == 2 || fields.size() == 3;
-    for (std::size_t i = 0; valid && i < fields.size(); ++i)
-        valid = ParseField(fields[i], part[i]) && part[i] < (i == 0 ? 24u : 60u);
-    if (!valid)
+    const std::optional<int> seconds = ReadClockTime(text, true);
+    if (!seconds)
         throw ConvertError("'" + std::string(text) + "' is not a valid time");
-    return (part[0] * 3600.0 + part[1] * 60.0 + part[2]) / kSecondsPerDay;
+    return *seconds / kSecondsPerDay;
 }
 
 // The moment named by the arguments. The time of day is added to the day number as it is,

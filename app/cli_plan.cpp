@@ -3,9 +3,11 @@
 #include "app/cli_commands.h"
 
 #include "app/cli_args.h"
+#include "astro/date_text.h"
 #include "app/cli_zones.h"
 #include "app/fixed_offset_clock.h"
 #include "app/local_day.h"
+#include "astro/date_text.h"
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "locations/daylight_rules.h"
@@ -85,26 +87,24 @@ void ReadDeparture(const std::string& text, TripPlanInput& in)
         return CliUsageError("--depart: '" + text +
                              "' is not a date \"mm/dd/yyyy\" or a date and time \"mm/dd/yyyy HH:MM\"");
     };
-    CliDate date;
-    try {
-        date = CliDateArg(text.substr(0, 10));
-    } catch (const CliUsageError&) {
+    const std::optional<CivilDate> date = ParseDateText(std::string_view(text).substr(0, kDateTextFormat.size()));
+    if (!date)
         throw bad();
-    }
-    if (!IsLocalDayDate(date.year, date.month, date.day))
+    if (!IsLocalDayDate(date->year, date->month, date->day))
         throw CliUsageError("--depart: the plan takes dates from 01/02/1583 to 12/31/9999");
-    in.departDate = {date.year, date.month, date.day};
-    if (text.size() == 10)
+    in.departDate = *date;
+    if (text.size() == kDateTextFormat.size())
         return;
-    const auto digit = [&text](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
-    if (text.size() != 16 || text[10] != ' ' || text[13] != ':' || !digit(11) || !digit(12) || !digit(14) ||
-        !digit(15))
+    // "HH:MM" after one blank: two digits each.
+    const std::string_view time = std::string_view(text).substr(kDateTextFormat.size());
+    const bool shaped = time.size() == 6 && time[0] == ' ' && time[3] == ':'
+                        && std::all_of(time.begin() + 1, time.end(), [](char c) { return c == ':' || (c >= '0' && c <= '9'); });
+    if (!shaped)
         throw bad();
-    const int hour = std::stoi(text.substr(11, 2));
-    const int minute = std::stoi(text.substr(14, 2));
-    if (hour > 23 || minute > 59)
-        throw CliUsageError("--depart: '" + text.substr(11) + "' is not a time of day from 00:00 to 23:59");
-    in.departMinute = hour * 60 + minute;
+    const std::optional<int> seconds = ReadClockTime(time.substr(1), false);
+    if (!seconds)
+        throw CliUsageError("--depart: '" + std::string(time.substr(1)) + "' is not a time of day from 00:00 to 23:59");
+    in.departMinute = *seconds / 60;
 }
 
 } // namespace

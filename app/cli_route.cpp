@@ -3,10 +3,10 @@
 // "Local times" checked.
 #include "app/cli_commands.h"
 
+#include "app/calc.h"
 #include "app/cli_args.h"
 #include "app/cli_zones.h"
 #include "common/text_file.h"
-#include "windows/calc_emulation.h"
 #include "windows/route_local_times.h"
 #include "windows/route_report.h"
 
@@ -94,13 +94,15 @@ int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std
     int lineIndex = 0;
     bool failed = false;
 
-    CalcEmulation calc(parsed.dateText, parsed.gmtOffset, parsed.military, [&](const std::string& message) {
-        WriteCliError(err, "route", routeFile + " line " + std::to_string(lineIndex + 1) + ": " + message);
-    });
+    StopCalc calc(parsed.dateText, parsed.gmtOffset, parsed.military);
     RouteReportOperations operations;
     operations.readLines = ReadTextLines;
-    operations.zuruRuzTexts = [&calc](double latitude, double longitude) {
-        return calc.ZuruRuzTexts(latitude, longitude);
+    operations.zuruRuzTexts = [&](double latitude, double longitude) {
+        std::optional<std::string> message;
+        const ResultLabels& labels = calc.Texts(latitude, longitude, message);
+        if (message)
+            WriteCliError(err, "route", routeFile + " line " + std::to_string(lineIndex + 1) + ": " + *message);
+        return RouteRiseSet{labels.rise, labels.set};
     };
     operations.beginRoute = [&](const std::string& name, int) {
         routeFile = name + ".txt";

@@ -59,7 +59,7 @@ TimesArgs ParseTimesArgs(const std::vector<std::string>& args)
     in.latitude = CliNumber("lat", values["lat"], -90, 90);
     if (!parsed.local)
         in.gmtOffset = CliOffset(values["offset"]);
-    const CliDate date = CliDateArg(values["date"]);
+    const CivilDate date = CliDateArg(values["date"]);
     if (parsed.local && !IsLocalDayDate(date.year, date.month, date.day))
         throw CliUsageError("--date: --local computes dates from 01/02/1583 on");
     in.year = date.year;

@@ -1,8 +1,9 @@
 #include "app/local_zone.h"
 
 #include "app/offset_list.h"
+#include "astro/date_text.h"
 
-#include <charconv>
+#include <optional>
 
 namespace dawnrule {
 
@@ -19,18 +20,6 @@ constexpr int kHawaiiEntry = 10;
 constexpr int kGmtZeroEntry = 23;  // "GMT (0:00)"; -12 to +11 hours lie around it
 constexpr int kFirstGmtHours = -12;
 constexpr int kLastGmtHours = 11;
-
-// Digits only, exactly as many as the text has.
-bool ReadNumber(std::string_view text, int& value)
-{
-    if (text.empty())
-        return false;
-    for (const char ch : text) {
-        if (ch < '0' || ch > '9')
-            return false;
-    }
-    return std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc();
-}
 
 } // namespace
 
@@ -63,17 +52,12 @@ std::string ShownAbbreviation(const LocalDayResult& day)
 
 bool LocalDayDateOf(std::string_view dateText, LocalDayInput& in)
 {
-    if (dateText.size() != 10 || dateText[2] != '/' || dateText[5] != '/')
+    const std::optional<CivilDate> date = ParseDateText(dateText);
+    if (!date || !IsLocalDayDate(date->year, date->month, date->day))
         return false;
-    int month = 0, day = 0, year = 0;
-    if (!ReadNumber(dateText.substr(0, 2), month) || !ReadNumber(dateText.substr(3, 2), day)
-        || !ReadNumber(dateText.substr(6, 4), year))
-        return false;
-    if (!IsLocalDayDate(year, month, day))
-        return false;
-    in.year = year;
-    in.month = month;
-    in.day = day;
+    in.year = date->year;
+    in.month = date->month;
+    in.day = date->day;
     return true;
 }
 

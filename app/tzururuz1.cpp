@@ -332,10 +332,10 @@ void TZuruRuz1::FormMouseMove()
     Panel3->hide();
 }
 
-void TZuruRuz1::ResetResultLabels(const char* rise, const char* set)
+void TZuruRuz1::ResetResultLabels(const ResultLabels& labels)
 {
-    Label5->setText(QString::fromLatin1(rise));
-    Label7->setText(QString::fromLatin1(set));
+    Label5->setText(QString::fromStdString(labels.rise));
+    Label7->setText(QString::fromStdString(labels.set));
     Label7->setToolTip({});
     // The zone named went with the times.
     if (!Label9->isHidden() && Label9->text() != QLatin1String(kZoneIdleText))
@@ -344,18 +344,17 @@ void TZuruRuz1::ResetResultLabels(const char* rise, const char* set)
 
 void TZuruRuz1::CurrencyEdit1Change()
 {
-    ResetResultLabels("Rise", "Set");
+    ResetResultLabels(LabelsAfterChange(CalcInput::Longitude));
 }
 
 void TZuruRuz1::CurrencyEdit2Change()
 {
-    // Lower case here: users read it as the sign that the latitude changed.
-    ResetResultLabels("rise", "set");
+    ResetResultLabels(LabelsAfterChange(CalcInput::Latitude));
 }
 
 void TZuruRuz1::CurrencyEdit3Change()
 {
-    ResetResultLabels("Rise", "Set");
+    ResetResultLabels(LabelsAfterChange(CalcInput::GmtOffset));
 }
 
 void TZuruRuz1::CurrencyEdit1Click()
@@ -398,7 +397,7 @@ void TZuruRuz1::ComboBox1Change()
 
 void TZuruRuz1::DateEdit1Change()
 {
-    ResetResultLabels("Rise", "Set");
+    ResetResultLabels(LabelsAfterChange(CalcInput::Date));
     MoonInit();
     const bool isToday = DateEdit1->text() == m_platform.today().toString(kDateFormat);
     DateEdit1->setBackground(isToday ? kWhite : kYellow);
@@ -447,21 +446,18 @@ void TZuruRuz1::CheckBox1Click()
 void TZuruRuz1::CheckBox3Click()
 {
     MilitaryTime = CheckBox3->isChecked();
-    ResetResultLabels("Rise", "Set");
+    ResetResultLabels(LabelsAfterChange(CalcInput::Military));
 }
 
-ZuruRuzInput TZuruRuz1::ZuruRuzInit() const
+CalcFields TZuruRuz1::ZuruRuzInit() const
 {
-    // The date text always reads "mm/dd/yyyy".
-    const QString text = DateEdit1->text();
-    ZuruRuzInput in;
-    in.year = text.mid(6, 4).toDouble();
-    in.month = text.mid(0, 2).toDouble();
-    in.day = text.mid(3, 2).toDouble();
-    in.longitude = CurrencyEdit1->value();
-    in.latitude = CurrencyEdit2->value();
-    in.gmtOffset = CurrencyEdit3->value();
-    return in;
+    CalcFields fields;
+    fields.longitude = CurrencyEdit1->value();
+    fields.latitude = CurrencyEdit2->value();
+    fields.gmtOffset = CurrencyEdit3->value();
+    fields.dateText = DateEdit1->text().toStdString();
+    fields.military = MilitaryTime;
+    return fields;
 }
 
 void TZuruRuz1::SpeedButton52Click()
@@ -478,21 +474,14 @@ void TZuruRuz1::SpeedButton52Click()
             return;
         Panel2->setFocus();
     }
-    ZuruRuzInput in = ZuruRuzInit();
-    if (in.longitude == 0 || in.latitude == 0)
-        return;
-    in.military = MilitaryTime;
-    in.eventKind = EventKind;
-    const ZuruRuzResult r = ComputeZuruRuz(in);
-    EventKind = r.eventKind;
-    if (r.riseText)
-        Label5->setText(QString::fromStdString(*r.riseText));
-    if (r.setText)
-        Label7->setText(QString::fromStdString(*r.setText));
-    if (r.message && batch)
-        BatchMessage = QString::fromStdString(*r.message);  // the batch shows it, and may stop there
-    else if (r.message)
-        m_platform.showMessage(this, QString::fromStdString(*r.message));
+    ResultLabels labels{Label5->text().toStdString(), Label7->text().toStdString()};
+    const std::optional<std::string> message = RunCalc(ZuruRuzInit(), EventKind, labels);
+    Label5->setText(QString::fromStdString(labels.rise));
+    Label7->setText(QString::fromStdString(labels.set));
+    if (message && batch)
+        BatchMessage = QString::fromStdString(*message);  // the batch shows it, and may stop there
+    else if (message)
+        m_platform.showMessage(this, QString::fromStdString(*message));
 }
 
 void TZuruRuz1::OpenButtons()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/calc.h"
 #include "app/parm_file.h"
 #include "app/zururuz.h"
 
@@ -167,7 +168,8 @@ public:
     void ComboBox2Exit();
 
     // Operations for the other windows.
-    ZuruRuzInput ZuruRuzInit() const;
+    // The values of the fields Calc reads.
+    CalcFields ZuruRuzInit() const;
     void ShowMenuPanel(QChar key);
     void ToggleCheckGlyph(QToolButton* button);
     void MoonInit();
@@ -204,7 +206,7 @@ private:
     void ConnectHandlers();
     void ConnectCityPanel();
     void LoadCityList(int button, const QString& title, const QString& path);
-    void ResetResultLabels(const char* rise, const char* set);
+    void ResetResultLabels(const ResultLabels& labels);
     // Calc in the place's own clock: true when it was done, false when the place has
     // no zone (or the date no local day) and Calc goes on as without the option.
     bool LocalZoneCalc();

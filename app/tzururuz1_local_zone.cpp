@@ -44,7 +44,7 @@ void TZuruRuz1::SpeedButtonA8Click()
     ToggleCheckGlyph(SpeedButtonA8);
     const bool on = IsOptionChecked(SpeedButtonA8);
     // The times shown belong to the other clock.
-    ResetResultLabels("Rise", "Set");
+    ResetResultLabels({});
     Label9->setVisible(on);
     if (on) {
         ShowZone(QString::fromLatin1(kZoneIdleText), {}, false);
@@ -65,7 +65,7 @@ void TZuruRuz1::ShowZone(const QString& text, const QString& hint, bool known)
 
 bool TZuruRuz1::LocalZoneCalc()
 {
-    const ZuruRuzInput fields = ZuruRuzInit();
+    const CalcFields fields = ZuruRuzInit();
     if (fields.longitude == 0 || fields.latitude == 0) {
         ShowZone(QString::fromLatin1(kZoneIdleText), {}, false);
         return false;  // Calc computes nothing for a zero coordinate

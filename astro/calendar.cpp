@@ -58,6 +58,14 @@ long double JulianDay(unsigned year, unsigned month, unsigned day, Calendar cale
 
 } // namespace
 
+int DaysInMonthOfYear(int year, int month)
+{
+    if (month < 1 || month > 12 || year < 1)
+        return 0;
+    return static_cast<int>(DaysInMonth(static_cast<unsigned>(year), static_cast<unsigned>(month),
+                                        year < 1583 ? Calendar::Julian : Calendar::Gregorian));
+}
+
 long double JulianDayFromDateTime(TDateTime t)
 {
     return static_cast<long double>(t) + JulianDayOffset;

@@ -117,6 +117,20 @@ inline long double TanDeg(long double x) { return generic::TanDeg(x); }
 inline long double ArcTanYXDeg(long double y, long double x) { return generic::ArcTanYXDeg(y, x); }
 inline long double ArcSinDeg(long double x) { return generic::ArcSinDeg(x); }
 
+// A calendar date as the user writes it: year, month, day.
+struct CivilDate {
+    int year = 0;
+    int month = 0;  // 1..12
+    int day = 0;    // 1..31
+
+    friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+// The days of a month: in the Julian calendar's leap years before 1583, as the rise/set
+// computation reads such dates (its day number switches calendars there), and in the
+// Gregorian ones from 1583 on. 0 for a month outside 1..12.
+int DaysInMonthOfYear(int year, int month);
+
 // TDateTime to Julian day number, in extended precision.
 long double JulianDayFromDateTime(TDateTime t);
 

@@ -3,18 +3,12 @@
 // Weekdays and the six US holidays on which most states stop oversize loads, for the
 // trip plan's day marks and rest days. Proleptic Gregorian dates, years 1 to 9999.
 
+#include "astro/calendar.h"
+
 #include <array>
 #include <string_view>
 
 namespace dawnrule {
-
-struct CivilDate {
-    int year = 0;
-    int month = 0;  // 1..12
-    int day = 0;    // 1..31
-
-    friend bool operator==(const CivilDate&, const CivilDate&) = default;
-};
 
 // Days since 1970-01-01 and back.
 int DaysSinceEpoch(const CivilDate& date);

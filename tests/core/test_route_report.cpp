@@ -4,7 +4,6 @@
 #include "app/zururuz.h"
 #include "common/errors.h"
 #include "common/number_text.h"
-#include "windows/calc_emulation.h"
 
 #include <gtest/gtest.h>
 
@@ -208,112 +207,6 @@ TEST(RouteReport, RelativeNamesLieInTheProgramFolderAbsoluteOnesStand)
         EXPECT_EQ(batch.warnings, Lines{std::string("File:") + r.name + ".txt not found"});
     }
 }
-
-// The main window's fields and labels as the batch drives them.
-struct Emulated {
-    CalcEmulation calc;
-    Lines messages;
-
-    Emulated(const std::string& date, double offset, bool military = false)
-        : calc(date, offset, military, [this](const std::string& m) { messages.push_back(m); })
-    {
-    }
-
-    std::string Texts(double latitude, double longitude)
-    {
-        const RouteRiseSet t = calc.ZuruRuzTexts(latitude, longitude);
-        return t.rise + " " + t.set;
-    }
-};
-
-TEST(CalcEmulation, GivesTheWindowsTextsInBothForms)
-{
-    Emulated twelveHour("11/09/2005", -5);
-    EXPECT_EQ(twelveHour.Texts(40.7, -74.0), "6:36A 4:44P");
-    Emulated military("11/09/2005", -5, true);
-    EXPECT_EQ(military.Texts(40.7, -74.0), "0636 1644");
-    Emulated chicago("06/21/2005", -6);
-    EXPECT_EQ(chicago.Texts(41.85, -87.65), "4:16A 7:29P");
-    EXPECT_TRUE(twelveHour.messages.empty());
-    EXPECT_TRUE(military.messages.empty());
-    EXPECT_TRUE(chicago.messages.empty());
-}
-
-TEST(CalcEmulation, ZeroCoordinateLeavesTheLabelsAsTheFieldChangesSetThem)
-{
-    Emulated e("11/09/2005", -5);
-    // Before any stop the labels read "Rise" and "Set", and a zero latitude changes no
-    // field (both start empty), so nothing touches them.
-    EXPECT_EQ(e.Texts(0, -0.0), "Rise Set");
-    EXPECT_EQ(e.Texts(40.7, -74.0), "6:36A 4:44P");
-    // Only the latitude changes: lower case.
-    EXPECT_EQ(e.Texts(0, -74.0), "rise set");
-    EXPECT_EQ(e.Texts(0, -74.0), "rise set");  // nothing changed, nothing computed
-    EXPECT_EQ(e.Texts(40.7, -74.0), "6:36A 4:44P");
-    // Both change: the longitude's reset comes last.
-    EXPECT_EQ(e.Texts(0, -75.0), "Rise Set");
-    EXPECT_EQ(e.Texts(40.7, -74.0), "6:36A 4:44P");
-    // Only the longitude changes.
-    EXPECT_EQ(e.Texts(40.7, 0), "Rise Set");
-    // 0.004 is held as 0.00: a zero latitude, and a change from 40.70.
-    EXPECT_EQ(e.Texts(40.7, -74.0), "6:36A 4:44P");
-    EXPECT_EQ(e.Texts(0.004, -74.0), "rise set");
-    EXPECT_EQ(e.calc.Latitude(), 0);
-    EXPECT_TRUE(e.messages.empty());
-}
-
-TEST(CalcEmulation, FieldsHoldTwoDecimals)
-{
-    Emulated e("11/09/2005", -5);
-    e.Texts(40.7, -74.0);
-    // 40.704 is held as 40.70: the field does not change, the labels are not reset,
-    // and Calc computes the same place.
-    e.calc.SetLatitude(40.704);
-    EXPECT_EQ(e.calc.Latitude(), 40.7);
-    EXPECT_EQ(e.calc.RiseLabel(), "6:36A");
-    e.calc.SetLongitude(-74.006);
-    EXPECT_EQ(e.calc.Longitude(), -74.01);
-    EXPECT_EQ(e.calc.RiseLabel(), "Rise");
-    // The offset is held as the GMT Offset field holds it.
-    Emulated offset("11/09/2005", -5.004);
-    EXPECT_EQ(offset.Texts(40.7, -74.0), "6:36A 4:44P");
-}
-
-TEST(CalcEmulation, PolarStopsReportCalcsMessageAndKeepTheLabelsItDidNotWrite)
-{
-    // Utqiagvik at offset -9: the sun stays up all day in June.
-    Emulated june("06/21/2005", -9);
-    EXPECT_EQ(june.Texts(71.3, -156.8), "Rise Set");
-    EXPECT_EQ(june.messages, Lines{"Sun up or down all day"});
-
-    // November: a set and no rise. Coming from a stop on the same meridian, only the
-    // latitude changes, so the rise label keeps its lower-case reset text.
-    Emulated november("11/16/2005", -9);
-    const std::string south = november.Texts(61.2, -156.8);
-    EXPECT_NE(south.find('A'), std::string::npos) << south;
-    EXPECT_EQ(november.Texts(71.3, -156.8), "rise 2:23P");
-    EXPECT_EQ(november.messages, Lines{"No sunrise this date"});
-    // The same stop again: no field changes, so the labels keep their texts.
-    EXPECT_EQ(november.Texts(71.3, -156.8), "rise 2:23P");
-    EXPECT_EQ(november.messages, (Lines{"No sunrise this date", "No sunrise this date"}));
-}
-
-TEST(CalcEmulation, CarriesTheLastEventKindFromStopToStop)
-{
-    Emulated e("11/09/2005", -5);
-    EXPECT_EQ(e.calc.EventKind(), kNoEvent);
-    e.Texts(40.7, -74.0);
-    const int kind = e.calc.EventKind();
-    EXPECT_NE(kind, kNoEvent);
-    e.Texts(0, -74.0);  // nothing computed: the kind stays
-    EXPECT_EQ(e.calc.EventKind(), kind);
-}
-
-} // namespace
-} // namespace dawnrule
-
-namespace dawnrule {
-namespace {
 
 TEST(ReportPaper, LetterWhereTheCountryUsesItOrNoneIsNamed)
 {

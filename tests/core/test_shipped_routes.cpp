@@ -1,7 +1,7 @@
 // The route files shipped in data/: laid out as the Routes report reads them, and
 // every one processes without a warning and without a message of Calc.
+#include "app/calc.h"
 #include "common/text_file.h"
-#include "windows/calc_emulation.h"
 #include "windows/route_report.h"
 
 #include <gtest/gtest.h>
@@ -89,10 +89,16 @@ TEST(ShippedRoutes, EveryRouteProcessesWithoutWarningOrMessageInWinterAndSummer)
     for (const char* date : {"01/15/2026", "07/15/2026"}) {
         std::vector<std::string> messages;
         std::vector<std::string> warnings;
-        CalcEmulation calc(date, -6, false, [&](const std::string& m) { messages.push_back(m); });
+        StopCalc calc(date, -6, false);
         RouteReportOperations ops;
         ops.readLines = ReadTextLines;
-        ops.zuruRuzTexts = [&calc](double lat, double lon) { return calc.ZuruRuzTexts(lat, lon); };
+        ops.zuruRuzTexts = [&](double lat, double lon) {
+            std::optional<std::string> message;
+            const ResultLabels& labels = calc.Texts(lat, lon, message);
+            if (message)
+                messages.push_back(*message);
+            return RouteRiseSet{labels.rise, labels.set};
+        };
         ops.beginRoute = [](const std::string&, int) {};
         ops.step = [](int) {};
         ops.warn = [&](const std::string& w) { warnings.push_back(w); };
