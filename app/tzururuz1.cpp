@@ -2,6 +2,7 @@
 
 #include "app/offset_list.h"
 #include "app/platform.h"
+#include "astro/date_text.h"
 #include "app/qt_zone_clock.h"
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
@@ -39,8 +40,6 @@ constexpr int kMoonLeft = 134;  // in the options panel
 constexpr int kMoonTop = 6;
 constexpr int kMoonHeight = 29;
 constexpr int kMenuEntryStep = 18;  // quick-menu rows, each 17 pixels high
-
-const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
 
 std::chrono::year_month_day ToYmd(const QDate& d)
 {
@@ -399,7 +398,8 @@ void TZuruRuz1::DateEdit1Change()
 {
     ResetResultLabels(LabelsAfterChange(CalcInput::Date));
     MoonInit();
-    const bool isToday = DateEdit1->text() == m_platform.today().toString(kDateFormat);
+    const QDate today = m_platform.today();
+    const bool isToday = DateEdit1->text().toStdString() == DateText({today.year(), today.month(), today.day()});
     DateEdit1->setBackground(isToday ? kWhite : kYellow);
     Panel2->setFocus();
 }

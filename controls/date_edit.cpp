@@ -10,7 +10,7 @@ namespace dawnrule {
 DateEdit::DateEdit(QWidget* parent)
     : QDateEdit(parent)
 {
-    setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    setDisplayFormat(QStringLiteral("MM/dd/yyyy"));  // the date text (astro/date_text.h) in Qt's words
     setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     setCalendarPopup(true);
     setButtonSymbols(QAbstractSpinBox::NoButtons);
