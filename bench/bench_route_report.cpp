@@ -5,9 +5,8 @@
 // one with a zone. Report the medians:
 //   dawnrule_bench --benchmark_filter=RouteReport --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
-#include "app/cli_commands.h"
-#include "app/cli_zones.h"
 #include "app/qt_zone_clock.h"
+#include "cli/cli_commands.h"
 #include "locations/place_zones_table.h"
 
 #include <benchmark/benchmark.h>
@@ -81,19 +80,17 @@ void RouteCommand(benchmark::State& state, const std::string& route)
 {
     const fs::path folder = WriteRoutes();
     dawnrule::QtZoneDatabase zones;
-    dawnrule::SetCliZoneDatabase(&zones);
     std::vector<std::string> args = {"route", "--date", "01/15/2026", "--offset", "-6", "--folder",
                                      folder.string(), route};
     if (state.range(0) != 0)
         args.push_back("--local");
     for (auto _ : state) {
         std::ostringstream out, err;
-        const int status = dawnrule::RunCli(args, out, err);
+        const int status = dawnrule::RunCli(args, out, err, &zones);
         if (status != 0)
             state.SkipWithError(("route failed: " + err.str()).c_str());
         benchmark::DoNotOptimize(out.str().size());
     }
-    dawnrule::SetCliZoneDatabase(nullptr);
     state.counters["stops"] = kStops;
     fs::remove_all(folder);
 }

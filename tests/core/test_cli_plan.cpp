@@ -1,8 +1,7 @@
 // dawnrule-cli plan: usage errors, data errors with their status, and the CSV of a real
 // plan.
-#include "app/cli_commands.h"
-#include "app/cli_zones.h"
 #include "app/qt_zone_clock.h"
+#include "cli/cli_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +25,6 @@ class CliPlan : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetCliZoneDatabase(&zones);
         folder = fs::temp_directory_path() / ("dawnrule-cli-plan-" + std::to_string(::getpid()));
         fs::create_directories(folder);
         for (const char* name : {"Daylight.txt", "I-40.txt", "I-44.txt"})
@@ -38,7 +36,6 @@ protected:
     }
     void TearDown() override
     {
-        SetCliZoneDatabase(nullptr);
         fs::remove_all(folder);
     }
 
@@ -50,7 +47,7 @@ protected:
             args.push_back(folder.string());
         }
         std::ostringstream out, err;
-        const int status = RunCli(args, out, err);
+        const int status = RunCli(args, out, err, &zones);
         return {status, out.str(), err.str()};
     }
 

@@ -1,4 +1,4 @@
-#include "app/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,7 @@
 // dawnrule-cli times --local: the place's own local day with its zone's abbreviation,
 // through the system's zone database.
-#include "app/cli_commands.h"
-#include "app/cli_zones.h"
 #include "app/qt_zone_clock.h"
+#include "cli/cli_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -19,18 +18,16 @@ struct CliRun {
 
 class CliTimesLocal : public ::testing::Test {
 protected:
-    void SetUp() override { SetCliZoneDatabase(&zones); }
-    void TearDown() override { SetCliZoneDatabase(nullptr); }
-
-    static CliRun Times(std::vector<std::string> args)
+    CliRun Times(std::vector<std::string> args)
     {
         args.insert(args.begin(), "times");
         std::ostringstream out, err;
-        const int status = RunCli(args, out, err);
+        const int status = RunCli(args, out, err, database);
         return {status, out.str(), err.str()};
     }
 
     QtZoneDatabase zones;
+    ZoneDatabase* database = &zones;
 };
 
 TEST_F(CliTimesLocal, PrintsRiseSetMessageAndAbbreviation)
@@ -116,7 +113,7 @@ TEST_F(CliTimesLocal, ErrorsAreOneLineWithStatusTwo)
 
 TEST_F(CliTimesLocal, WithoutAZoneDatabaseLocalIsAnError)
 {
-    SetCliZoneDatabase(nullptr);
+    database = nullptr;
     const CliRun run = Times({"--lon", "-106.49", "--lat", "31.76", "--date", "03/08/2026", "--local"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "dawnrule-cli times: --local: this program has no zone database\n");

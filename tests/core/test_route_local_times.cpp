@@ -2,12 +2,11 @@
 // entry of a place's clock, the abbreviation shown, the date of the date field, the
 // stop lines with their aligned columns, the clocks of the page heading, each stop's
 // local day through a zone database, and dawnrule-cli route --local.
-#include "app/cli_commands.h"
-#include "app/cli_zones.h"
 #include "app/local_zone.h"
 #include "app/offset_list.h"
 #include "app/qt_zone_clock.h"
 #include "app/zururuz.h"
+#include "cli/cli_commands.h"
 #include "windows/route_local_times.h"
 #include "windows/route_report.h"
 
@@ -342,7 +341,6 @@ class CliRouteLocal : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetCliZoneDatabase(&zones);
         folder = std::filesystem::temp_directory_path() / ("dawnrule-route-local-" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder);
         std::ofstream f(folder / "West.txt", std::ios::binary);
@@ -352,7 +350,6 @@ protected:
     }
     void TearDown() override
     {
-        SetCliZoneDatabase(nullptr);
         std::filesystem::remove_all(folder);
     }
 
@@ -361,11 +358,12 @@ protected:
         std::vector<std::string> args = {"route", "--folder", folder.string()};
         args.insert(args.end(), extra.begin(), extra.end());
         std::ostringstream out, err;
-        const int status = RunCli(args, out, err);
+        const int status = RunCli(args, out, err, database);
         return {status, out.str(), err.str()};
     }
 
     QtZoneDatabase zones;
+    ZoneDatabase* database = &zones;
     std::filesystem::path folder;
 };
 
@@ -418,7 +416,7 @@ TEST_F(CliRouteLocal, EachStopGetsItsOwnClockAfterTheHomeTexts)
 
 TEST_F(CliRouteLocal, WithoutAZoneDatabaseLocalIsAUsageError)
 {
-    SetCliZoneDatabase(nullptr);
+    database = nullptr;
     const CliRun run = Route({"--date", "04/28/2026", "--offset", "-6", "--local", "West"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");

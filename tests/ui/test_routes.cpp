@@ -1,16 +1,15 @@
 // The Routes window on the real main window, headless: picking routes, the batch with
 // its progress bar and warnings, Clear, Reverse, the legend, printing, the "Routes"
 // button, and the same report as dawnrule-cli route.
-#include "app/cli_commands.h"
-#include "app/cli_zones.h"
 #include "app/qt_zone_clock.h"
 #include "app/zururuz.h"
+#include "cli/cli_commands.h"
 #include "common/cp1252.h"
 #include "controls/pie_progress_bar.h"
+#include "window_fixture.h"
 #include "windows/route_legend.h"
 #include "windows/route_local_times.h"
 #include "windows/troutes.h"
-#include "window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -1095,7 +1094,6 @@ TEST_F(RoutesLocalTimes, TheMainWindowsLocalZoneLeavesTheHomeTextsAlone)
 TEST_F(RoutesLocalTimes, SameReportAsTheCommandLine)
 {
     QtZoneDatabase zones;
-    SetCliZoneDatabase(&zones);
     WriteRoute("Mixed", {"Mixed  west to east", "", "  Barrow, AK      [71.30 -156.80]", "  Zero, XX        [0 -74.00]",
                          kNewYork, "  Espa\xf1ola, NM    [35.99 -106.08] TS", "  Chicago, IL     [41.85 -87.65]",
                          "  Honolulu, HI    [21.31 -157.86]", "  Window Rock, AZ [35.68 -109.05]",
@@ -1133,10 +1131,9 @@ TEST_F(RoutesLocalTimes, SameReportAsTheCommandLine)
         for (const QString& n : names)
             args.push_back(n.toStdString());
         std::ostringstream out, err;
-        EXPECT_EQ(RunCli(args, out, err), 1);  // Missing and Bad fail
+        EXPECT_EQ(RunCli(args, out, err, &zones), 1);  // Missing and Bad fail
         EXPECT_EQ(out.str(), windowReport);
     }
-    SetCliZoneDatabase(nullptr);
 }
 
 } // namespace

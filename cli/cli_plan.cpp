@@ -1,13 +1,11 @@
 // dawnrule-cli plan: the daylight trip plan of an oversize load along route files, as
 // aligned text or CSV.
-#include "app/cli_commands.h"
+#include "cli/cli_commands.h"
 
-#include "app/cli_args.h"
-#include "astro/date_text.h"
-#include "app/cli_zones.h"
 #include "app/fixed_offset_clock.h"
 #include "app/local_day.h"
 #include "astro/date_text.h"
+#include "cli/cli_args.h"
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "locations/daylight_rules.h"
@@ -24,15 +22,6 @@
 namespace dawnrule {
 
 namespace {
-
-// The folder of the running executable, where Daylight.txt and the route files lie;
-// empty (the current directory) when the system does not tell.
-std::string ProgramFolder()
-{
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
-}
 
 struct PlanArgs {
     std::map<std::string, std::string> values;  // option name without "--" to its value
@@ -109,7 +98,7 @@ void ReadDeparture(const std::string& text, TripPlanInput& in)
 
 } // namespace
 
-int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones)
 {
     PlanArgs parsed = ParsePlanArgs(args);
     auto& v = parsed.values;
@@ -125,7 +114,6 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         in.roadFactor = CliNumber("road-factor", v["road-factor"], 1, 3);
     in.restSundaysAndHolidays = parsed.rest;
 
-    ZoneDatabase* zones = CliZoneDatabase();
     if (!zones)
         throw CliUsageError("this program has no zone database");
     in.zones = zones;
@@ -144,7 +132,7 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
             in.homeCaption += " (no --home-zone or --home-offset given)";
     }
 
-    const std::string folder = v.count("folder") ? v["folder"] : ProgramFolder();
+    const std::string folder = v.count("folder") ? v["folder"] : CliProgramFolder();
     try {
         const std::string rulesPath = (std::filesystem::path(folder) / kDaylightFileName).string();
         std::vector<std::string> ruleLines;

@@ -1,5 +1,5 @@
 // dawnrule-cli's dispatch: the subcommands, the usage text and the one-line errors.
-#include "app/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include "common/errors.h"
 
@@ -10,7 +10,7 @@ namespace dawnrule {
 
 namespace {
 
-using CommandFunction = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+using CommandFunction = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&, ZoneDatabase*);
 
 struct Command {
     std::string_view name;
@@ -76,7 +76,7 @@ void WriteCliError(std::ostream& err, std::string_view command, std::string_view
     err << ": " << EscapeControls(text) << '\n';
 }
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones)
 {
     if (args.empty()) {
         err << CliUsage();
@@ -92,7 +92,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             continue;
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         try {
-            return c.run(rest, out, err);
+            return c.run(rest, out, err, zones);
         } catch (const CliUsageError& e) {
             WriteCliError(err, name, e.what());
         } catch (const ConvertError& e) {

@@ -4,13 +4,13 @@
 //   moon --date mm/dd/yyyy[ hh:mm:ss]   (date and time as one argument or two)
 //   moon --tdatetime N                  (days since 30 December 1899)
 
-#include "app/cli_commands.h"
+#include "cli/cli_commands.h"
 
-#include "common/number_text.h"
-#include "common/errors.h"
 #include "astro/calendar.h"
 #include "astro/date_text.h"
 #include "astro/sun_moon.h"
+#include "common/errors.h"
+#include "common/number_text.h"
 
 #include <cmath>
 #include <cstdint>
@@ -80,7 +80,7 @@ TDateTime ParseMoment(const std::vector<std::string>& args)
 
 } // namespace
 
-int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
+int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&, ZoneDatabase*)
 {
     const TDateTime date = ParseMoment(args);
 

@@ -1,9 +1,12 @@
-#include "app/cli_args.h"
+#include "cli/cli_args.h"
 
-#include "app/cli_commands.h"
 #include "astro/date_text.h"
+#include "cli/cli_commands.h"
 #include "common/errors.h"
 #include "common/number_text.h"
+
+#include <filesystem>
+#include <optional>
 
 namespace dawnrule {
 
@@ -23,6 +26,13 @@ double CliNumber(const std::string& name, const std::string& text, double low, d
 double CliOffset(const std::string& text)
 {
     return CliNumber("offset", text, -12, 14);
+}
+
+std::string CliProgramFolder()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
 }
 
 CivilDate CliDateArg(const std::string& text)

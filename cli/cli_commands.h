@@ -8,11 +8,16 @@
 
 namespace dawnrule {
 
+class ZoneDatabase;
+
 // dawnrule-cli: the program's computations for scripts. Output goes to `out`; every
 // error is one line on `err` ("dawnrule-cli <command>: <text>", control characters
 // shown escaped); the status is 0 for success, 1 for a checked failure in the data,
-// 2 for a usage error. No input makes it crash.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// 2 for a usage error. No input makes it crash. `zones` is the zone database that
+// `times --local`, `route --local` and `plan` read their zones from (the program
+// passes the system's); without one those are usage errors.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           ZoneDatabase* zones = nullptr);
 
 // The usage text that --help prints (and no arguments at all prints on stderr).
 std::string CliUsage();
@@ -34,12 +39,12 @@ void WriteCliError(std::ostream& err, std::string_view command, std::string_view
 // its result to out and returns its status; usage errors are thrown as CliUsageError
 // (or ConvertError) and reported by RunCli. Lines on err that a subcommand writes
 // itself (warnings) go through WriteCliError.
-int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones);
+int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones);
+int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones);
 // dawnrule-cli plan: the daylight trip plan (windows/trip_plan.h) as aligned text or
 // CSV; status 1 for bad data (a route, a stop, Daylight.txt), 2 for a usage error.
-int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones);
 
 // dawnrule-cli parse FILE | -: reads a city list (or standard input) as the town picker
 // reads its lists (Windows-1252, any line end, a NUL ends the text) and prints one line
@@ -49,7 +54,7 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
 // prints "N<TAB>" + kParseEmptyLineNote. Status 0 when every entry gives both values, 1
 // otherwise (empty entries included), 2 for a usage error or an unreadable file.
 inline constexpr std::string_view kParseEmptyLineNote = "(empty line: not parsed)";
-int RunParseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunParseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones);
 // The same, reading "-" from `in` instead of standard input.
 int RunParseCommandWithInput(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                              std::ostream& err);

@@ -1,11 +1,10 @@
 // dawnrule-cli times: one rise/set computation, printed as "rise<TAB>set<TAB>message";
 // with --local the place's own local day, "rise<TAB>set<TAB>message<TAB>abbreviation".
-#include "app/cli_commands.h"
+#include "cli/cli_commands.h"
 
-#include "app/cli_args.h"
-#include "app/cli_zones.h"
 #include "app/local_day.h"
 #include "app/zururuz.h"
+#include "cli/cli_args.h"
 #include "common/number_text.h"
 #include "locations/place_zone.h"
 
@@ -16,8 +15,6 @@
 namespace dawnrule {
 
 namespace {
-
-ZoneDatabase* g_zones = nullptr;
 
 struct TimesArgs {
     ZuruRuzInput in;
@@ -71,12 +68,12 @@ TimesArgs ParseTimesArgs(const std::vector<std::string>& args)
 }
 
 // The clock of --zone, or of the zone of the shipped town nearest the place.
-const ZoneClock& ZoneOf(const TimesArgs& args)
+const ZoneClock& ZoneOf(const TimesArgs& args, ZoneDatabase* zones)
 {
-    if (!g_zones)
+    if (!zones)
         throw CliUsageError("--local: this program has no zone database");
     if (args.zone) {
-        const ZoneClock* clock = g_zones->Find(*args.zone);
+        const ZoneClock* clock = zones->Find(*args.zone);
         if (!clock)
             throw CliUsageError("--zone: the system's zone database does not know '" + *args.zone + "'");
         return *clock;
@@ -87,13 +84,13 @@ const ZoneClock& ZoneOf(const TimesArgs& args)
                             FloatToStr(args.in.latitude) + ": no town within " + FloatToStr(kPlaceZoneReachKm) +
                             " km (--zone names one)");
     }
-    const ZoneClock* clock = g_zones->Find(place->zone);
+    const ZoneClock* clock = zones->Find(place->zone);
     if (!clock)
         throw CliUsageError("the system's zone database does not know '" + std::string(place->zone) + "'");
     return *clock;
 }
 
-void PrintLocalDay(const TimesArgs& args, std::ostream& out)
+void PrintLocalDay(const TimesArgs& args, ZoneDatabase* zones, std::ostream& out)
 {
     LocalDayInput in;
     in.longitude = args.in.longitude;
@@ -102,24 +99,14 @@ void PrintLocalDay(const TimesArgs& args, std::ostream& out)
     in.month = static_cast<int>(args.in.month);
     in.day = static_cast<int>(args.in.day);
     in.military = args.in.military;
-    const LocalDayResult r = ComputeLocalDay(in, ZoneOf(args));
+    const LocalDayResult r = ComputeLocalDay(in, ZoneOf(args, zones));
     out << (r.rise ? r.rise->text : "") << '\t' << (r.set ? r.set->text : "") << '\t' << r.message.value_or("")
         << '\t' << r.Abbreviation() << '\n';
 }
 
 } // namespace
 
-void SetCliZoneDatabase(ZoneDatabase* zones)
-{
-    g_zones = zones;
-}
-
-ZoneDatabase* CliZoneDatabase()
-{
-    return g_zones;
-}
-
-int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
+int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&, ZoneDatabase* zones)
 {
     const TimesArgs parsed = ParseTimesArgs(args);
     // Like the window's Calc: a place on the equator or the Greenwich meridian is
@@ -129,7 +116,7 @@ int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
         return 0;
     }
     if (parsed.local) {
-        PrintLocalDay(parsed, out);
+        PrintLocalDay(parsed, zones, out);
         return 0;
     }
     const ZuruRuzResult r = ComputeZuruRuz(parsed.in);

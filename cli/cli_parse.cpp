@@ -1,6 +1,6 @@
 // dawnrule-cli parse: reads a city list as the town picker reads it and shows what every
 // line would put into the coordinate fields, or the message the window would show.
-#include "app/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include "common/errors.h"
 #include "common/number_text.h"
@@ -65,7 +65,7 @@ int RunParseCommandWithInput(const std::vector<std::string>& args, std::istream&
     return allParsed ? 0 : 1;
 }
 
-int RunParseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunParseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase*)
 {
     return RunParseCommandWithInput(args, std::cin, out, err);
 }

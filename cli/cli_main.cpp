@@ -1,7 +1,6 @@
 // dawnrule-cli: the program's computations for scripts and checks from outside.
-#include "app/cli_commands.h"
-#include "app/cli_zones.h"
 #include "app/qt_zone_clock.h"
+#include "cli/cli_commands.h"
 
 #include <iostream>
 #include <string>
@@ -10,7 +9,6 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    dawnrule::QtZoneDatabase zones;  // the system's zone database, for times --local
-    dawnrule::SetCliZoneDatabase(&zones);
-    return dawnrule::RunCli(args, std::cout, std::cerr);
+    dawnrule::QtZoneDatabase zones;  // the system's zone database, for the local clocks
+    return dawnrule::RunCli(args, std::cout, std::cerr, &zones);
 }

@@ -1,11 +1,10 @@
 // dawnrule-cli route: the Routes report for scripts, the same lines as the Routes
 // window's "Process" leaves in its report box; with --local, as it leaves them with
 // "Local times" checked.
-#include "app/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include "app/calc.h"
-#include "app/cli_args.h"
-#include "app/cli_zones.h"
+#include "cli/cli_args.h"
 #include "common/text_file.h"
 #include "windows/route_local_times.h"
 #include "windows/route_report.h"
@@ -17,15 +16,6 @@
 namespace dawnrule {
 
 namespace {
-
-// The folder of the running executable, where the shipped route files lie; empty
-// (the current directory) when the system does not tell.
-std::string ProgramFolder()
-{
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
-}
 
 struct RouteArgs {
     std::string dateText;
@@ -79,13 +69,13 @@ RouteArgs ParseRouteArgs(const std::vector<std::string>& args)
     CliDateArg(*date);
     parsed.dateText = *date;
     parsed.gmtOffset = CliOffset(*offset);
-    parsed.folder = folder ? *folder : ProgramFolder();
+    parsed.folder = folder ? *folder : CliProgramFolder();
     return parsed;
 }
 
 } // namespace
 
-int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones)
 {
     const RouteArgs parsed = ParseRouteArgs(args);
 
@@ -114,7 +104,6 @@ int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std
     };
     std::optional<RouteLocalClock> local;
     if (parsed.local) {
-        ZoneDatabase* zones = CliZoneDatabase();
         if (!zones)
             throw CliUsageError("--local: this program has no zone database");
         local.emplace(*zones, parsed.dateText, parsed.gmtOffset, parsed.military);
