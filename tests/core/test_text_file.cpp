@@ -249,6 +249,46 @@ TEST_F(TextFileTest, OnlyRegularFilesOfABoundedSizeAreRead)
     EXPECT_EQ(ReadTextLines(atBound.string()), (Lines{"first", "second"}));  // the NULs end the text
 }
 
+// A file that is a symbolic link is saved where the link leads: the link stays a link
+// (relative targets count from the link's folder, through a chain of links), the
+// target gets the text and keeps its permissions, and no temporary is left anywhere. A
+// link to nowhere creates its target; a loop of links is an error.
+TEST_F(TextFileTest, SavesThroughSymbolicLinks)
+{
+    const fs::path program = dir / "program";
+    const fs::path store = dir / "store";
+    fs::create_directories(program);
+    fs::create_directories(store);
+    std::ofstream(store / "real.txt") << "old\r\n";
+    fs::permissions(store / "real.txt", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("../store/hop", program / "U.txt");  // U.txt -> hop -> real.txt
+    fs::create_symlink("real.txt", store / "hop");
+    WriteTextLines((program / "U.txt").string(), {"new"});
+    EXPECT_TRUE(fs::is_symlink(program / "U.txt"));
+    EXPECT_TRUE(fs::is_symlink(store / "hop"));
+    EXPECT_EQ(Slurp(store / "real.txt"), "new\r\n");
+    EXPECT_EQ(fs::status(store / "real.txt").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    const auto names = [](const fs::path& folder) {
+        std::set<std::string> out;
+        for (const auto& e : fs::directory_iterator(folder))
+            out.insert(e.path().filename().string());
+        return out;
+    };
+    EXPECT_EQ(names(program), (std::set<std::string>{"U.txt"}));
+    EXPECT_EQ(names(store), (std::set<std::string>{"hop", "real.txt"}));
+
+    fs::create_symlink(store / "made.txt", program / "Parm.dat");  // leads nowhere yet
+    WriteTextLines((program / "Parm.dat").string(), {"made"});
+    EXPECT_TRUE(fs::is_symlink(program / "Parm.dat"));
+    EXPECT_EQ(Slurp(store / "made.txt"), "made\r\n");
+
+    fs::create_symlink("loop.b", dir / "loop.a");
+    fs::create_symlink("loop.a", dir / "loop.b");
+    EXPECT_THROW(WriteTextLines((dir / "loop.a").string(), {"x"}), FileError);
+    EXPECT_TRUE(fs::is_symlink(dir / "loop.a"));
+}
+
 TEST_F(TextFileTest, FailedRenameLeavesNoTemporaryFile)
 {
     // A folder in the file's place: the rename fails even for root.
