@@ -3,6 +3,7 @@
 #include "common/errors.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
@@ -172,6 +173,19 @@ std::optional<std::string> SaveTarget(const std::string& path)
     return std::nullopt;
 }
 
+// A file-size limit (ulimit -f) makes a write past it raise SIGXFSZ, whose default
+// ends the process: no message, and the temporary left behind. Ignored, the write
+// fails with EFBIG instead and the save reports it as it does a full disk. Set here,
+// at every save, rather than at start-up, so that no program or tool that saves can
+// forget it; a handler that the program installed itself is left alone.
+void IgnoreFileSizeSignal()
+{
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && !(current.sa_flags & SA_SIGINFO)
+        && current.sa_handler == SIG_DFL)
+        std::signal(SIGXFSZ, SIG_IGN);
+}
+
 // Flushes the folder's entry list, so a rename in it is on disk. Some file systems
 // cannot sync a folder; the file itself is already on disk then, so that is no error.
 void SyncFolder(const std::string& folder)
@@ -191,6 +205,7 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
         bytes += "\r\n";
     }
 
+    IgnoreFileSizeSignal();
     // A link (the user keeps the file elsewhere) stays a link: the file it leads to is
     // replaced, with its temporary in that file's folder so the rename stays on one
     // file system.

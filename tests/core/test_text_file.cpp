@@ -132,6 +132,35 @@ TEST_F(TextFileTest, FullDiskKeepsTheOldFile)
     EXPECT_EQ(Entries(), (std::set<std::string>{"Parm.dat"}));
 }
 
+// The same limit in a program that never set up SIGXFSZ, whose default is to kill the
+// process: the save must still fail with the error, not end the program silently.
+TEST_F(TextFileTest, FileSizeLimitFailsTheSaveInsteadOfEndingTheProgram)
+{
+    const fs::path path = dir / "Parm.dat";
+    WriteTextLines(path.string(), {"kept"});
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // As a program just started: the signal at its default, whatever this test
+        // process did before.
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit small {64, 64};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        try {
+            WriteTextLines(path.string(), Lines(100, std::string(40, 'x')));
+        } catch (const FileError&) {
+            ::_exit(0);
+        }
+        ::_exit(1);  // written in spite of the limit
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the save ended the program with signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save did not report the failure";
+    EXPECT_EQ(Slurp(path), "kept\r\n");
+    EXPECT_EQ(Entries(), (std::set<std::string>{"Parm.dat"}));
+}
+
 TEST_F(TextFileTest, NewFileGetsTheUsualPermissions)
 {
     const struct {
