@@ -212,6 +212,12 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
     const std::optional<std::string> target = SaveTarget(path);
     if (!target)
         throw FileError("Cannot create file " + path);
+    // Only a regular file is replaced: never a device (a link to /dev/zero), a FIFO or
+    // a folder that stands in its place.
+    struct stat old {};
+    const bool exists = ::stat(target->c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        throw FileError("Cannot create file " + path);
     RemoveStaleTemporaries(*target);
     std::string temp = *target + std::string(kTempSuffix);
     const Descriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
@@ -221,8 +227,7 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
     ::flock(fd.get(), LOCK_EX);
     // Keep the old file's permissions; a new file gets the usual ones rather than
     // mkstemp's owner-only mode.
-    struct stat old {};
-    if (::stat(target->c_str(), &old) == 0) {
+    if (exists) {
         ::fchmod(fd.get(), old.st_mode & 07777);
     } else {
         const mode_t mask = ::umask(0);

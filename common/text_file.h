@@ -31,7 +31,8 @@ std::vector<std::string> ReadTextLines(const std::string& path);
 // save left behind are removed by the next save of the same file. Keeps the old file's
 // permissions; a new file gets 0666 less the umask. A path that is a symbolic link
 // stays one: the file its chain of links leads to is replaced (a link to nowhere
-// creates that file). Throws FileError "Cannot create file <path>".
+// creates that file). Only a regular file is replaced: a folder, FIFO or device in its
+// place is an error. Throws FileError "Cannot create file <path>".
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 } // namespace dawnrule

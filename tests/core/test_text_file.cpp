@@ -318,14 +318,20 @@ TEST_F(TextFileTest, SavesThroughSymbolicLinks)
     EXPECT_TRUE(fs::is_symlink(dir / "loop.a"));
 }
 
-TEST_F(TextFileTest, FailedRenameLeavesNoTemporaryFile)
+// Only a regular file is replaced: a folder, a FIFO or a device in the file's place (or
+// where its link leads) stays, the save fails and leaves no temporary.
+TEST_F(TextFileTest, OnlyARegularFileIsReplaced)
 {
-    // A folder in the file's place: the rename fails even for root.
-    const fs::path path = dir / "Parm.dat";
-    fs::create_directory(path);
-    EXPECT_THROW(WriteTextLines(path.string(), {"x"}), FileError);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    EXPECT_TRUE(fs::is_directory(path));
+    fs::create_directory(dir / "folder");
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    fs::create_symlink("fifo", dir / "link");
+    for (const char* name : {"folder", "fifo", "link"}) {
+        EXPECT_THROW(WriteTextLines((dir / name).string(), {"x"}), FileError) << name;
+        EXPECT_EQ(Entries(), (std::set<std::string>{"folder", "fifo", "link"})) << name;
+    }
+    EXPECT_TRUE(fs::is_directory(dir / "folder"));
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(dir / "fifo")));
+    EXPECT_TRUE(fs::is_symlink(dir / "link"));
 }
 
 TEST_F(TextFileTest, FolderThatDoesNotExistIsACreateError)
