@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
@@ -168,6 +169,51 @@ TEST_F(HomePlace, QuickMenuEntryOpensItModallyAndResetsTheLabelsAfter)
     EXPECT_TRUE(panelShown);  // hidden only after the window closed
     EXPECT_TRUE(window->Panel3->isHidden());
     EXPECT_EQ(Labels(), "Rise|Set");
+}
+
+// "Save" keeps the home place in the settings file at once, so ending the program with
+// the title bar's close box (which writes nothing) does not lose it; the other options
+// of the run stay unwritten. Without a file, the whole of it comes from the run.
+TEST_F(HomePlace, SaveKeepsTheHomePlaceHoweverTheProgramEnds)
+{
+    WriteParm(Lines({"000110000000", "-6", "1", "0", "0", "0", "0"}));
+    Open();
+    window->SpeedButtonA5Click();  // LED on, for this run only
+    const auto saveHome = [this](double lon, double lat, int entry) {
+        ModalWatchdog::OnNextModal([=, this](QWidget*) {
+            SetHome(lon, lat, entry);
+            home()->SpeedButton54->click();
+        });
+        window->SpeedButtonA1->click();
+    };
+    saveHome(-88.02, 30.41, 74);
+    window->close();  // the title bar's close box
+    EXPECT_EQ(ReadParm(), Lines({"000110000000", "-6", "1", "-88.02", "30.41", "5.5", "74"}));
+
+    QFile::remove(platform.folder + QStringLiteral("Parm.dat"));
+    saveHome(-74.0, 40.7, 0);
+    EXPECT_EQ(ReadParm(), Lines({"010110000000", "-6", "1", "-74", "40.7", "-5", "0"}));
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+}
+
+TEST_F(HomePlace, SaveThatCannotWriteKeepsTheWindowOpen)
+{
+    Open();
+    const QString path = platform.folder + QStringLiteral("Parm.dat");
+    QFile::remove(path);
+    ASSERT_TRUE(QDir(platform.folder).mkdir(QStringLiteral("Parm.dat")));  // even root cannot replace it
+    ModalWatchdog::OnNextModal([&](QWidget*) {
+        SetHome(-88.02, 30.41, 0);
+        home()->SpeedButton54->click();
+        EXPECT_EQ(platform.messages, QStringList{"Cannot create file " + path});
+        EXPECT_TRUE(home()->isVisible());
+        ASSERT_TRUE(QDir(platform.folder).rmdir(QStringLiteral("Parm.dat")));
+        home()->SpeedButton54->click();
+        EXPECT_FALSE(home()->isVisible());
+    });
+    window->SpeedButtonA1->click();
+    EXPECT_FALSE(home()->isVisible());
+    EXPECT_EQ(ReadParm(), Lines({"000000000000", "0", "-1", "-88.02", "30.41", "-5", "0"}));
 }
 
 TEST_F(HomePlace, SurvivesCloseAndANewStart)
