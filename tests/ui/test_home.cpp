@@ -100,6 +100,26 @@ TEST_F(HomePlace, HomeButtonClearsTheHighlightAndTheLedAndIgnoresTheLock)
     EXPECT_EQ(window->CurrencyEdit3->value(), -6);  // the lock plays no part
 }
 
+// Home runs the offset list's change handler over the home entry: a standard-time entry
+// in July makes the LED blink, OffsetIndex follows the home entry, and with the offset
+// locked "Close " keeps that entry.
+TEST_F(HomePlace, HomeEntryGoesThroughTheOffsetListsChange)
+{
+    Open();
+    window->SpeedButtonA5Click();  // LED on
+    window->CheckBox1->setChecked(true);
+    window->DateEdit1->setDate(QDate(2005, 7, 4));
+    Choose(4);  // Eastern DT: fits July, the LED stays dark
+    ASSERT_TRUE(window->LED2->isHidden());
+    SetHome(-74.0, 40.7, 0);  // Eastern, standard time
+    window->SpeedButton53Click();
+    EXPECT_FALSE(window->LED2->isHidden());
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_EQ(window->OffsetIndex, 0);
+    window->SpeedButton54Click();
+    EXPECT_EQ(ReadParm(), Lines({"010100000000", "-5", "0", "-74", "40.7", "-5", "0"}));
+}
+
 TEST_F(HomePlace, HalfHourOffsetOutsideTheMainListCopiesTheValueAndShowsNoTimes)
 {
     Open();
@@ -120,12 +140,20 @@ TEST_F(HomePlace, ReopeningSelectsTheLastEntryAndTheOffsetComesFromTheList)
 {
     Open();
     SetHome(-88.02, 30.41, 9);
+    // Opened as the quick menu opens it, the list shows what it held at that moment.
+    const auto shownAtOpening = [this] {
+        int shown = -2;
+        ModalWatchdog::OnNextModal([&](QWidget*) {
+            shown = home()->ComboBox1->itemIndex();
+            home()->SpeedButton54->click();
+        });
+        window->SpeedButtonA1->click();
+        return shown;
+    };
     home()->ComboBox1->setItemIndex(3);  // shown differently, not chosen
-    home()->FormActivate();
-    EXPECT_EQ(home()->ComboBox1->itemIndex(), 9);
+    EXPECT_EQ(shownAtOpening(), 9);
     home()->HomeOffsetIndex = -1;
-    home()->FormActivate();
-    EXPECT_EQ(home()->ComboBox1->itemIndex(), -1);
+    EXPECT_EQ(shownAtOpening(), -1);
     EXPECT_EQ(home()->ComboBox1->currentText(), "");
 
     home()->show();
