@@ -25,11 +25,14 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Builds the named targets, or everything when none is named.
 build() {
     if [ -z "${DAWNRULE_BUILD_DIR:-}" ] || [ ! -f "$build_dir/CMakeCache.txt" ]; then
         cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     fi
-    cmake --build "$build_dir" --parallel
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$build_dir" "${targets[@]}" --parallel
 }
 
 source tools/install.sh
@@ -37,7 +40,7 @@ source tools/install.sh
 case "${1:-}" in
     run)
         install_missing
-        build
+        build dawnrule dawnrule_data  # the program and its files only: no tests to wait for
         exec "$build_dir/bin/dawnrule"
         ;;
     test)
