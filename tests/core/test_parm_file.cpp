@@ -1,6 +1,7 @@
 #include "app/parm_file.h"
 
 #include "common/number_text.h"
+#include "common/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -286,6 +287,23 @@ TEST(ParseParmLines, WhatIsReadIsWhatTheNextCloseWrites)
     v.offsetChosen = true;
     EXPECT_EQ(ParmFileLines(v),
               (std::vector<std::string>{"000110000000", "-6", "1", "-88.02", "0", "-5", "0"}));
+}
+
+// What a new user starts with: the state buttons, the LED, each place in its own clock
+// and the Routes window's local columns; no offset locked, no home place; and an empty
+// list of their own towns, so the USER window opens without an error.
+TEST(ShippedFiles, StartANewUserWithTheHelpfulOptions)
+{
+    const std::string data = std::string(DAWNRULE_SOURCE_DIR) + "/data/";
+    const std::vector<std::string> lines = ReadTextLines(data + kParmFileName);
+    EXPECT_EQ(lines.size(), static_cast<size_t>(kParmLineCount));
+    const ParmReading r = ParseParmLines(lines);
+    EXPECT_FALSE(r.error);
+    ParmValues expected;
+    expected.cityList = expected.led = expected.localZone = expected.routeLocalTimes = true;
+    EXPECT_EQ(r.values, expected);
+    EXPECT_EQ(ParmFileLines(r.values), lines);  // as "Close " would write it
+    EXPECT_TRUE(ReadTextLines(data + "U.txt").empty());
 }
 
 }  // namespace
