@@ -13,6 +13,7 @@ DawnruleWindows::DawnruleWindows(Platform& platform)
     main.User = &user;
     main.About = &about;
     main.Routes = &routes;
+    home.SaveRequested = [this] { return main.WriteHomeSettings(); };
 }
 
 } // namespace dawnrule

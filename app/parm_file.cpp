@@ -4,6 +4,8 @@
 #include "common/number_text.h"
 #include "common/text_file.h"
 
+#include <algorithm>
+
 namespace dawnrule {
 
 bool ParmFlag(std::string_view flags, int position)
@@ -34,6 +36,34 @@ std::vector<std::string> ParmFileLines(const ParmValues& v)
         FloatToStr(v.homeOffset),
         std::to_string(v.homeOffsetIndex),
     };
+}
+
+namespace {
+
+// Lines 1 to 3 as "Close " writes them: the flags, a number and an integer.
+bool MainLinesIntact(const std::vector<std::string>& lines)
+{
+    if (lines.size() < 3 || lines[0].size() != 12
+        || lines[0].find_first_not_of("01") != std::string::npos)
+        return false;
+    try {
+        StrToFloat(lines[1]);
+        StrToInt(lines[2]);
+    } catch (const ConvertError&) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string> ParmLinesWithHome(const std::optional<std::vector<std::string>>& fileLines,
+                                           const ParmValues& current)
+{
+    std::vector<std::string> lines = ParmFileLines(current);
+    if (fileLines && MainLinesIntact(*fileLines))
+        std::copy_n(fileLines->begin(), 3, lines.begin());
+    return lines;
 }
 
 ParmReading ParseParmLines(const std::vector<std::string>& fileLines)

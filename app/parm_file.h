@@ -55,6 +55,15 @@ struct ParmValues {
 // ParseParmLines reads back exactly the same value.
 std::vector<std::string> ParmFileLines(const ParmValues& values);
 
+// The lines that the home window's "Save" writes: the home lines 4 to 7 from
+// `current`, and lines 1 to 3 exactly as they stand in the file (`fileLines`, when it
+// could be read), so that the run's other options still reach the file only through
+// "Close ". Where the file is missing or unreadable (nullopt) or its lines 1 to 3 are
+// damaged (line 1 not twelve "0"/"1" characters, line 2 not a number, line 3 not an
+// integer, or lines missing), lines 1 to 3 come from `current` too.
+std::vector<std::string> ParmLinesWithHome(const std::optional<std::vector<std::string>>& fileLines,
+                                           const ParmValues& current);
+
 // The file's lines as the first activation applies them. Each line is read on its
 // own: a line that is not a number of its kind keeps that one value at its default
 // (offset and home values 0, indexes -1: no entry) and every other line still

@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace dawnrule {
@@ -16,6 +18,8 @@ void SystemPlatform::showMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
                     QMessageBox::Ok, parent);
+    // A path or an address in the text can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 
@@ -47,9 +51,40 @@ QRect SystemPlatform::virtualDesktop() const
     return screen ? screen->virtualGeometry() : QRect();
 }
 
-void SystemPlatform::openUrl(const QUrl& url)
+void SystemPlatform::openUrl(const QUrl& url, std::function<void()> failed)
 {
-    QDesktopServices::openUrl(url);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // QDesktopServices starts xdg-open and forgets it, so a desktop with no web browser
+    // (xdg-open then exits with 3 or 4) would look like success. Started here, its exit
+    // status comes back.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        failed();
+        return;
+    }
+    // No parent: a browser that xdg-open runs in the foreground is not ended with the
+    // program. Its output goes nowhere, so it never writes into a closed pipe.
+    auto* process = new QProcess;
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed](int exitCode, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if (status != QProcess::NormalExit || exitCode != 0)
+                             failed();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;  // a crash or a lost pipe also ends in finished()
+        process->deleteLater();
+        failed();
+    });
+    process->start(opener, {QString::fromLatin1(url.toEncoded())});
+#else
+    if (!QDesktopServices::openUrl(url))
+        failed();
+#endif
 }
 
 bool SystemPlatform::setUpPrinter(QWidget* parent, QPrinter& printer)

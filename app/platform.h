@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 class QUrl;
 
@@ -36,8 +38,11 @@ public:
     // The whole virtual desktop (all screens), in global coordinates.
     virtual QRect virtualDesktop() const = 0;
 
-    // Hands the address to the desktop's default handler; does not wait for it.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Hands the address to the desktop's default handler without waiting for it.
+    // `failed` runs when the address could not be opened: at once when no handler
+    // could be started, or later, from the event loop, when the handler reports the
+    // failure through its exit status (xdg-open on a desktop with no web browser).
+    virtual void openUrl(const QUrl& url, std::function<void()> failed) = 0;
 
     // The printer setup dialog for `printer`; true when the user confirmed it, with
     // the printer (or the file it prints to) set up as chosen.
@@ -52,7 +57,7 @@ public:
     QString programFolder() const override;
     void movePointer(const QPoint& globalPos) override;
     QRect virtualDesktop() const override;
-    void openUrl(const QUrl& url) override;
+    void openUrl(const QUrl& url, std::function<void()> failed) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 

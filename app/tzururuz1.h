@@ -177,6 +177,10 @@ public:
     void SetWideLayout(bool wide);
 
     QString SettingsPath() const;
+    // The home window's "Save": writes the home place (lines 4 to 7) into the settings
+    // file at once, keeping the file's other lines. False, with the message shown, when
+    // the file could not be written.
+    bool WriteHomeSettings();
 
     // The system's zone database, for the Local Zone option and the Routes window's
     // local times.
@@ -216,6 +220,7 @@ private:
     std::optional<std::string> ReadSettings();  // the message to show, if any
     void ApplySettings(const ParmReading& reading);
     bool WriteSettings();
+    ParmValues CurrentSettings() const;
 
     Platform& m_platform;
     std::unique_ptr<QtZoneDatabase> m_zones;

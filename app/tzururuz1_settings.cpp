@@ -93,7 +93,7 @@ void TZuruRuz1::ApplySettings(const ParmReading& reading)
     }
 }
 
-bool TZuruRuz1::WriteSettings()
+ParmValues TZuruRuz1::CurrentSettings() const
 {
     ParmValues v;
     v.cityList = IsOptionChecked(SpeedButtonA4);
@@ -111,8 +111,12 @@ bool TZuruRuz1::WriteSettings()
         v.homeOffset = Home->CurrencyEdit3->value();
         v.homeOffsetIndex = Home->HomeOffsetIndex;
     }
+    return v;
+}
 
-    const std::vector<std::string> lines = ParmFileLines(v);
+bool TZuruRuz1::WriteSettings()
+{
+    const std::vector<std::string> lines = ParmFileLines(CurrentSettings());
     try {
         WriteTextLines(SettingsPath().toStdString(), lines);
     } catch (const FileError& e) {
@@ -120,6 +124,24 @@ bool TZuruRuz1::WriteSettings()
         return false;
     }
     ParmFlags = QString::fromStdString(lines[0]);
+    return true;
+}
+
+bool TZuruRuz1::WriteHomeSettings()
+{
+    const std::string path = SettingsPath().toStdString();
+    std::optional<std::vector<std::string>> fileLines;
+    try {
+        fileLines = ReadTextLines(path);
+    } catch (const FileError&) {
+        // Missing or unreadable: the whole file comes from this run.
+    }
+    try {
+        WriteTextLines(path, ParmLinesWithHome(fileLines, CurrentSettings()));
+    } catch (const FileError& e) {
+        m_platform.showMessage(Home, QString::fromStdString(e.what()));
+        return false;
+    }
     return true;
 }
 

@@ -3,9 +3,11 @@
 #include "common/errors.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -149,6 +151,41 @@ void RemoveStaleTemporaries(const std::string& path)
     ::closedir(dir);
 }
 
+// The file a save replaces: `path` itself or, when it is a symbolic link, the file the
+// chain of links leads to (a relative target counts from its link's folder). A link
+// that leads nowhere names the file to create. Empty when the chain is longer than the
+// system would follow (a loop).
+std::optional<std::string> SaveTarget(const std::string& path)
+{
+    constexpr int kMaxLinks = 40;  // the kernel's own limit on links in a path
+    std::string target = path;
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return target;
+        std::string next(static_cast<size_t>(info.st_size) + 1, '\0');
+        const ssize_t n = ::readlink(target.c_str(), next.data(), next.size());
+        if (n <= 0 || static_cast<size_t>(n) >= next.size())  // gone or changed meanwhile
+            return std::nullopt;
+        next.resize(static_cast<size_t>(n));
+        target = next.front() == '/' ? next : FolderOf(target) + "/" + next;
+    }
+    return std::nullopt;
+}
+
+// A file-size limit (ulimit -f) makes a write past it raise SIGXFSZ, whose default
+// ends the process: no message, and the temporary left behind. Ignored, the write
+// fails with EFBIG instead and the save reports it as it does a full disk. Set here,
+// at every save, rather than at start-up, so that no program or tool that saves can
+// forget it; a handler that the program installed itself is left alone.
+void IgnoreFileSizeSignal()
+{
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && !(current.sa_flags & SA_SIGINFO)
+        && current.sa_handler == SIG_DFL)
+        std::signal(SIGXFSZ, SIG_IGN);
+}
+
 // Flushes the folder's entry list, so a rename in it is on disk. Some file systems
 // cannot sync a folder; the file itself is already on disk then, so that is no error.
 void SyncFolder(const std::string& folder)
@@ -168,8 +205,21 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
         bytes += "\r\n";
     }
 
-    RemoveStaleTemporaries(path);
-    std::string temp = path + std::string(kTempSuffix);
+    IgnoreFileSizeSignal();
+    // A link (the user keeps the file elsewhere) stays a link: the file it leads to is
+    // replaced, with its temporary in that file's folder so the rename stays on one
+    // file system.
+    const std::optional<std::string> target = SaveTarget(path);
+    if (!target)
+        throw FileError("Cannot create file " + path);
+    // Only a regular file is replaced: never a device (a link to /dev/zero), a FIFO or
+    // a folder that stands in its place.
+    struct stat old {};
+    const bool exists = ::stat(target->c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        throw FileError("Cannot create file " + path);
+    RemoveStaleTemporaries(*target);
+    std::string temp = *target + std::string(kTempSuffix);
     const Descriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.get() < 0)
         throw FileError("Cannot create file " + path);
@@ -177,8 +227,7 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
     ::flock(fd.get(), LOCK_EX);
     // Keep the old file's permissions; a new file gets the usual ones rather than
     // mkstemp's owner-only mode.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) {
+    if (exists) {
         ::fchmod(fd.get(), old.st_mode & 07777);
     } else {
         const mode_t mask = ::umask(0);
@@ -186,11 +235,11 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
         ::fchmod(fd.get(), 0666 & ~mask);
     }
     const bool written = WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-    if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!written || std::rename(temp.c_str(), target->c_str()) != 0) {
         std::remove(temp.c_str());
         throw FileError("Cannot create file " + path);
     }
-    SyncFolder(FolderOf(path));
+    SyncFolder(FolderOf(*target));
 }
 
 } // namespace dawnrule

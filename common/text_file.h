@@ -26,10 +26,13 @@ std::vector<std::string> ReadTextLines(const std::string& path);
 // Writes the lines, each followed by CR LF, replacing the file atomically: the text
 // goes to a temporary file "<name>.XXXXXX" in the same folder, is flushed to disk and
 // renamed over the old file, and the folder is flushed too so the new name survives
-// a power cut. A crash or a full disk leaves either the old or the new file, never
-// half of one. Temporaries that a crashed save left behind are removed by the next
-// save of the same file. Keeps the old file's permissions; a new file gets 0666 less
-// the umask. Throws FileError "Cannot create file <path>".
+// a power cut. A crash, a full disk or a file-size limit (SIGXFSZ is ignored for it)
+// leaves either the old or the new file, never half of one. Temporaries that a crashed
+// save left behind are removed by the next save of the same file. Keeps the old file's
+// permissions; a new file gets 0666 less the umask. A path that is a symbolic link
+// stays one: the file its chain of links leads to is replaced (a link to nowhere
+// creates that file). Only a regular file is replaced: a folder, FIFO or device in its
+// place is an error. Throws FileError "Cannot create file <path>".
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 } // namespace dawnrule

@@ -56,6 +56,13 @@ CityComboBox::CityComboBox(QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, &CityComboBox::onFocusChanged);
 }
 
+CityComboBox::~CityComboBox()
+{
+    // The application outlives the list: the focus moves while the base classes take
+    // the list's children apart, and must not reach this part of it, gone by then.
+    disconnect(qApp, &QApplication::focusChanged, this, &CityComboBox::onFocusChanged);
+}
+
 void CityComboBox::setEntries(const QStringList& entries)
 {
     const QSignalBlocker block(this);

@@ -27,6 +27,7 @@ public:
     static constexpr int kVisibleRows = 13;
 
     explicit CityComboBox(QWidget* parent = nullptr);
+    ~CityComboBox() override;
 
     // Replaces the entries (no signal), keeping the text as it was.
     void setEntries(const QStringList& entries);

@@ -13,7 +13,9 @@ class QPainter;
 
 namespace dawnrule {
 
-enum TFrameStyle { fsNone = 0, fsLowered = 1, fsRaised = 2 };
+// Fixed underlying type: a style read from elsewhere may hold any number, and one
+// that is none of these draws no frame.
+enum TFrameStyle : int { fsNone = 0, fsLowered = 1, fsRaised = 2 };
 enum TProgressBarOrientation { pbHorizontal, pbVertical };
 
 // A rectangle as the bar's drawing counts it: right and bottom exclusive.

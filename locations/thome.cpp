@@ -65,6 +65,8 @@ void THome::CurrencyEdit3Enter()
 
 void THome::SpeedButton54Click()
 {
+    if (SaveRequested && !SaveRequested())
+        return;  // not kept: the window stays open with the values
     accept();
 }
 

@@ -2,6 +2,8 @@
 
 #include "controls/fixed_dialog.h"
 
+#include <functional>
+
 class QToolButton;
 
 namespace dawnrule {
@@ -14,7 +16,9 @@ class CurrencyEdit;
 // offset) and in HomeOffsetIndex, the chosen entry of its 93-entry offset list; the
 // main window reads them from here and the settings file carries them between runs.
 // Shown modally from the quick menu; "Save" is the only way out, and every edit takes
-// effect at once.
+// effect at once. "Save" also asks for the home place to be kept in the settings file
+// (SaveRequested, answered by the window that owns the file) and stays open when that
+// fails.
 class THome : public FixedDialog {
     Q_OBJECT
 public:
@@ -30,6 +34,10 @@ public:
     QToolButton* SpeedButton54;   // "Save"
 
     int HomeOffsetIndex = 0;  // position of the chosen entry, -1 for none
+
+    // Keeps the home place in the settings file; false when it could not be written
+    // (the user has been told). Unset: "Save" only closes.
+    std::function<bool()> SaveRequested;
 
     void FormActivate();
     void ComboBox1Change();

@@ -10,6 +10,7 @@
 #include "locations/user_list.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -68,10 +69,14 @@ QString TUSER::FilePath() const
 void TUSER::FormActivate()
 {
     std::vector<std::string> lines;
+    m_fileUnreadable = false;
     try {
         lines = ReadTextLines(FilePath().toStdString());
     } catch (const FileError& e) {
-        // The editor keeps what it held; "Save" creates the file.
+        // The editor keeps what it held. A missing file (a link to nowhere counts as
+        // missing) is created by "Save"; one that is there but could not be read (a
+        // FIFO, a device, a file too large) is never replaced by what the editor shows.
+        m_fileUnreadable = QFileInfo::exists(FilePath());
         m_platform.showMessage(this, QString::fromStdString(e.what()));
         return;
     }
@@ -83,6 +88,10 @@ void TUSER::FormActivate()
 
 void TUSER::SpeedButton54Click()
 {
+    if (m_fileUnreadable) {
+        m_platform.showMessage(this, QStringLiteral("Cannot open file ") + FilePath());
+        return;  // the window stays open with the user's text
+    }
     std::vector<std::string> lines = EditorLines(Utf8ToCp1252(Memo1->toPlainText().toStdString()));
     for (std::string& line : lines)
         line = AddDegreeSigns(line);  // records typed without the degree key

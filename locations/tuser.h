@@ -15,7 +15,8 @@ class Platform;
 // file the "USER" button loads) as plain text, reloaded from the file at every
 // opening. "Save" writes the text once, sorted when "Sort upon exit" is checked,
 // atomically, and closes; "Cancel" closes without writing. Those two are the only
-// ways out.
+// ways out. A file that is there but could not be read at opening is never replaced:
+// "Save" then refuses with the reading error.
 class TUSER : public FixedDialog {
     Q_OBJECT
 public:
@@ -41,6 +42,7 @@ protected:
 
 private:
     Platform& m_platform;
+    bool m_fileUnreadable = false;  // the file is there but could not be read at opening
 };
 
 } // namespace dawnrule

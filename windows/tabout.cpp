@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QToolButton>
 
 namespace dawnrule {
@@ -90,7 +91,14 @@ void TAbout::Label2MouseUp()
 
 void TAbout::Label2Click()
 {
-    m_platform.openUrl(ComparisonUrl());
+    // With no web browser, the address is shown so that it can be typed elsewhere. The
+    // failure may come after the window has closed, or as the program ends.
+    const QPointer<TAbout> self(this);
+    m_platform.openUrl(ComparisonUrl(), [self] {
+        if (self)
+            self->m_platform.showMessage(self, QStringLiteral("No web browser could open the page. Its address:\n")
+                                                   + ComparisonUrl().toString());
+    });
 }
 
 void TAbout::SpeedButton54Click()

@@ -40,6 +40,7 @@ cmp -s "$build_dir/bin/dawnrule" "$lib/dawnrule" || fail "the installed program 
 for f in "$source_dir"/data/*; do
     cmp -s "$f" "$lib/${f##*/}" || fail "data file ${f##*/} not installed as shipped"
 done
+[ -f "$lib/U.txt" ] || fail "no U.txt installed: the USER window would open with an error"
 [ -O "$lib" ] && [ -w "$lib" ] && [ "$(stat -c %a "$lib")" = 755 ] || fail "the program's folder is not the user's to write"
 [ -L "$HOME/.local/bin/dawnrule" ] || fail "no dawnrule command in ~/.local/bin"
 [ "$(readlink -f "$HOME/.local/bin/dawnrule")" = "$lib/dawnrule" ] || fail "the command does not start the installed program"

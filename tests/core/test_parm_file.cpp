@@ -1,6 +1,7 @@
 #include "app/parm_file.h"
 
 #include "common/number_text.h"
+#include "common/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,44 @@ TEST(ParmFileLines, WritesTheSevenLines)
     v.offsetIndex = 3;
     v.homeOffsetIndex = -1;
     EXPECT_EQ(ParmFileLines(v), (std::vector<std::string>{"110100000000", "0", "-1", "0", "0", "0", "-1"}));
+}
+
+// The home window's "Save" writes the home lines from the run and keeps lines 1 to 3 of
+// the file as they stand, unless the file has none to keep.
+TEST(ParmLinesWithHome, KeepsTheFilesFirstLinesUnlessDamaged)
+{
+    ParmValues run;
+    run.led = true;
+    run.offsetChosen = true;
+    run.offset = -6;
+    run.offsetIndex = 1;
+    run.homeLongitude = -88.02;
+    run.homeLatitude = 30.41;
+    run.homeOffset = 5.5;
+    run.homeOffsetIndex = 74;
+    using Lines = std::vector<std::string>;
+    const Lines fromRun = {"010000000000", "-6", "1", "-88.02", "30.41", "5.5", "74"};
+    const Lines kept = {"100110000000", "-3.5", "48", "-88.02", "30.41", "5.5", "74"};
+    const struct {
+        const char* name;
+        std::optional<Lines> file;
+        Lines written;
+    } rows[] = {
+        {"intact", Lines{"100110000000", "-3.5", "48", "1", "2", "3", "4"}, kept},
+        {"first three lines only", Lines{"100110000000", "-3.5", "48"}, kept},
+        {"lines beyond the seventh", Lines{"100110000000", "-3.5", "48", "", "", "", "", "extra"}, kept},
+        {"missing or unreadable", std::nullopt, fromRun},
+        {"empty", Lines{}, fromRun},
+        {"two lines", Lines{"100110000000", "-3.5"}, fromRun},
+        {"flags too short", Lines{"10011", "-3.5", "48"}, fromRun},
+        {"flags too long", Lines{"1001100000000", "-3.5", "48"}, fromRun},
+        {"flag not 0 or 1", Lines{"10011000000x", "-3.5", "48"}, fromRun},
+        {"offset not a number", Lines{"100110000000", "x", "48"}, fromRun},
+        {"offset empty", Lines{"100110000000", "", "48"}, fromRun},
+        {"index not an integer", Lines{"100110000000", "-3.5", "4.8"}, fromRun},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ParmLinesWithHome(r.file, run), r.written) << r.name;
 }
 
 TEST(ParmFileLines, LocalZoneAndLocalTimesArePositionsSixAndSeven)
@@ -248,6 +287,23 @@ TEST(ParseParmLines, WhatIsReadIsWhatTheNextCloseWrites)
     v.offsetChosen = true;
     EXPECT_EQ(ParmFileLines(v),
               (std::vector<std::string>{"000110000000", "-6", "1", "-88.02", "0", "-5", "0"}));
+}
+
+// What a new user starts with: the state buttons, the LED, each place in its own clock
+// and the Routes window's local columns; no offset locked, no home place; and an empty
+// list of their own towns, so the USER window opens without an error.
+TEST(ShippedFiles, StartANewUserWithTheHelpfulOptions)
+{
+    const std::string data = std::string(DAWNRULE_SOURCE_DIR) + "/data/";
+    const std::vector<std::string> lines = ReadTextLines(data + kParmFileName);
+    EXPECT_EQ(lines.size(), static_cast<size_t>(kParmLineCount));
+    const ParmReading r = ParseParmLines(lines);
+    EXPECT_FALSE(r.error);
+    ParmValues expected;
+    expected.cityList = expected.led = expected.localZone = expected.routeLocalTimes = true;
+    EXPECT_EQ(r.values, expected);
+    EXPECT_EQ(ParmFileLines(r.values), lines);  // as "Close " would write it
+    EXPECT_TRUE(ReadTextLines(data + "U.txt").empty());
 }
 
 }  // namespace

@@ -132,6 +132,35 @@ TEST_F(TextFileTest, FullDiskKeepsTheOldFile)
     EXPECT_EQ(Entries(), (std::set<std::string>{"Parm.dat"}));
 }
 
+// The same limit in a program that never set up SIGXFSZ, whose default is to kill the
+// process: the save must still fail with the error, not end the program silently.
+TEST_F(TextFileTest, FileSizeLimitFailsTheSaveInsteadOfEndingTheProgram)
+{
+    const fs::path path = dir / "Parm.dat";
+    WriteTextLines(path.string(), {"kept"});
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // As a program just started: the signal at its default, whatever this test
+        // process did before.
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit small {64, 64};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        try {
+            WriteTextLines(path.string(), Lines(100, std::string(40, 'x')));
+        } catch (const FileError&) {
+            ::_exit(0);
+        }
+        ::_exit(1);  // written in spite of the limit
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the save ended the program with signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save did not report the failure";
+    EXPECT_EQ(Slurp(path), "kept\r\n");
+    EXPECT_EQ(Entries(), (std::set<std::string>{"Parm.dat"}));
+}
+
 TEST_F(TextFileTest, NewFileGetsTheUsualPermissions)
 {
     const struct {
@@ -249,14 +278,60 @@ TEST_F(TextFileTest, OnlyRegularFilesOfABoundedSizeAreRead)
     EXPECT_EQ(ReadTextLines(atBound.string()), (Lines{"first", "second"}));  // the NULs end the text
 }
 
-TEST_F(TextFileTest, FailedRenameLeavesNoTemporaryFile)
+// A file that is a symbolic link is saved where the link leads: the link stays a link
+// (relative targets count from the link's folder, through a chain of links), the
+// target gets the text and keeps its permissions, and no temporary is left anywhere. A
+// link to nowhere creates its target; a loop of links is an error.
+TEST_F(TextFileTest, SavesThroughSymbolicLinks)
 {
-    // A folder in the file's place: the rename fails even for root.
-    const fs::path path = dir / "Parm.dat";
-    fs::create_directory(path);
-    EXPECT_THROW(WriteTextLines(path.string(), {"x"}), FileError);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    EXPECT_TRUE(fs::is_directory(path));
+    const fs::path program = dir / "program";
+    const fs::path store = dir / "store";
+    fs::create_directories(program);
+    fs::create_directories(store);
+    std::ofstream(store / "real.txt") << "old\r\n";
+    fs::permissions(store / "real.txt", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("../store/hop", program / "U.txt");  // U.txt -> hop -> real.txt
+    fs::create_symlink("real.txt", store / "hop");
+    WriteTextLines((program / "U.txt").string(), {"new"});
+    EXPECT_TRUE(fs::is_symlink(program / "U.txt"));
+    EXPECT_TRUE(fs::is_symlink(store / "hop"));
+    EXPECT_EQ(Slurp(store / "real.txt"), "new\r\n");
+    EXPECT_EQ(fs::status(store / "real.txt").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    const auto names = [](const fs::path& folder) {
+        std::set<std::string> out;
+        for (const auto& e : fs::directory_iterator(folder))
+            out.insert(e.path().filename().string());
+        return out;
+    };
+    EXPECT_EQ(names(program), (std::set<std::string>{"U.txt"}));
+    EXPECT_EQ(names(store), (std::set<std::string>{"hop", "real.txt"}));
+
+    fs::create_symlink(store / "made.txt", program / "Parm.dat");  // leads nowhere yet
+    WriteTextLines((program / "Parm.dat").string(), {"made"});
+    EXPECT_TRUE(fs::is_symlink(program / "Parm.dat"));
+    EXPECT_EQ(Slurp(store / "made.txt"), "made\r\n");
+
+    fs::create_symlink("loop.b", dir / "loop.a");
+    fs::create_symlink("loop.a", dir / "loop.b");
+    EXPECT_THROW(WriteTextLines((dir / "loop.a").string(), {"x"}), FileError);
+    EXPECT_TRUE(fs::is_symlink(dir / "loop.a"));
+}
+
+// Only a regular file is replaced: a folder, a FIFO or a device in the file's place (or
+// where its link leads) stays, the save fails and leaves no temporary.
+TEST_F(TextFileTest, OnlyARegularFileIsReplaced)
+{
+    fs::create_directory(dir / "folder");
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    fs::create_symlink("fifo", dir / "link");
+    for (const char* name : {"folder", "fifo", "link"}) {
+        EXPECT_THROW(WriteTextLines((dir / name).string(), {"x"}), FileError) << name;
+        EXPECT_EQ(Entries(), (std::set<std::string>{"folder", "fifo", "link"})) << name;
+    }
+    EXPECT_TRUE(fs::is_directory(dir / "folder"));
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(dir / "fifo")));
+    EXPECT_TRUE(fs::is_symlink(dir / "link"));
 }
 
 TEST_F(TextFileTest, FolderThatDoesNotExistIsACreateError)

@@ -24,6 +24,7 @@ public:
     bool confirmAnswer = true;
     QList<QPoint> pointerMoves;
     QList<QUrl> openedUrls;
+    bool openUrlFails = false;  // no web browser: every address reports its failure
     QRect desktop = QRect(0, 0, 1920, 1080);
     bool printerAnswer = true;  // the printer setup dialog confirmed
     int printerSetups = 0;      // times the dialog was shown
@@ -49,7 +50,12 @@ public:
     QString programFolder() const override { return folder; }
     void movePointer(const QPoint& globalPos) override { pointerMoves << globalPos; }
     QRect virtualDesktop() const override { return desktop; }
-    void openUrl(const QUrl& url) override { openedUrls << url; }
+    void openUrl(const QUrl& url, std::function<void()> failed) override
+    {
+        openedUrls << url;
+        if (openUrlFails)
+            failed();
+    }
     // Confirmed, the printer prints to "print.pdf" in the scratch folder.
     bool setUpPrinter(QWidget*, QPrinter& printer) override
     {

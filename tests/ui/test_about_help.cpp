@@ -281,6 +281,21 @@ TEST_F(ComparisonLink, PressTurnsItMaroonAndAReleaseOverItOpensThePageOnce)
     EXPECT_EQ(platform.openedUrls.size(), 2);  // each click opens it once
 }
 
+// With no web browser to open it, the address is shown in a message box (its text can
+// be selected) so that the user can type it elsewhere; with one, nothing is shown.
+TEST_F(ComparisonLink, WithNoBrowserTheAddressIsShown)
+{
+    platform.messages.clear();
+    QTest::mouseClick(link(), Qt::LeftButton, {}, inside());
+    EXPECT_TRUE(platform.messages.isEmpty());
+    platform.openUrlFails = true;
+    QTest::mouseClick(link(), Qt::LeftButton, {}, inside());
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages.front().contains(TAbout::ComparisonUrl().toString()))
+        << platform.messages.front().toStdString();
+    EXPECT_EQ(platform.openedUrls.size(), 2);
+}
+
 TEST_F(ComparisonLink, ReleaseAwayFromItTurnsItBlueAndOpensNothing)
 {
     for (const QPoint away : {outside(), QPoint(-3, 2), QPoint(5, -4), QPoint(5, link()->height())}) {

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
@@ -99,6 +100,26 @@ TEST_F(HomePlace, HomeButtonClearsTheHighlightAndTheLedAndIgnoresTheLock)
     EXPECT_EQ(window->CurrencyEdit3->value(), -6);  // the lock plays no part
 }
 
+// Home runs the offset list's change handler over the home entry: a standard-time entry
+// in July makes the LED blink, OffsetIndex follows the home entry, and with the offset
+// locked "Close " keeps that entry.
+TEST_F(HomePlace, HomeEntryGoesThroughTheOffsetListsChange)
+{
+    Open();
+    window->SpeedButtonA5Click();  // LED on
+    window->CheckBox1->setChecked(true);
+    window->DateEdit1->setDate(QDate(2005, 7, 4));
+    Choose(4);  // Eastern DT: fits July, the LED stays dark
+    ASSERT_TRUE(window->LED2->isHidden());
+    SetHome(-74.0, 40.7, 0);  // Eastern, standard time
+    window->SpeedButton53Click();
+    EXPECT_FALSE(window->LED2->isHidden());
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_EQ(window->OffsetIndex, 0);
+    window->SpeedButton54Click();
+    EXPECT_EQ(ReadParm(), Lines({"010100000000", "-5", "0", "-74", "40.7", "-5", "0"}));
+}
+
 TEST_F(HomePlace, HalfHourOffsetOutsideTheMainListCopiesTheValueAndShowsNoTimes)
 {
     Open();
@@ -119,12 +140,20 @@ TEST_F(HomePlace, ReopeningSelectsTheLastEntryAndTheOffsetComesFromTheList)
 {
     Open();
     SetHome(-88.02, 30.41, 9);
+    // Opened as the quick menu opens it, the list shows what it held at that moment.
+    const auto shownAtOpening = [this] {
+        int shown = -2;
+        ModalWatchdog::OnNextModal([&](QWidget*) {
+            shown = home()->ComboBox1->itemIndex();
+            home()->SpeedButton54->click();
+        });
+        window->SpeedButtonA1->click();
+        return shown;
+    };
     home()->ComboBox1->setItemIndex(3);  // shown differently, not chosen
-    home()->FormActivate();
-    EXPECT_EQ(home()->ComboBox1->itemIndex(), 9);
+    EXPECT_EQ(shownAtOpening(), 9);
     home()->HomeOffsetIndex = -1;
-    home()->FormActivate();
-    EXPECT_EQ(home()->ComboBox1->itemIndex(), -1);
+    EXPECT_EQ(shownAtOpening(), -1);
     EXPECT_EQ(home()->ComboBox1->currentText(), "");
 
     home()->show();
@@ -168,6 +197,51 @@ TEST_F(HomePlace, QuickMenuEntryOpensItModallyAndResetsTheLabelsAfter)
     EXPECT_TRUE(panelShown);  // hidden only after the window closed
     EXPECT_TRUE(window->Panel3->isHidden());
     EXPECT_EQ(Labels(), "Rise|Set");
+}
+
+// "Save" keeps the home place in the settings file at once, so ending the program with
+// the title bar's close box (which writes nothing) does not lose it; the other options
+// of the run stay unwritten. Without a file, the whole of it comes from the run.
+TEST_F(HomePlace, SaveKeepsTheHomePlaceHoweverTheProgramEnds)
+{
+    WriteParm(Lines({"000110000000", "-6", "1", "0", "0", "0", "0"}));
+    Open();
+    window->SpeedButtonA5Click();  // LED on, for this run only
+    const auto saveHome = [this](double lon, double lat, int entry) {
+        ModalWatchdog::OnNextModal([=, this](QWidget*) {
+            SetHome(lon, lat, entry);
+            home()->SpeedButton54->click();
+        });
+        window->SpeedButtonA1->click();
+    };
+    saveHome(-88.02, 30.41, 74);
+    window->close();  // the title bar's close box
+    EXPECT_EQ(ReadParm(), Lines({"000110000000", "-6", "1", "-88.02", "30.41", "5.5", "74"}));
+
+    QFile::remove(platform.folder + QStringLiteral("Parm.dat"));
+    saveHome(-74.0, 40.7, 0);
+    EXPECT_EQ(ReadParm(), Lines({"010110000000", "-6", "1", "-74", "40.7", "-5", "0"}));
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
+}
+
+TEST_F(HomePlace, SaveThatCannotWriteKeepsTheWindowOpen)
+{
+    Open();
+    const QString path = platform.folder + QStringLiteral("Parm.dat");
+    QFile::remove(path);
+    ASSERT_TRUE(QDir(platform.folder).mkdir(QStringLiteral("Parm.dat")));  // even root cannot replace it
+    ModalWatchdog::OnNextModal([&](QWidget*) {
+        SetHome(-88.02, 30.41, 0);
+        home()->SpeedButton54->click();
+        EXPECT_EQ(platform.messages, QStringList{"Cannot create file " + path});
+        EXPECT_TRUE(home()->isVisible());
+        ASSERT_TRUE(QDir(platform.folder).rmdir(QStringLiteral("Parm.dat")));
+        home()->SpeedButton54->click();
+        EXPECT_FALSE(home()->isVisible());
+    });
+    window->SpeedButtonA1->click();
+    EXPECT_FALSE(home()->isVisible());
+    EXPECT_EQ(ReadParm(), Lines({"000000000000", "0", "-1", "-88.02", "30.41", "-5", "0"}));
 }
 
 TEST_F(HomePlace, SurvivesCloseAndANewStart)

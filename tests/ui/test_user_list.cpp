@@ -1,13 +1,17 @@
 #include "controls/city_combo_box.h"
 #include "locations/tuser.h"
+#include "common/text_file.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 namespace dawnrule::test {
 namespace {
@@ -134,6 +138,74 @@ TEST_F(UserList, MissingFileAtOpeningShowsTheErrorAndSaveCreatesIt)
         User()->Memo1->setPlainText(QString::fromLatin1(kApple));
         User()->SpeedButton54->click();
     });
+    EXPECT_EQ(ReadUser(), kApple + "\r\n");
+}
+
+// A U.txt that is there but could not be read at opening is never replaced: the editor
+// keeps the text it held, and "Save" refuses with the same error, writes nothing and
+// stays open. (Unreadable for root too: a FIFO, a device, a file over the size bound.)
+TEST_F(UserList, UnreadableFileIsNeverReplacedBySave)
+{
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> make;
+        std::function<bool(const QString&)> untouched;
+    } rows[] = {
+        {"fifo", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0644), 0); },
+         [](const QString& p) {
+             struct stat info {};
+             return ::lstat(QFile::encodeName(p).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+         }},
+        {"link to a device", [](const QString& p) { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), p)); },
+         [](const QString& p) { return QFileInfo(p).symLinkTarget() == "/dev/zero"; }},
+        {"over the size bound",
+         [](const QString& p) {
+             QFile f(p);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(f.resize(kMaxTextFileBytes + 1));  // sparse: costs no disk
+         },
+         [](const QString& p) { return QFileInfo(p).size() == qint64(kMaxTextFileBytes + 1); }},
+    };
+    const QString shown = QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02");
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QFile::remove(UserPath());
+        WriteUser(kMobile + "\r\n");
+        Open();
+        WhileOpen([this] { User()->SpeedButton1->click(); });  // shows the file once
+        QFile::remove(UserPath());
+        r.make(UserPath());
+        platform.messages.clear();
+        WhileOpen([&] {
+            EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + UserPath()});
+            EXPECT_EQ(User()->Memo1->toPlainText(), shown);
+            User()->Memo1->appendPlainText(QStringLiteral("typed"));
+            User()->SpeedButton54->click();
+            EXPECT_EQ(platform.messages, QStringList(2, "Cannot open file " + UserPath()));
+            EXPECT_TRUE(User()->isVisible());
+            EXPECT_EQ(User()->Memo1->toPlainText(), shown + "\ntyped");
+            User()->SpeedButton1->click();
+        });
+        EXPECT_TRUE(r.untouched(UserPath()));
+        EXPECT_TRUE(QDir(platform.folder).entryList({QStringLiteral("U.txt.*")}).isEmpty());
+    }
+}
+
+// A link to nowhere counts as a missing file: "Save" creates the file it leads to and
+// the link stays.
+TEST_F(UserList, LinkToNowhereIsCreatedThroughBySave)
+{
+    ASSERT_TRUE(QDir(platform.folder).mkdir(QStringLiteral("kept")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("kept/towns.txt"), UserPath()));
+    Open();
+    platform.messages.clear();
+    WhileOpen([this] {
+        EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + UserPath()});
+        User()->Memo1->setPlainText(QString::fromLatin1(kApple));
+        User()->SpeedButton54->click();
+    });
+    EXPECT_FALSE(User()->isVisible());
+    EXPECT_TRUE(QFileInfo(UserPath()).isSymLink());
     EXPECT_EQ(ReadUser(), kApple + "\r\n");
 }
 
