@@ -70,8 +70,9 @@ TEST(SystemPlatformOpenUrl, FailureOfTheHandlerReachesTheCaller)
             ASSERT_TRUE(written.open(QIODevice::ReadOnly));
             EXPECT_EQ(written.readAll().trimmed(), kUrl.toEncoded());
         }
-        if (r.fails)
+        if (r.fails) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return failures > 0; }, 10000));
+        }
         QTest::qWait(300);  // nothing more comes
         EXPECT_EQ(failures, r.fails ? 1 : 0);
     }
