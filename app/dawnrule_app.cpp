@@ -1,6 +1,6 @@
 #include "app/dawnrule_app.h"
 
-#include "app/platform.h"
+#include "controls/platform.h"
 #include "app/dawnrule_windows.h"
 
 #include <QApplication>

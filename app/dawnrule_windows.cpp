@@ -6,13 +6,9 @@ DawnruleWindows::DawnruleWindows(Platform& platform)
     : main(platform)
     , user(platform)
     , about(platform)
-    , routes(platform, main)
+    , routes(platform, main.ForRoutes())
 {
-    main.Help = &help;
-    main.Home = &home;
-    main.User = &user;
-    main.About = &about;
-    main.Routes = &routes;
+    main.SetOtherWindows(help, home, user, about, routes);
     home.SaveRequested = [this] { return main.WriteHomeSettings(); };
 }
 

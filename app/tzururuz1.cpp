@@ -1,7 +1,7 @@
 #include "app/tzururuz1.h"
 
 #include "app/offset_list.h"
-#include "app/platform.h"
+#include "controls/platform.h"
 #include "astro/date_text.h"
 #include "app/qt_zone_clock.h"
 #include "controls/combo_box.h"
@@ -35,11 +35,9 @@ const QColor kWhite(255, 255, 255);
 
 constexpr int kWindowHeight = 226;
 constexpr int kBarHeight = 22;
-constexpr int kCheckGlyphSize = 13;
 constexpr int kMoonLeft = 134;  // in the options panel
 constexpr int kMoonTop = 6;
 constexpr int kMoonHeight = 29;
-constexpr int kMenuEntryStep = 18;  // quick-menu rows, each 17 pixels high
 
 std::chrono::year_month_day ToYmd(const QDate& d)
 {
@@ -86,6 +84,15 @@ TZuruRuz1::TZuruRuz1(Platform& platform, QWidget* parent)
 
 TZuruRuz1::~TZuruRuz1() = default;
 
+void TZuruRuz1::SetOtherWindows(THelp& help, THome& home, TUSER& user, TAbout& about, TRoutes& routes)
+{
+    Help = &help;
+    Home = &home;
+    User = &user;
+    About = &about;
+    Routes = &routes;
+}
+
 void TZuruRuz1::FormCreate()
 {
     setWindowTitle(QStringLiteral("Dawnrule"));
@@ -105,8 +112,10 @@ void TZuruRuz1::FormCreate()
     DstEnd = ToQDate(dst.end);
 
     BuildControls();
+    BuildQuickMenu();
     BuildCityPanel();
     ConnectHandlers();
+    ConnectQuickMenu();
     ConnectCityPanel();
 
     SetWideLayout(false);
@@ -210,38 +219,6 @@ void TZuruRuz1::BuildControls()
     // Separator of the wide layout.
     Panel1 = MakePanel(this, kBarColour, QRect(kNarrowWidth, 0, 3, kWindowHeight));
     Panel1->setFrameShape(QFrame::VLine);
-
-    // Quick menu: seven entries as they always were, "Local Zone" below "LED".
-    Panel3 = MakePanel(this, kBarColour, QRect(49, 22, 114, 129 + kMenuEntryStep));
-    Panel3->setFrameShape(QFrame::Box);
-    const struct {
-        QToolButton** button;
-        const char* caption;
-        QColor colour;
-    } entries[] = {
-        {&SpeedButtonA1, "Home             ", kNavy},
-        {&SpeedButtonA2, "USER             ", kMaroon},
-        {&SpeedButtonA3, "Add to USER", kGray},
-        {&SpeedButtonA4, "City List          ", kMaroon},
-        {&SpeedButtonA5, "LED                ", kMaroon},
-        {&SpeedButtonA8, "Local Zone     ", kMaroon},
-        {&SpeedButtonA6, "Help               ", kBlue},
-        {&SpeedButtonA7, "About...          ", kBlue},
-    };
-    int top = 2;
-    for (const auto& e : entries) {
-        QToolButton* b = MakeButton(Panel3, QString::fromLatin1(e.caption), QRect(2, top, 110, 17));
-        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setIconSize(QSize(kCheckGlyphSize, kCheckGlyphSize));
-        QFont arial(QStringLiteral("Arial"));
-        arial.setPixelSize(12);
-        b->setFont(arial);
-        SetTextColour(b, e.colour);
-        *e.button = b;
-        top += kMenuEntryStep;
-    }
-    Panel3->hide();
-    Panel3->raise();
 }
 
 void TZuruRuz1::ConnectHandlers()
@@ -263,17 +240,7 @@ void TZuruRuz1::ConnectHandlers()
     connect(SpeedButton53, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton53Click);
     connect(SpeedButton54, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton54Click);
     connect(SpeedButton58, &QToolButton::clicked, this, &TZuruRuz1::SpeedButton58Click);
-    connect(SpeedButtonA1, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA1Click);
-    connect(SpeedButtonA2, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA2Click);
-    connect(SpeedButtonA3, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA3Click);
-    connect(SpeedButtonA, &QToolButton::clicked, this, &TZuruRuz1::OpenButtons);
-    connect(SpeedButtonA4, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA4Click);
-    connect(SpeedButtonA5, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA5Click);
-    connect(SpeedButtonA8, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA8Click);
-    connect(SpeedButtonA6, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA6Click);
-    connect(SpeedButtonA7, &QToolButton::clicked, this, &TZuruRuz1::SpeedButtonA7Click);
     connect(Timer1, &QTimer::timeout, this, &TZuruRuz1::Timer1Timer);
-    SpeedButtonA->installEventFilter(this);
 }
 
 bool TZuruRuz1::eventFilter(QObject* watched, QEvent* event)
@@ -484,66 +451,12 @@ void TZuruRuz1::SpeedButton52Click()
         m_platform.showMessage(this, QString::fromStdString(*message));
 }
 
-void TZuruRuz1::OpenButtons()
-{
-    MenuArmed = true;
-}
-
-void TZuruRuz1::SpeedButtonAMouseMove()
-{
-    ShowMenuPanel(QLatin1Char('A'));
-}
-
-void TZuruRuz1::ShowMenuPanel(QChar key)
-{
-    if (!MenuArmed || key == MenuShownKey)
-        return;
-    // Disabling and enabling again clears the button's hover highlight.
-    SpeedButtonA->setEnabled(false);
-    SpeedButtonA->setEnabled(true);
-    if (key == QLatin1Char('A')) {
-        Panel3->show();
-        Panel3->raise();
-    }
-    MenuShownKey = key;
-}
-
-bool TZuruRuz1::IsOptionChecked(const QToolButton* button)
-{
-    return !button->icon().isNull();
-}
-
-void TZuruRuz1::ToggleCheckGlyph(QToolButton* button)
-{
-    button->setIcon(IsOptionChecked(button) ? QIcon() : QIcon(CheckGlyph));
-}
-
 void TZuruRuz1::SetWideLayout(bool wide)
 {
     Panel1->setVisible(wide);
     const int width = wide ? kWideWidth : kNarrowWidth;
     setFixedWidth(width);
     ToolBar1->resize(width, kBarHeight);
-}
-
-void TZuruRuz1::SpeedButtonA4Click()
-{
-    ToggleCheckGlyph(SpeedButtonA4);
-    SetWideLayout(IsOptionChecked(SpeedButtonA4));
-    Panel3->hide();
-}
-
-void TZuruRuz1::SpeedButtonA5Click()
-{
-    ToggleCheckGlyph(SpeedButtonA5);
-    if (IsOptionChecked(SpeedButtonA5)) {
-        ComboBox1Change();
-    } else {
-        LED2->hide();
-        Timer1->stop();
-        Timer1->setInterval(0);
-    }
-    Panel3->hide();
 }
 
 void TZuruRuz1::Timer1Timer()

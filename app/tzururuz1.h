@@ -3,6 +3,7 @@
 #include "app/calc.h"
 #include "app/parm_file.h"
 #include "app/zururuz.h"
+#include "windows/routes_host.h"
 
 #include <QDate>
 #include <QPixmap>
@@ -39,13 +40,20 @@ class TMoon;
 class ZoneDatabase;
 struct LocalDayResult;
 
+namespace test {
+struct WindowParts;
+}
+
 // The main window "Dawnrule": longitude, latitude, date and GMT offset in, the local
 // rise and set times out, with the options panel, the daylight-mismatch LED, the
 // quick menu and the buttons that reach the other windows.
 //
-// Handlers carry the names of the control and event they serve; state shared between
-// them is kept in public members so the other windows and the tests can read it.
-class TZuruRuz1 : public QWidget {
+// Handlers carry the names of the control and event they serve and are spread over
+// the folders of their concerns (the town list in locations/, the Routes button in
+// windows/, ...). The controls and the state shared between handlers are this
+// window's own: the other windows reach it through narrow seams (RoutesHost, the
+// home window's HomeLocation), the tests through test::WindowParts.
+class TZuruRuz1 : public QWidget, private RoutesHost {
     Q_OBJECT
 public:
     static constexpr int kNarrowWidth = 198;
@@ -57,70 +65,10 @@ public:
     explicit TZuruRuz1(Platform& platform, QWidget* parent = nullptr);
     ~TZuruRuz1() override;
 
-    // Controls.
-    CurrencyEdit* CurrencyEdit1;  // longitude
-    CurrencyEdit* CurrencyEdit2;  // latitude
-    CurrencyEdit* CurrencyEdit3;  // GMT offset, set only by the program
-    DateEdit* DateEdit1;
-    ComboBox* ComboBox1;  // offset list
-    QCheckBox* CheckBox1;  // "Lock GMT Offset"
-    QCheckBox* CheckBox3;  // "Display Military Time"
-    QLabel* Label5;        // rise
-    QLabel* Label7;        // set
-    QLabel* Label9;        // the place's zone beside the coordinates, while "Local Zone" is checked
-    TLED* LED2;
-    TMoon* Moon = nullptr;  // the moon picture in the options panel
-    QTimer* Timer1;
-    QFrame* Panel1;  // separator of the wide layout
-    QFrame* Panel2;  // options panel
-    QFrame* Panel3;  // quick menu
-    QFrame* ToolBar1;
-    QToolButton* SpeedButton52;  // "Calc "
-    QToolButton* SpeedButton53;  // "Home "
-    QToolButton* SpeedButton54;  // "Close "
-    QToolButton* SpeedButton55;  // today
-    QToolButton* SpeedButton56;  // next day
-    QToolButton* SpeedButton57;  // previous day
-    QToolButton* SpeedButton58;  // "Routes"
-    QToolButton* SpeedButtonA;   // "Prefs"
-    QToolButton* SpeedButtonA1;  // quick menu: Home
-    QToolButton* SpeedButtonA2;  // USER
-    QToolButton* SpeedButtonA3;  // Add to USER
-    QToolButton* SpeedButtonA4;  // City List option
-    QToolButton* SpeedButtonA5;  // LED option
-    QToolButton* SpeedButtonA8;  // Local Zone option, below LED
-    QToolButton* SpeedButtonA6;  // Help
-    QToolButton* SpeedButtonA7;  // About...
-    // The right half of the wide layout: the town list and the location buttons.
-    CityComboBox* ComboBox2;
-    QFrame* Panel4;
-    // SpeedButton1 ... SpeedButton50 (the states in their table's order), SpeedButton51 "USER".
-    QToolButton* SpeedButton(int number) const { return m_locationButtons.at(number - 1); }
-
     // The other windows, created with this one at start-up (DawnruleWindows).
-    THelp* Help = nullptr;
-    THome* Home = nullptr;
-    TRoutes* Routes = nullptr;
-    QPoint RoutesReturnPlace;  // where this window stood when "Routes" hid it
-    TUSER* User = nullptr;
-    TAbout* About = nullptr;
-
-    // Window state.
-    bool BatchCalc = false;  // one-shot: the next Calc skips the offset-list checks
-    QString BatchMessage;    // the message of that Calc, which the batch shows instead
-    int EventKind = kNoEvent;
-    bool MilitaryTime = false;
-    bool LockOffset = false;
-    int OffsetIndex = 0;
-    QDate DstStart;
-    QDate DstEnd;
-    bool Activated = false;
-    bool MenuArmed = false;
-    QChar MenuShownKey = QLatin1Char('0');
-    QPixmap CheckGlyph;
-    QString ParmFlags = QStringLiteral("000000000000");
-    bool ListLoaded = false;   // a town list has been loaded: leaving the list parses its text
-    bool CityKeyDown = false;  // a key is down in the town list: its changes do not calculate
+    void SetOtherWindows(THelp& help, THome& home, TUSER& user, TAbout& about, TRoutes& routes);
+    // What the Routes window may ask of this one.
+    RoutesHost& ForRoutes() { return *this; }
 
     // Handlers.
     void FormActivate();
@@ -167,9 +115,8 @@ public:
     void ComboBox2Change();
     void ComboBox2Exit();
 
-    // Operations for the other windows.
-    // The values of the fields Calc reads.
-    CalcFields ZuruRuzInit() const;
+    // Operations the handlers share.
+    CalcFields ZuruRuzInit() const;  // the values of the fields Calc reads
     void ShowMenuPanel(QChar key);
     void ToggleCheckGlyph(QToolButton* button);
     void MoonInit();
@@ -184,7 +131,7 @@ public:
 
     // The system's zone database, for the Local Zone option and the Routes window's
     // local times.
-    ZoneDatabase& Zones();
+    ZoneDatabase& Zones() override;
 
     // What Label9 reads while "Local Zone" is checked: before a Calc, when no town lies
     // near the place, and when the date is older than the local day reaches.
@@ -204,10 +151,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend struct test::WindowParts;
+
+    // RoutesHost (windows/tzururuz1_routes.cpp).
+    QString DateFieldText() const override;
+    std::optional<QString> ChosenOffsetEntry() const override;
+    double GmtOffset() const override;
+    bool Military() const override;
+    StopTexts BatchStop(double latitude, double longitude) override;
+    void EndBatch() override;
+    void RoutesClosed() override;
+
     void FormCreate();
     void BuildControls();
+    void BuildQuickMenu();
     void BuildCityPanel();
     void ConnectHandlers();
+    void ConnectQuickMenu();
     void ConnectCityPanel();
     void LoadCityList(int button, const QString& title, const QString& path);
     void ResetResultLabels(const ResultLabels& labels);
@@ -221,6 +181,71 @@ private:
     void ApplySettings(const ParmReading& reading);
     bool WriteSettings();
     ParmValues CurrentSettings() const;
+    // SpeedButton1 ... SpeedButton50 (the states in their table's order), SpeedButton51 "USER".
+    QToolButton* SpeedButton(int number) const { return m_locationButtons.at(number - 1); }
+
+    // Controls.
+    CurrencyEdit* CurrencyEdit1;  // longitude
+    CurrencyEdit* CurrencyEdit2;  // latitude
+    CurrencyEdit* CurrencyEdit3;  // GMT offset, set only by the program
+    DateEdit* DateEdit1;
+    ComboBox* ComboBox1;  // offset list
+    QCheckBox* CheckBox1;  // "Lock GMT Offset"
+    QCheckBox* CheckBox3;  // "Display Military Time"
+    QLabel* Label5;        // rise
+    QLabel* Label7;        // set
+    QLabel* Label9;        // the place's zone beside the coordinates, while "Local Zone" is checked
+    TLED* LED2;
+    TMoon* Moon = nullptr;  // the moon picture in the options panel
+    QTimer* Timer1;
+    QFrame* Panel1;  // separator of the wide layout
+    QFrame* Panel2;  // options panel
+    QFrame* Panel3;  // quick menu
+    QFrame* ToolBar1;
+    QToolButton* SpeedButton52;  // "Calc "
+    QToolButton* SpeedButton53;  // "Home "
+    QToolButton* SpeedButton54;  // "Close "
+    QToolButton* SpeedButton55;  // today
+    QToolButton* SpeedButton56;  // next day
+    QToolButton* SpeedButton57;  // previous day
+    QToolButton* SpeedButton58;  // "Routes"
+    QToolButton* SpeedButtonA;   // "Prefs"
+    QToolButton* SpeedButtonA1;  // quick menu: Home
+    QToolButton* SpeedButtonA2;  // USER
+    QToolButton* SpeedButtonA3;  // Add to USER
+    QToolButton* SpeedButtonA4;  // City List option
+    QToolButton* SpeedButtonA5;  // LED option
+    QToolButton* SpeedButtonA8;  // Local Zone option, below LED
+    QToolButton* SpeedButtonA6;  // Help
+    QToolButton* SpeedButtonA7;  // About...
+    // The right half of the wide layout: the town list and the location buttons.
+    CityComboBox* ComboBox2;
+    QFrame* Panel4;
+
+    // The other windows.
+    THelp* Help = nullptr;
+    THome* Home = nullptr;
+    TRoutes* Routes = nullptr;
+    TUSER* User = nullptr;
+    TAbout* About = nullptr;
+    QPoint RoutesReturnPlace;  // where this window stood when "Routes" hid it
+
+    // State shared between the handlers.
+    bool BatchCalc = false;  // one-shot: the next Calc skips the offset-list checks
+    QString BatchMessage;    // the message of that Calc, which the batch shows instead
+    int EventKind = kNoEvent;
+    bool MilitaryTime = false;
+    bool LockOffset = false;
+    int OffsetIndex = 0;
+    QDate DstStart;
+    QDate DstEnd;
+    bool Activated = false;
+    bool MenuArmed = false;
+    QChar MenuShownKey = QLatin1Char('0');
+    QPixmap CheckGlyph;
+    QString ParmFlags = QStringLiteral("000000000000");
+    bool ListLoaded = false;   // a town list has been loaded: leaving the list parses its text
+    bool CityKeyDown = false;  // a key is down in the town list: its changes do not calculate
 
     Platform& m_platform;
     std::unique_ptr<QtZoneDatabase> m_zones;

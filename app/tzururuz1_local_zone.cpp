@@ -7,7 +7,7 @@
 #include "app/local_day.h"
 #include "app/local_zone.h"
 #include "app/offset_list.h"
-#include "app/platform.h"
+#include "controls/platform.h"
 #include "app/qt_zone_clock.h"
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
@@ -37,20 +37,6 @@ QString FromLatin1(std::string_view text)
 ZoneDatabase& TZuruRuz1::Zones()
 {
     return *m_zones;
-}
-
-void TZuruRuz1::SpeedButtonA8Click()
-{
-    ToggleCheckGlyph(SpeedButtonA8);
-    const bool on = IsOptionChecked(SpeedButtonA8);
-    // The times shown belong to the other clock.
-    ResetResultLabels({});
-    Label9->setVisible(on);
-    if (on) {
-        ShowZone(QString::fromLatin1(kZoneIdleText), {}, false);
-        SpeedButton52Click();
-    }
-    Panel3->hide();
 }
 
 void TZuruRuz1::ShowZone(const QString& text, const QString& hint, bool known)

@@ -5,7 +5,7 @@
 #include "common/number_text.h"
 #include "common/errors.h"
 #include "app/parm_file.h"
-#include "app/platform.h"
+#include "controls/platform.h"
 #include "common/text_file.h"
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
@@ -76,7 +76,7 @@ void TZuruRuz1::ApplySettings(const ParmReading& reading)
         Label9->show();
     }
     if (Routes)
-        Routes->CheckBox1->setChecked(v.routeLocalTimes);
+        Routes->SetLocalTimes(v.routeLocalTimes);
 
     if (v.lockOffset) {
         CurrencyEdit3->setValue(v.offset);
@@ -85,12 +85,8 @@ void TZuruRuz1::ApplySettings(const ParmReading& reading)
         ComboBox1Change();
     }
 
-    if (Home) {
-        Home->CurrencyEdit1->setValue(v.homeLongitude);
-        Home->CurrencyEdit2->setValue(v.homeLatitude);
-        Home->CurrencyEdit3->setValue(v.homeOffset);
-        Home->HomeOffsetIndex = v.homeOffsetIndex;
-    }
+    if (Home)
+        Home->SetPlace({v.homeLongitude, v.homeLatitude, v.homeOffset, v.homeOffsetIndex});
 }
 
 ParmValues TZuruRuz1::CurrentSettings() const
@@ -101,15 +97,16 @@ ParmValues TZuruRuz1::CurrentSettings() const
     v.lockOffset = CheckBox1->isChecked();
     v.military = CheckBox3->isChecked();
     v.localZone = IsOptionChecked(SpeedButtonA8);
-    v.routeLocalTimes = Routes && Routes->CheckBox1->isChecked();
+    v.routeLocalTimes = Routes && Routes->LocalTimes();
     v.offsetChosen = !ComboBox1->currentText().isEmpty();
     v.offset = CurrencyEdit3->value();
     v.offsetIndex = OffsetIndex;
     if (Home) {
-        v.homeLongitude = Home->CurrencyEdit1->value();
-        v.homeLatitude = Home->CurrencyEdit2->value();
-        v.homeOffset = Home->CurrencyEdit3->value();
-        v.homeOffsetIndex = Home->HomeOffsetIndex;
+        const HomeLocation home = Home->Place();
+        v.homeLongitude = home.longitude;
+        v.homeLatitude = home.latitude;
+        v.homeOffset = home.gmtOffset;
+        v.homeOffsetIndex = home.offsetIndex;
     }
     return v;
 }

@@ -7,6 +7,7 @@
 #include "bench_app.h"
 #include "controls/city_combo_box.h"
 #include "fake_platform.h"
+#include "window_parts.h"
 
 #include <QAbstractItemView>
 #include <QFile>
@@ -20,6 +21,8 @@
 #include <cstdlib>
 
 namespace {
+
+using dawnrule::test::Parts;
 
 using namespace dawnrule;
 
@@ -49,15 +52,15 @@ void BM_CityListOpenLargestState(benchmark::State& state)
     ShownWindows w;
     TZuruRuz1& main = w.windows->main;
     for (auto _ : state) {
-        main.SpeedButton(kPennsylvania)->click();
-        main.ComboBox2->view()->viewport()->repaint();  // the open list painted
-        benchmark::DoNotOptimize(main.ComboBox2->view()->isVisible());
+        Parts(main).SpeedButton(kPennsylvania)->click();
+        Parts(main).ComboBox2->view()->viewport()->repaint();  // the open list painted
+        benchmark::DoNotOptimize(Parts(main).ComboBox2->view()->isVisible());
         state.PauseTiming();
-        main.ComboBox2->hidePopup();
+        Parts(main).ComboBox2->hidePopup();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    state.counters["towns"] = main.ComboBox2->count();
+    state.counters["towns"] = Parts(main).ComboBox2->count();
 }
 BENCHMARK(BM_CityListOpenLargestState)->Unit(benchmark::kMillisecond);
 
@@ -65,8 +68,8 @@ void BM_CityListTypeOneCharacter(benchmark::State& state)
 {
     ShownWindows w;
     TZuruRuz1& main = w.windows->main;
-    main.SpeedButton(kPennsylvania)->click();
-    QWidget* popup = main.ComboBox2->view();
+    Parts(main).SpeedButton(kPennsylvania)->click();
+    QWidget* popup = Parts(main).ComboBox2->view();
     // Alternating between a late and an early prefix keeps the search and the scroll
     // at work on every character.
     const char* keys[] = {"w", "\b"};
@@ -77,9 +80,9 @@ void BM_CityListTypeOneCharacter(benchmark::State& state)
             QTest::keyClick(popup, Qt::Key_Backspace);
         else
             QTest::keyClicks(popup, QString::fromLatin1(k));
-        main.ComboBox2->view()->viewport()->repaint();  // the list scrolled and painted
-        main.ComboBox2->lineEdit()->repaint();
-        benchmark::DoNotOptimize(main.ComboBox2->highlightedRow());
+        Parts(main).ComboBox2->view()->viewport()->repaint();  // the list scrolled and painted
+        Parts(main).ComboBox2->lineEdit()->repaint();
+        benchmark::DoNotOptimize(Parts(main).ComboBox2->highlightedRow());
     }
 }
 BENCHMARK(BM_CityListTypeOneCharacter)->Unit(benchmark::kMicrosecond);

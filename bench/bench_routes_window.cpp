@@ -18,6 +18,7 @@
 #include "controls/date_edit.h"
 #include "controls/pie_progress_bar.h"
 #include "fake_platform.h"
+#include "window_parts.h"
 #include "locations/place_zones_table.h"
 #include "windows/troutes.h"
 
@@ -38,6 +39,8 @@
 #include <vector>
 
 namespace {
+
+using dawnrule::test::Parts;
 
 using namespace dawnrule;
 
@@ -110,8 +113,8 @@ struct RoutesShown {
         TZuruRuz1& main = windows->main;
         main.FormActivate();
         platform.messages.clear();  // no settings file in the scratch folder
-        main.DateEdit1->setDate(QDate(2026, 1, 15));
-        main.ComboBox1->setItemIndex(kCentral);
+        Parts(main).DateEdit1->setDate(QDate(2026, 1, 15));
+        Parts(main).ComboBox1->setItemIndex(kCentral);
         main.ComboBox1Change();
         windows->routes.show();
         if (!QTest::qWaitForWindowExposed(&windows->routes))
@@ -138,10 +141,10 @@ void BM_RoutesWindowProcess(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         w.routes().SetReportLines({QStringLiteral("Long")});
-        w.routes().SpeedButton2->setEnabled(true);
+        Parts(w.routes()).SpeedButton2->setEnabled(true);
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        w.routes().SpeedButton2->click();
+        Parts(w.routes()).SpeedButton2->click();
     }
     const int lines = static_cast<int>(w.routes().ReportLines().size());
     if (!w.platform.messages.isEmpty() || lines < kStops)
@@ -154,14 +157,14 @@ BENCHMARK(BM_RoutesWindowProcess)->Unit(benchmark::kMillisecond);
 void ProcessRoute(benchmark::State& state, const QString& route)
 {
     RoutesShown w;
-    w.routes().CheckBox1->setChecked(state.range(0) != 0);
+    Parts(w.routes()).CheckBox1->setChecked(state.range(0) != 0);
     for (auto _ : state) {
         state.PauseTiming();
         w.routes().SetReportLines({route});
-        w.routes().SpeedButton2->setEnabled(true);
+        Parts(w.routes()).SpeedButton2->setEnabled(true);
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        w.routes().SpeedButton2->click();
+        Parts(w.routes()).SpeedButton2->click();
     }
     const QStringList report = w.routes().ReportLines();
     // With local times every stop line carries a zone or says it has none.
@@ -220,12 +223,12 @@ void BM_RoutesWindowStopFieldsCalcLabels(benchmark::State& state)
     const std::vector<Stop> stops = Stops();
     for (auto _ : state) {
         for (const Stop& s : stops) {
-            main.CurrencyEdit2->setValue(s.latitude);
-            main.CurrencyEdit1->setValue(s.longitude);
-            main.BatchCalc = true;
+            Parts(main).CurrencyEdit2->setValue(s.latitude);
+            Parts(main).CurrencyEdit1->setValue(s.longitude);
+            Parts(main).BatchCalc = true;
             main.SpeedButton52Click();
-            benchmark::DoNotOptimize(main.Label5->text().toStdString());
-            benchmark::DoNotOptimize(main.Label7->text().toStdString());
+            benchmark::DoNotOptimize(Parts(main).Label5->text().toStdString());
+            benchmark::DoNotOptimize(Parts(main).Label7->text().toStdString());
         }
     }
     state.counters["stop"] = PerItem(kStops);
@@ -236,7 +239,7 @@ BENCHMARK(BM_RoutesWindowStopFieldsCalcLabels)->Unit(benchmark::kMillisecond);
 void BM_RoutesWindowStopRepaint(benchmark::State& state)
 {
     RoutesShown w;
-    TPieProgressBar* bar = w.routes().PieProgressBar1;
+    TPieProgressBar* bar = Parts(w.routes()).PieProgressBar1;
     bar->setMax(kStops);
     bar->setTextUnit(QStringLiteral("  -  10000  -  Long"));
     bar->show();
@@ -267,9 +270,9 @@ void BM_RoutesWindowFillBox(benchmark::State& state)
     const QStringList report = LongReport();
     for (auto _ : state) {
         w.routes().SetReportLines(report);
-        w.routes().RichEdit1->viewport()->repaint();
+        Parts(w.routes()).RichEdit1->viewport()->repaint();
         state.PauseTiming();
-        w.routes().RichEdit1->clear();
+        Parts(w.routes()).RichEdit1->clear();
         state.ResumeTiming();
     }
     state.counters["line"] = PerItem(static_cast<int>(report.size()));
@@ -283,8 +286,8 @@ void BM_RoutesWindowReverse(benchmark::State& state)
     const QStringList report = LongReport();
     w.routes().SetReportLines(report);
     for (auto _ : state) {
-        w.routes().SpeedButton4->click();
-        w.routes().RichEdit1->viewport()->repaint();
+        Parts(w.routes()).SpeedButton4->click();
+        Parts(w.routes()).RichEdit1->viewport()->repaint();
     }
     state.counters["line"] = PerItem(static_cast<int>(report.size()));
 }

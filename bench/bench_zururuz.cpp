@@ -9,6 +9,7 @@
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
 #include "fake_platform.h"
+#include "window_parts.h"
 
 #include <QTemporaryDir>
 
@@ -17,6 +18,8 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+using dawnrule::test::Parts;
 
 using namespace dawnrule;
 
@@ -40,13 +43,13 @@ void BM_ZuruRuzCalcHandler(benchmark::State& state)
     test::FakePlatform platform;
     platform.folder = dir.path() + QLatin1Char('/');
     TZuruRuz1 window(platform);
-    window.ComboBox1->setItemIndex(0);
+    Parts(window).ComboBox1->setItemIndex(0);
     window.ComboBox1Change();
-    window.DateEdit1->setDate(QDate(2005, 11, 9));
-    window.CurrencyEdit2->setValue(40.7);
+    Parts(window).DateEdit1->setDate(QDate(2005, 11, 9));
+    Parts(window).CurrencyEdit2->setValue(40.7);
     int i = 0;
     for (auto _ : state) {
-        window.CurrencyEdit1->setValue(-74.0 - (i++ % 50) * 0.5);
+        Parts(window).CurrencyEdit1->setValue(-74.0 - (i++ % 50) * 0.5);
         window.SpeedButton52Click();
     }
 }

@@ -24,7 +24,7 @@ int main(int argc, char** argv)
         QObject::connect(&window, &dawnrule::TZuruRuz1::firstPainted, &window, [&window, grabFile, wide] {
             if (!grabFile.isEmpty()) {
                 if (wide) {
-                    window.MenuArmed = true;
+                    window.OpenButtons();  // "Prefs" clicked
                     window.ShowMenuPanel(QLatin1Char('A'));
                 }
                 window.grab().save(grabFile);

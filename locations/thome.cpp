@@ -46,6 +46,19 @@ THome::THome(QWidget* parent)
     connect(SpeedButton54, &QToolButton::clicked, this, &THome::SpeedButton54Click);
 }
 
+HomeLocation THome::Place() const
+{
+    return {CurrencyEdit1->value(), CurrencyEdit2->value(), CurrencyEdit3->value(), HomeOffsetIndex};
+}
+
+void THome::SetPlace(const HomeLocation& place)
+{
+    CurrencyEdit1->setValue(place.longitude);
+    CurrencyEdit2->setValue(place.latitude);
+    CurrencyEdit3->setValue(place.gmtOffset);
+    HomeOffsetIndex = place.offsetIndex;
+}
+
 void THome::FormActivate()
 {
     ComboBox1->setItemIndex(HomeOffsetIndex);

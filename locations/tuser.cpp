@@ -1,6 +1,6 @@
 #include "locations/tuser.h"
 
-#include "app/platform.h"
+#include "controls/platform.h"
 #include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/text_file.h"

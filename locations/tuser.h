@@ -9,6 +9,10 @@ class QToolButton;
 
 namespace dawnrule {
 
+namespace test {
+struct WindowParts;
+}
+
 class Platform;
 
 // "USER List": the user's own town list "U.txt" (in the program's folder, the same
@@ -25,12 +29,6 @@ public:
 
     explicit TUSER(Platform& platform, QWidget* parent = nullptr);
 
-    QLabel* Label1;           // how a line must read
-    QPlainTextEdit* Memo1;    // the file's lines
-    QCheckBox* CheckBox1;     // "Sort upon exit"
-    QToolButton* SpeedButton54;  // "Save"
-    QToolButton* SpeedButton1;   // "Cancel"
-
     QString FilePath() const;
 
     void FormActivate();
@@ -41,6 +39,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    friend struct test::WindowParts;
+
+    QLabel* Label1;           // how a line must read
+    QPlainTextEdit* Memo1;    // the file's lines
+    QCheckBox* CheckBox1;     // "Sort upon exit"
+    QToolButton* SpeedButton54;  // "Save"
+    QToolButton* SpeedButton1;   // "Cancel"
+
     Platform& m_platform;
     bool m_fileUnreadable = false;  // the file is there but could not be read at opening
 };

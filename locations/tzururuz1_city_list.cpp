@@ -4,7 +4,7 @@
 // town calculates at once.
 #include "app/tzururuz1.h"
 
-#include "app/platform.h"
+#include "controls/platform.h"
 #include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/text_file.h"

@@ -30,10 +30,11 @@ void TZuruRuz1::SpeedButton53Click()
     CurrencyEdit3->setValue(0);
     // The home values arrive as the fields hold them: two decimals, the offset with
     // its half hour (the home offset field shows whole hours only).
-    CurrencyEdit1->setValue(Home->CurrencyEdit1->value());
-    CurrencyEdit2->setValue(Home->CurrencyEdit2->value());
-    ComboBox1->setItemIndex(Home->HomeOffsetIndex);  // 35 to 92 and -1 select nothing here
-    CurrencyEdit3->setValue(Home->CurrencyEdit3->value());
+    const HomeLocation home = Home->Place();
+    CurrencyEdit1->setValue(home.longitude);
+    CurrencyEdit2->setValue(home.latitude);
+    ComboBox1->setItemIndex(home.offsetIndex);  // 35 to 92 and -1 select nothing here
+    CurrencyEdit3->setValue(home.gmtOffset);
     ComboBox1Change();
     SpeedButton52Click();
 }

@@ -1,7 +1,7 @@
 // The quick menu's USER entries: the user list window and "Add to USER".
 #include "app/tzururuz1.h"
 
-#include "app/platform.h"
+#include "controls/platform.h"
 #include "common/cp1252.h"
 #include "common/errors.h"
 #include "controls/city_combo_box.h"

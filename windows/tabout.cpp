@@ -1,6 +1,6 @@
 #include "windows/tabout.h"
 
-#include "app/platform.h"
+#include "controls/platform.h"
 #include "controls/window_look.h"
 #include "controls/fixed_text.h"
 

@@ -8,6 +8,10 @@ class QToolButton;
 
 namespace dawnrule {
 
+namespace test {
+struct WindowParts;
+}
+
 class Platform;
 
 // "Dawnrule About...": the program's name and version, what it is for, how accurate
@@ -25,14 +29,6 @@ public:
     // The page the link shows and opens: the US Naval Observatory's one-year tables.
     static QUrl ComparisonUrl();
 
-    QLabel* Label7;  // name and version
-    QLabel* Label5;  // maker
-    QLabel* Label1;  // what the program is for
-    QLabel* Label4;  // accuracy, in the default window-text colour
-    QLabel* Label2;  // the comparison link
-    QLabel* Label3;  // the disclaimer
-    QToolButton* SpeedButton54;  // "OK"
-
     void Label2MouseDown();
     void Label2MouseUp();
     void Label2Click();
@@ -42,6 +38,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend struct test::WindowParts;
+
+    QLabel* Label7;  // name and version
+    QLabel* Label5;  // maker
+    QLabel* Label1;  // what the program is for
+    QLabel* Label4;  // accuracy, in the default window-text colour
+    QLabel* Label2;  // the comparison link
+    QLabel* Label3;  // the disclaimer
+    QToolButton* SpeedButton54;  // "OK"
+
     Platform& m_platform;
     bool m_linkPressed = false;    // the left button went down on the link
     bool m_doubleClicked = false;  // the press under way is a double click's second

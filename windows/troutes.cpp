@@ -1,19 +1,17 @@
 #include "windows/troutes.h"
 
 #include "app/local_day.h"
-#include "app/platform.h"
-#include "app/tzururuz1.h"
+#include "controls/platform.h"
 #include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "controls/combo_box.h"
-#include "controls/currency_edit.h"
-#include "controls/date_edit.h"
 #include "controls/pie_progress_bar.h"
 #include "controls/window_look.h"
 #include "windows/route_legend.h"
 #include "windows/route_local_times.h"
 #include "windows/route_report.h"
+#include "windows/routes_host.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -56,10 +54,10 @@ QString FromWarning(const std::string& bytes)
 
 } // namespace
 
-TRoutes::TRoutes(Platform& platform, TZuruRuz1& main, QWidget* parent)
+TRoutes::TRoutes(Platform& platform, RoutesHost& host, QWidget* parent)
     : QDialog(parent)
     , m_platform(platform)
-    , m_main(main)
+    , m_host(host)
 {
     setWindowTitle(QStringLiteral("Routes"));
     SetDialogLook(this, kClientWidth, kClientHeight);
@@ -191,7 +189,7 @@ void TRoutes::FormActivate()
     }
     ComboBox1->clearText();
     ComboBox1->setEditText(text);
-    SpeedButton2->setText(QStringLiteral("Process ") + m_main.DateEdit1->text());
+    SpeedButton2->setText(QStringLiteral("Process ") + m_host.DateFieldText());
 }
 
 void TRoutes::ComboBox1Change()
@@ -203,13 +201,10 @@ void TRoutes::ComboBox1Change()
 
 RouteRiseSet TRoutes::ZuruRuzTexts(double latitude, double longitude)
 {
-    m_main.CurrencyEdit2->setValue(latitude);
-    m_main.CurrencyEdit1->setValue(longitude);
-    m_main.BatchCalc = true;
-    m_main.SpeedButton52Click();
-    if (!m_main.BatchMessage.isEmpty())
-        BatchMessage(m_main.BatchMessage, false);
-    return {Utf8ToCp1252(m_main.Label5->text().toStdString()), Utf8ToCp1252(m_main.Label7->text().toStdString())};
+    const RoutesHost::StopTexts texts = m_host.BatchStop(latitude, longitude);
+    if (texts.message)
+        BatchMessage(*texts.message, false);
+    return {Utf8ToCp1252(texts.rise.toStdString()), Utf8ToCp1252(texts.set.toStdString())};
 }
 
 void TRoutes::BatchMessage(const QString& text, bool onTheButtons)
@@ -225,16 +220,16 @@ void TRoutes::BatchMessage(const QString& text, bool onTheButtons)
 
 QString TRoutes::ClockText() const
 {
-    if (m_main.ComboBox1->itemIndex() >= 0)
-        return m_main.ComboBox1->currentText().simplified();
-    return QString::fromStdString(GmtOffsetText(m_main.CurrencyEdit3->value()));
+    if (const std::optional<QString> entry = m_host.ChosenOffsetEntry())
+        return entry->simplified();
+    return QString::fromStdString(GmtOffsetText(m_host.GmtOffset()));
 }
 
 bool TRoutes::ConfirmClock()
 {
-    if (m_main.ComboBox1->itemIndex() >= 0)
+    if (m_host.ChosenOffsetEntry())
         return true;
-    const double offset = m_main.CurrencyEdit3->value();
+    const double offset = m_host.GmtOffset();
     const QString clock = offset == 0 ? QStringLiteral("GMT") : ClockText();
     m_platform.movePointer(DesktopCentre(-30, 30));
     return m_platform.confirm(this, QStringLiteral("No GMT offset chosen: the times will be %1. Continue?").arg(clock));
@@ -278,8 +273,7 @@ void TRoutes::SpeedButton2Click()
     const bool localTimes = CheckBox1->isChecked();
     std::optional<RouteLocalClock> local;
     if (localTimes) {
-        local.emplace(m_main.Zones(), m_main.DateEdit1->text().toStdString(), m_main.CurrencyEdit3->value(),
-                      m_main.MilitaryTime);
+        local.emplace(m_host.Zones(), m_host.DateFieldText().toStdString(), m_host.GmtOffset(), m_host.Military());
         local->UseFor(operations);
     }
     // The first stop sets where the column headings of the printed pages stand.
@@ -298,13 +292,13 @@ void TRoutes::SpeedButton2Click()
 
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(report.size()) + 2);
-    lines << m_main.DateEdit1->text() << QString();
+    lines << m_host.DateFieldText() << QString();
     for (const std::string& line : report)
         lines << FromCp1252(line);
     SetReportLines(lines);
 
     m_heading = {};
-    m_heading.date = m_main.DateEdit1->text();
+    m_heading.date = m_host.DateFieldText();
     m_heading.clock = localTimes ? QStringLiteral("home: %1   local: each stop's zone").arg(clock) : clock;
     m_heading.routes = names.join(QStringLiteral(", "));
     if (firstStop) {
@@ -318,8 +312,7 @@ void TRoutes::SpeedButton2Click()
                              .arg(QString::fromLatin1(kEveningBeforeMark.data(), kEveningBeforeMark.size()));
     }
 
-    m_main.CurrencyEdit1->setValue(0);
-    m_main.CurrencyEdit2->setValue(0);
+    m_host.EndBatch();
     SpeedButton2->setEnabled(false);
     ProcessArmed = false;
 }
@@ -375,8 +368,17 @@ void TRoutes::SpeedButton53Click()
 
 void TRoutes::FormClose()
 {
-    m_main.move(m_main.RoutesReturnPlace);
-    m_main.show();
+    m_host.RoutesClosed();
+}
+
+bool TRoutes::LocalTimes() const
+{
+    return CheckBox1->isChecked();
+}
+
+void TRoutes::SetLocalTimes(bool on)
+{
+    CheckBox1->setChecked(on);
 }
 
 QStringList TRoutes::ReportLines() const
@@ -395,7 +397,7 @@ ReportPageHeading TRoutes::PageHeading() const
     if (!m_heading.date.isEmpty())
         return m_heading;
     ReportPageHeading heading;
-    heading.date = m_main.DateEdit1->text();
+    heading.date = m_host.DateFieldText();
     return heading;
 }
 

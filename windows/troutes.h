@@ -17,7 +17,11 @@ class Platform;
 class RouteLegend;
 struct RouteRiseSet;
 class TPieProgressBar;
-class TZuruRuz1;
+class RoutesHost;
+
+namespace test {
+struct WindowParts;
+}
 
 // "Routes": route names picked from the highway list "Highways.txt" gather in the
 // report box; "Process" replaces them with the report, the date line, an empty line
@@ -36,28 +40,13 @@ public:
     static constexpr int kClientWidth = 354;
     static constexpr int kClientHeight = 268;
 
-    TRoutes(Platform& platform, TZuruRuz1& main, QWidget* parent = nullptr);
+    TRoutes(Platform& platform, RoutesHost& host, QWidget* parent = nullptr);
     ~TRoutes() override;
 
-    // Controls.
-    ComboBox* ComboBox1;            // route names from the highway list
-    QPlainTextEdit* RichEdit1;      // the route names, then the report
-    TPieProgressBar* PieProgressBar1;
-    QToolButton* SpeedButton1;      // "Clear"
-    QToolButton* SpeedButton2;      // "Process"
-    QToolButton* SpeedButton3;      // "Legend", a toggle
-    QToolButton* SpeedButton4;      // "Reverse"
-    QToolButton* SpeedButton52;     // "Print"
-    QToolButton* SpeedButton53;     // "Close"
-    RouteLegend* Panel7;            // the legend
-    // "Local times": each stop line also gets the stop's own local rise and set and its
-    // zone's abbreviation (windows/route_local_times.h). Kept in "Parm.dat" by the main
-    // window.
-    QCheckBox* CheckBox1;
-
-    // True while route names are being gathered: a pick then enables "Process". A
-    // finished batch clears it, a confirmed Clear sets it again.
-    bool ProcessArmed = true;
+    // "Local times": each stop line holds the stop's rise and set in both clocks
+    // (windows/route_local_times.h). Kept in "Parm.dat" by the main window.
+    bool LocalTimes() const;
+    void SetLocalTimes(bool on);
 
     // Handlers.
     void FormActivate();
@@ -83,6 +72,26 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    friend struct test::WindowParts;
+
+    // Controls.
+    ComboBox* ComboBox1;            // route names from the highway list
+    QPlainTextEdit* RichEdit1;      // the route names, then the report
+    TPieProgressBar* PieProgressBar1;
+    QToolButton* SpeedButton1;      // "Clear"
+    QToolButton* SpeedButton2;      // "Process"
+    QToolButton* SpeedButton3;      // "Legend", a toggle
+    QToolButton* SpeedButton4;      // "Reverse"
+    QToolButton* SpeedButton52;     // "Print"
+    QToolButton* SpeedButton53;     // "Close"
+    RouteLegend* Panel7;            // the legend
+    // "Local times".
+    QCheckBox* CheckBox1;
+
+    // True while route names are being gathered: a pick then enables "Process". A
+    // finished batch clears it, a confirmed Clear sets it again.
+    bool ProcessArmed = true;
+
     void BuildControls();
     void ConnectHandlers();
     // A stop's times from the main window: the latitude into its latitude field, the
@@ -103,7 +112,7 @@ private:
     QPoint DesktopCentre(int dx, int dy) const;
 
     Platform& m_platform;
-    TZuruRuz1& m_main;
+    RoutesHost& m_host;
     ReportPageHeading m_heading;  // of the last report; its date empty before one
     bool m_stopped = false;       // Cancel on a message of the running batch
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform.h"
+#include "controls/platform.h"
 
 #include <QList>
 #include <QPrinter>

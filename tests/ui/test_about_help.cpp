@@ -58,9 +58,9 @@ struct TextCase {
 TEST_F(AboutHelp, AboutTextsStandLineByLineWhereTheyBelong)
 {
     const std::vector<TextCase> cases = {
-        {"Label7", about()->Label7, {119, 8}, {"Dawnrule  V 3.0"}},
-        {"Label5", about()->Label5, {143, 22}, {"Tarnwick Software"}},
-        {"Label1", about()->Label1, {9, 42},
+        {"Label7", Parts(*about()).Label7, {119, 8}, {"Dawnrule  V 3.0"}},
+        {"Label5", Parts(*about()).Label5, {143, 22}, {"Tarnwick Software"}},
+        {"Label1", Parts(*about()).Label1, {9, 42},
          {"  The Dawnrule calculator was designed for Professional Truck Drivers",
           "and companies that haul oversize and wide loads.  Oversize loads are usually",
           "only permitted to be hauled during daylight hours.  This calculator can be used",
@@ -68,25 +68,25 @@ TEST_F(AboutHelp, AboutTextsStandLineByLineWhereTheyBelong)
           "by clicking on a state's button and then on a town name.  A special 'USER'",
           "button can be programmed with other locations in addition to those already",
           "listed in the individual states."}},
-        {"Label4", about()->Label4, {35, 141},
+        {"Label4", Parts(*about()).Label4, {35, 141},
          {"  Dawnrule times should be correct within +/- 3 minutes.  For a",
           "comparison of times, click:"}},
-        {"Label2", about()->Label2, {58, 172}, {"https://aa.usno.navy.mil/AA/data/docs/RS_OneYear.html"}},
+        {"Label2", Parts(*about()).Label2, {58, 172}, {"https://aa.usno.navy.mil/AA/data/docs/RS_OneYear.html"}},
     };
     for (const TextCase& c : cases) {
         ExpectLines(c.label, c.lines, c.name);
         EXPECT_EQ(c.label->pos(), c.topLeft) << c.name;
         EXPECT_EQ(c.label->textFormat(), Qt::PlainText) << c.name;
     }
-    EXPECT_EQ(about()->Label3->pos(), QPoint(18, 195));
-    EXPECT_EQ(about()->SpeedButton54->geometry(), QRect(164, 385, 62, 23));
-    EXPECT_EQ(about()->SpeedButton54->text(), "OK");
+    EXPECT_EQ(Parts(*about()).Label3->pos(), QPoint(18, 195));
+    EXPECT_EQ(Parts(*about()).SpeedButton54->geometry(), QRect(164, 385, 62, 23));
+    EXPECT_EQ(Parts(*about()).SpeedButton54->text(), "OK");
 }
 
 TEST_F(AboutHelp, HelpTextsStandLineByLineWhereTheyBelong)
 {
     const std::vector<TextCase> cases = {
-        {"Label1", help()->Label1, {7, 8},
+        {"Label1", Parts(*help()).Label1, {7, 8},
          {"I.  N°, S°, E°, and W° coordinates can be directly entered into the  -W°'/ E°'",
           "and N°'/ -S°' coordinate boxes.  The state buttons can also be used to look",
           "up the coordinates of a town.  Click on the appropriate state and then simply",
@@ -102,8 +102,8 @@ TEST_F(AboutHelp, HelpTextsStandLineByLineWhereTheyBelong)
           "(Professional Drivers usually keep their watches on their home time for",
           "logging purposes.  By selecting the GMT Offset for home time, the rise and",
           "set times for any town will be calculated to a driver's home time.)"}},
-        {"Label2", help()->Label2, {8, 216}, {"IV. Click 'Calc' to calculate to sunsrise/sunset times."}},
-        {"Label3", help()->Label3, {8, 241},
+        {"Label2", Parts(*help()).Label2, {8, 216}, {"IV. Click 'Calc' to calculate to sunsrise/sunset times."}},
+        {"Label3", Parts(*help()).Label3, {8, 241},
          {"Other Options:",
           "Lock GMT Offset:  This keep the GMT Offset from being cleared after",
           Blanks(31) + "each calculation.",
@@ -121,16 +121,16 @@ TEST_F(AboutHelp, HelpTextsStandLineByLineWhereTheyBelong)
         EXPECT_EQ(c.label->pos(), c.topLeft) << c.name;
         EXPECT_EQ(c.label->textFormat(), Qt::PlainText) << c.name;
     }
-    EXPECT_EQ(help()->Panel1->geometry(), QRect(5, 235, 367, 2));
-    EXPECT_EQ(help()->Panel1->frameShape(), QFrame::Panel);
-    EXPECT_EQ(help()->Panel1->frameShadow(), QFrame::Raised);
-    EXPECT_EQ(help()->SpeedButton54->geometry(), QRect(158, 392, 62, 23));
-    EXPECT_EQ(help()->SpeedButton54->text(), "OK");
+    EXPECT_EQ(Parts(*help()).Panel1->geometry(), QRect(5, 235, 367, 2));
+    EXPECT_EQ(Parts(*help()).Panel1->frameShape(), QFrame::Panel);
+    EXPECT_EQ(Parts(*help()).Panel1->frameShadow(), QFrame::Raised);
+    EXPECT_EQ(Parts(*help()).SpeedButton54->geometry(), QRect(158, 392, 62, 23));
+    EXPECT_EQ(Parts(*help()).SpeedButton54->text(), "OK");
 }
 
 TEST_F(AboutHelp, DisclaimerHasItsTwoHeadedParagraphs)
 {
-    const QStringList lines = LinesOf(about()->Label3);
+    const QStringList lines = LinesOf(Parts(*about()).Label3);
     ASSERT_GE(lines.size(), 6);
     EXPECT_EQ(lines.front(), "Disclaimer of Warranty");
     EXPECT_EQ(lines.back(), "  ");  // a line of two blanks ends the text
@@ -155,9 +155,9 @@ TEST_F(AboutHelp, DisclaimerHasItsTwoHeadedParagraphs)
 TEST_F(AboutHelp, TextsFitTheWindowsWithoutOverlapping)
 {
     const std::vector<std::pair<QDialog*, std::vector<QWidget*>>> windowsAndParts = {
-        {about(), {about()->Label7, about()->Label5, about()->Label1, about()->Label4, about()->Label2,
-                   about()->Label3, about()->SpeedButton54}},
-        {help(), {help()->Label1, help()->Label2, help()->Panel1, help()->Label3, help()->SpeedButton54}},
+        {about(), {Parts(*about()).Label7, Parts(*about()).Label5, Parts(*about()).Label1, Parts(*about()).Label4, Parts(*about()).Label2,
+                   Parts(*about()).Label3, Parts(*about()).SpeedButton54}},
+        {help(), {Parts(*help()).Label1, Parts(*help()).Label2, Parts(*help()).Panel1, Parts(*help()).Label3, Parts(*help()).SpeedButton54}},
     };
     for (const auto& [dialog, parts] : windowsAndParts) {
         const QString title = dialog->windowTitle();
@@ -211,13 +211,13 @@ TEST_F(AboutHelp, FixedDialogsWithoutTitleBarButtons)
 
 TEST_F(AboutHelp, LabelsAreNavyExceptTheAccuracyNoteAndTheLink)
 {
-    for (QLabel* label : {about()->Label7, about()->Label5, about()->Label1, about()->Label3, help()->Label1,
-                          help()->Label2, help()->Label3})
+    for (QLabel* label : {Parts(*about()).Label7, Parts(*about()).Label5, Parts(*about()).Label1, Parts(*about()).Label3, Parts(*help()).Label1,
+                          Parts(*help()).Label2, Parts(*help()).Label3})
         EXPECT_EQ(TextColour(label), QColor(0, 0, 128)) << label->text().left(20).toStdString();
     const QColor windowText = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
     ASSERT_NE(windowText, QColor(0, 0, 128));
-    EXPECT_EQ(TextColour(about()->Label4), windowText);
-    EXPECT_EQ(TextColour(about()->Label2), QColor(0, 0, 255));
+    EXPECT_EQ(TextColour(Parts(*about()).Label4), windowText);
+    EXPECT_EQ(TextColour(Parts(*about()).Label2), QColor(0, 0, 255));
 }
 
 TEST_F(AboutHelp, OnlyOkClosesEitherWindow)
@@ -247,10 +247,10 @@ protected:
     }
     void TearDown() override
     {
-        about()->SpeedButton54->click();
+        Parts(*about()).SpeedButton54->click();
         AboutHelp::TearDown();
     }
-    QLabel* link() const { return about()->Label2; }
+    QLabel* link() const { return Parts(*about()).Label2; }
     QColor colour() const { return TextColour(link()); }
     QPoint inside() const { return link()->rect().center(); }
     QPoint outside() const { return QPoint(link()->width() + 30, link()->height() / 2); }
@@ -345,27 +345,27 @@ TEST_F(AboutHelp, QuickMenuEntriesOpenTheirWindowModallyAndHideThePanelAfter)
         QDialog* dialog;
         const char* caption;
     } cases[] = {
-        {window->SpeedButtonA6, help(), "Help               "},
-        {window->SpeedButtonA7, about(), "About...          "},
+        {Parts(*window).SpeedButtonA6, help(), "Help               "},
+        {Parts(*window).SpeedButtonA7, about(), "About...          "},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.entry->text(), c.caption);
         EXPECT_TRUE(c.entry->isEnabled()) << c.caption;
-        window->Panel3->show();
+        Parts(*window).Panel3->show();
         bool opened = false;
         bool modal = false;
         bool panelShown = false;
         ModalWatchdog::OnNextModal([&](QWidget* w) {
             opened = w == c.dialog;
             modal = c.dialog->isModal();
-            panelShown = !window->Panel3->isHidden();
+            panelShown = !Parts(*window).Panel3->isHidden();
             c.dialog->findChild<QToolButton*>()->click();
         });
         c.entry->click();
         EXPECT_TRUE(opened) << c.caption;
         EXPECT_TRUE(modal) << c.caption;
         EXPECT_TRUE(panelShown) << c.caption << ": hidden before the window closed";
-        EXPECT_TRUE(window->Panel3->isHidden()) << c.caption;
+        EXPECT_TRUE(Parts(*window).Panel3->isHidden()) << c.caption;
         EXPECT_FALSE(c.dialog->isVisible()) << c.caption;
     }
 }

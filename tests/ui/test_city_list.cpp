@@ -48,8 +48,8 @@ protected:
         f.write(bytes);
     }
 
-    CityComboBox* List() const { return window->ComboBox2; }
-    QAbstractItemView* Popup() const { return window->ComboBox2->view(); }
+    CityComboBox* List() const { return Parts(*window).ComboBox2; }
+    QAbstractItemView* Popup() const { return Parts(*window).ComboBox2->view(); }
     bool PopupOpen() const { return Popup()->isVisible(); }
 
     QStringList Entries() const
@@ -65,14 +65,14 @@ protected:
     {
         QList<int> out;
         for (int n = 1; n <= TZuruRuz1::kLocationButtons; ++n) {
-            const QToolButton* b = window->SpeedButton(n);
+            const QToolButton* b = Parts(*window).SpeedButton(n);
             if (b->font().bold() && b->palette().color(QPalette::ButtonText) == kMaroon)
                 out << n;
         }
         return out;
     }
 
-    QString Labels() const { return window->Label5->text() + QLatin1Char('|') + window->Label7->text(); }
+    QString Labels() const { return Parts(*window).Label5->text() + QLatin1Char('|') + Parts(*window).Label7->text(); }
 
     // Opens the program with Alabama's list shown and the window active.
     void OpenAlabama()
@@ -80,13 +80,13 @@ protected:
         WriteFile(QStringLiteral("AL.txt"), kAlabama);
         Open();
         ShowActive();
-        window->SpeedButton(1)->click();
+        Parts(*window).SpeedButton(1)->click();
         ASSERT_TRUE(PopupOpen());
     }
 
     void LockOffset(int index)
     {
-        window->CheckBox1->setChecked(true);
+        Parts(*window).CheckBox1->setChecked(true);
         Choose(index);
     }
 };
@@ -96,7 +96,7 @@ TEST_F(CityList, StartsWithNothingLoaded)
     Open();
     EXPECT_EQ(List()->text(), "City List");
     EXPECT_EQ(Entries(), QStringList{"Click on a state first."});
-    EXPECT_FALSE(window->ListLoaded);
+    EXPECT_FALSE(Parts(*window).ListLoaded);
     EXPECT_TRUE(Highlighted().isEmpty());
 }
 
@@ -118,11 +118,11 @@ TEST_F(CityList, ButtonGridCaptionsAndHints)
         {51, "USER", "User Defined", QRect(2, 149, 149, 20)},
     };
     for (const auto& r : rows) {
-        const QToolButton* b = window->SpeedButton(r.number);
+        const QToolButton* b = Parts(*window).SpeedButton(r.number);
         EXPECT_EQ(b->text(), r.caption);
         EXPECT_EQ(b->toolTip(), r.hint);
         EXPECT_EQ(b->geometry(), r.geometry) << r.caption;
-        EXPECT_EQ(b->parentWidget(), window->Panel4);
+        EXPECT_EQ(b->parentWidget(), Parts(*window).Panel4);
         EXPECT_EQ(b->palette().color(QPalette::ButtonText), kNavy);
     }
 }
@@ -133,7 +133,7 @@ TEST_F(CityList, StateButtonLoadsAndOpensItsList)
     EXPECT_EQ(Entries().size(), 30);
     EXPECT_EQ(Entries().at(kMobile), QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
     EXPECT_EQ(List()->text(), "");  // the drop-down emptied the title
-    EXPECT_TRUE(window->ListLoaded);
+    EXPECT_TRUE(Parts(*window).ListLoaded);
     EXPECT_EQ(Highlighted(), QList<int>{1});
     EXPECT_TRUE(platform.messages.isEmpty());
 }
@@ -141,16 +141,16 @@ TEST_F(CityList, StateButtonLoadsAndOpensItsList)
 TEST_F(CityList, MissingStateFileSaysSoAndTouchesNothing)
 {
     OpenAlabama();
-    window->CurrencyEdit1->setValue(-74);
-    window->CurrencyEdit2->setValue(40.7);
-    window->SpeedButton(43)->click();  // no TX.txt
+    Parts(*window).CurrencyEdit1->setValue(-74);
+    Parts(*window).CurrencyEdit2->setValue(40.7);
+    Parts(*window).SpeedButton(43)->click();  // no TX.txt
     EXPECT_FALSE(PopupOpen());
     EXPECT_EQ(List()->text(), "No Texas City List");
     EXPECT_EQ(List()->count(), 0);
     EXPECT_TRUE(Highlighted().isEmpty());
-    EXPECT_EQ(window->CurrencyEdit1->value(), -74);
-    EXPECT_EQ(window->CurrencyEdit2->value(), 40.7);
-    EXPECT_TRUE(window->ListLoaded);  // unchanged by a failed load
+    EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), -74);
+    EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), 40.7);
+    EXPECT_TRUE(Parts(*window).ListLoaded);  // unchanged by a failed load
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
@@ -158,10 +158,10 @@ TEST_F(CityList, OnlyTheLastLoadedButtonStandsOut)
 {
     WriteFile(QStringLiteral("AK.txt"), "Anchorage  N\xB0" "61.22,W\xB0-149.90\r\n");
     OpenAlabama();
-    window->SpeedButton(2)->click();
+    Parts(*window).SpeedButton(2)->click();
     EXPECT_EQ(Highlighted(), QList<int>{2});
     EXPECT_EQ(Entries(), QStringList{QString::fromUtf8("Anchorage  N\u00B061.22,W\u00B0-149.90")});
-    window->SpeedButton(3)->click();  // no AZ.txt
+    Parts(*window).SpeedButton(3)->click();  // no AZ.txt
     EXPECT_TRUE(Highlighted().isEmpty());
 }
 
@@ -169,10 +169,10 @@ TEST_F(CityList, TypingHighlightsTheFirstMatchAndCalculatesNothing)
 {
     OpenAlabama();
     LockOffset(1);
-    window->CurrencyEdit1->setValue(-74);
-    window->CurrencyEdit2->setValue(40.7);
+    Parts(*window).CurrencyEdit1->setValue(-74);
+    Parts(*window).CurrencyEdit2->setValue(40.7);
     ASSERT_EQ(Labels(), "rise|set");
-    window->SpeedButton(1)->click();
+    Parts(*window).SpeedButton(1)->click();
     QTest::keyClicks(Popup(), QStringLiteral("m"));
     EXPECT_EQ(List()->highlightedRow(), kMontgomery);
     QTest::keyClicks(Popup(), QStringLiteral("ob"));
@@ -181,31 +181,31 @@ TEST_F(CityList, TypingHighlightsTheFirstMatchAndCalculatesNothing)
     EXPECT_EQ(Popup()->indexAt(QPoint(2, 2)).row(), kMobileBay);  // scrolled to the top
     EXPECT_TRUE(PopupOpen());
     EXPECT_EQ(Labels(), "rise|set");  // no calculation while typing
-    EXPECT_FALSE(window->CityKeyDown);
+    EXPECT_FALSE(Parts(*window).CityKeyDown);
     QTest::keyClick(Popup(), Qt::Key_Backspace);
     EXPECT_EQ(List()->text(), "mo");
     EXPECT_EQ(List()->highlightedRow(), kMontgomery);
     QTest::keyClicks(Popup(), QStringLiteral("x"));
     EXPECT_EQ(List()->highlightedRow(), -1);  // nothing begins with "mox"
-    EXPECT_EQ(window->CurrencyEdit1->value(), -74);
+    EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), -74);
 }
 
 TEST_F(CityList, EnterTakesTheHighlightedEntryAndFillsTheFields)
 {
     OpenAlabama();
     LockOffset(1);
-    window->SpeedButton(1)->click();
+    Parts(*window).SpeedButton(1)->click();
     QTest::keyClicks(Popup(), QStringLiteral("MOBILE  "));
     ASSERT_EQ(List()->highlightedRow(), kMobile);
     QTest::keyClick(Popup(), Qt::Key_Return);
     EXPECT_FALSE(PopupOpen());
     EXPECT_EQ(List()->text(), QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
-    EXPECT_TRUE(window->ComboBox1->hasFocus());
-    EXPECT_EQ(window->CurrencyEdit2->value(), 30.41);
-    EXPECT_EQ(window->CurrencyEdit1->value(), -88.02);
-    EXPECT_EQ(window->CurrencyEdit3->value(), -6);  // locked: kept
-    EXPECT_NE(window->Label5->text(), "Rise");      // and calculated at once
-    EXPECT_NE(window->Label7->text(), "Set");
+    EXPECT_TRUE(Parts(*window).ComboBox1->hasFocus());
+    EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), 30.41);
+    EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), -88.02);
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), -6);  // locked: kept
+    EXPECT_NE(Parts(*window).Label5->text(), "Rise");      // and calculated at once
+    EXPECT_NE(Parts(*window).Label7->text(), "Set");
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
 }
 
@@ -215,7 +215,7 @@ TEST_F(CityList, TypingIntoTheClosedListOpensItAndEnterTakesTheMatch)
 {
     OpenAlabama();
     LockOffset(1);
-    window->SpeedButton(1)->click();
+    Parts(*window).SpeedButton(1)->click();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     ASSERT_FALSE(PopupOpen());
     const QString before = Labels();
@@ -229,9 +229,9 @@ TEST_F(CityList, TypingIntoTheClosedListOpensItAndEnterTakesTheMatch)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(PopupOpen());
     EXPECT_EQ(List()->text(), QString::fromUtf8("mobile bay  N\u00B030.50,W\u00B0-88.00"));
-    EXPECT_TRUE(window->ComboBox1->hasFocus());
-    EXPECT_EQ(window->CurrencyEdit2->value(), 30.5);
-    EXPECT_EQ(window->CurrencyEdit1->value(), -88);
+    EXPECT_TRUE(Parts(*window).ComboBox1->hasFocus());
+    EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), 30.5);
+    EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), -88);
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
 }
 
@@ -256,20 +256,20 @@ TEST_F(CityList, ReopenedListHighlightsNothing)
          }},
     };
     for (const auto& w : ways) {
-        window->SpeedButton(1)->click();
+        Parts(*window).SpeedButton(1)->click();
         QTest::keyClicks(Popup(), QStringLiteral("mobile  "));
         QTest::keyClick(Popup(), Qt::Key_Return);
         ASSERT_EQ(List()->currentIndex(), kMobile) << w.way;
-        window->CurrencyEdit1->setValue(-74);
-        window->CurrencyEdit2->setValue(40.7);
+        Parts(*window).CurrencyEdit1->setValue(-74);
+        Parts(*window).CurrencyEdit2->setValue(40.7);
         List()->setFocus();
         w.open();
         ASSERT_TRUE(PopupOpen()) << w.way;
         EXPECT_EQ(List()->highlightedRow(), -1) << w.way;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_EQ(List()->text(), "") << w.way;
-        EXPECT_EQ(window->CurrencyEdit2->value(), 40.7) << w.way;
-        EXPECT_EQ(window->CurrencyEdit1->value(), -74) << w.way;
+        EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), 40.7) << w.way;
+        EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), -74) << w.way;
     }
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
 }
@@ -314,7 +314,7 @@ TEST_F(CityList, SwitchingToAnotherApplicationParsesNothing)
         EXPECT_TRUE(platform.messages.isEmpty()) << listOpen << platform.messages.join('|').toStdString();
 
         List()->hidePopup();
-        window->ComboBox1->setFocus();
+        Parts(*window).ComboBox1->setFocus();
         EXPECT_EQ(platform.messages, QStringList{QString::fromUtf8("No N\u00B0 or S\u00B0 degrees in selected record.")})
             << listOpen;
     }
@@ -325,14 +325,14 @@ TEST_F(CityList, SwitchingToAnotherApplicationParsesNothing)
 TEST_F(CityList, FocusLeavingStraightFromTheOpenListParses)
 {
     OpenAlabama();
-    window->SpeedButton(1)->click();
+    Parts(*window).SpeedButton(1)->click();
     ASSERT_TRUE(PopupOpen());
     List()->setText(QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
-    window->ComboBox1->setFocus();  // while the list is open
+    Parts(*window).ComboBox1->setFocus();  // while the list is open
     List()->hidePopup();
-    EXPECT_TRUE(window->ComboBox1->hasFocus());
-    EXPECT_EQ(window->CurrencyEdit2->value(), 30.41);
-    EXPECT_EQ(window->CurrencyEdit1->value(), -88.02);
+    EXPECT_TRUE(Parts(*window).ComboBox1->hasFocus());
+    EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), 30.41);
+    EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), -88.02);
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
@@ -340,7 +340,7 @@ TEST_F(CityList, ClickingAnEntryChoosesIt)
 {
     OpenAlabama();
     LockOffset(1);
-    window->SpeedButton(1)->click();
+    Parts(*window).SpeedButton(1)->click();
     Popup()->scrollTo(List()->model()->index(kMontgomery, 0));
     const QRect row = Popup()->visualRect(List()->model()->index(kMontgomery, 0));
     QTest::mouseClick(Popup()->viewport(), Qt::LeftButton, {}, row.center());
@@ -348,22 +348,22 @@ TEST_F(CityList, ClickingAnEntryChoosesIt)
     EXPECT_EQ(List()->text(), QString::fromUtf8("Montgomery  N\u00B032.37,W\u00B0-86.30"));
     // The click handler gave the focus to the offset list (which parsed the record);
     // the calculation that followed moved it on to the options panel.
-    EXPECT_TRUE(window->Panel2->hasFocus());
-    EXPECT_EQ(window->CurrencyEdit2->value(), 32.37);
-    EXPECT_EQ(window->CurrencyEdit1->value(), -86.3);
-    EXPECT_NE(window->Label5->text(), "Rise");
+    EXPECT_TRUE(Parts(*window).Panel2->hasFocus());
+    EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), 32.37);
+    EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), -86.3);
+    EXPECT_NE(Parts(*window).Label5->text(), "Rise");
 }
 
 TEST_F(CityList, UnlockedChoiceClearsTheOffsetAndWaitsForOne)
 {
     OpenAlabama();
     Choose(1);
-    window->SpeedButton(1)->click();
+    Parts(*window).SpeedButton(1)->click();
     QTest::keyClicks(Popup(), QStringLiteral("mobile  "));
     QTest::keyClick(Popup(), Qt::Key_Return);
-    EXPECT_EQ(window->CurrencyEdit3->value(), 0);
-    EXPECT_EQ(window->CurrencyEdit3->text(), "");
-    EXPECT_EQ(window->ComboBox1->currentText(), "");
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), 0);
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->text(), "");
+    EXPECT_EQ(Parts(*window).ComboBox1->currentText(), "");
     EXPECT_EQ(Labels(), "Rise|Set");
     Choose(1);
     window->SpeedButton52Click();
@@ -375,14 +375,14 @@ TEST_F(CityList, LeavingTheListParsesOnlyOnceAListWasLoaded)
     Open();
     ShowActive();
     List()->setFocus();
-    window->CurrencyEdit1->setFocus();  // "Click on a state first." is not parsed
+    Parts(*window).CurrencyEdit1->setFocus();  // "Click on a state first." is not parsed
     EXPECT_TRUE(platform.messages.isEmpty());
 
     WriteFile(QStringLiteral("AL.txt"), kAlabama);
-    window->SpeedButton(1)->click();
+    Parts(*window).SpeedButton(1)->click();
     List()->hidePopup();
     List()->setText(QStringLiteral("Home"));
-    window->CurrencyEdit1->setFocus();
+    Parts(*window).CurrencyEdit1->setFocus();
     EXPECT_EQ(platform.messages, QStringList{QString::fromUtf8("No N\u00B0 or S\u00B0 degrees in selected record.")});
     EXPECT_TRUE(List()->hasFocus());  // back to the list
 }
@@ -391,8 +391,8 @@ TEST_F(CityList, BadRecordsShowTheirMessageAndKeepTheFields)
 {
     OpenAlabama();
     List()->hidePopup();
-    window->CurrencyEdit1->setValue(-74);
-    window->CurrencyEdit2->setValue(40.7);
+    Parts(*window).CurrencyEdit1->setValue(-74);
+    Parts(*window).CurrencyEdit2->setValue(40.7);
     const struct {
         const char* record;
         const char* message;
@@ -408,10 +408,10 @@ TEST_F(CityList, BadRecordsShowTheirMessageAndKeepTheFields)
         platform.messages.clear();
         List()->setFocus();
         List()->setText(QString::fromUtf8(r.record));
-        window->CurrencyEdit1->setFocus();
+        Parts(*window).CurrencyEdit1->setFocus();
         EXPECT_EQ(platform.messages.join('|'), QString::fromUtf8(r.message)) << r.record;
-        EXPECT_EQ(window->CurrencyEdit2->value(), r.latitude) << r.record;
-        EXPECT_EQ(window->CurrencyEdit1->value(), r.longitude) << r.record;
+        EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), r.latitude) << r.record;
+        EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), r.longitude) << r.record;
     }
 }
 
@@ -419,7 +419,7 @@ TEST_F(CityList, UserListWithoutItsFileShowsTheErrorAndChangesNothingElse)
 {
     OpenAlabama();
     List()->hidePopup();
-    window->SpeedButton(51)->click();
+    Parts(*window).SpeedButton(51)->click();
     EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + platform.folder + "U.txt"});
     EXPECT_EQ(List()->text(), "User City List");
     EXPECT_EQ(List()->count(), 0);
@@ -428,7 +428,7 @@ TEST_F(CityList, UserListWithoutItsFileShowsTheErrorAndChangesNothingElse)
 
     platform.messages.clear();
     WriteFile(QStringLiteral("U.txt"), "Home base  N\xB0" "35.00,W\xB0-101.80\r\n");
-    window->SpeedButton(51)->click();
+    Parts(*window).SpeedButton(51)->click();
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(Entries(), QStringList{QString::fromUtf8("Home base  N\u00B035.00,W\u00B0-101.80")});
     EXPECT_EQ(Highlighted(), QList<int>{51});
@@ -439,14 +439,14 @@ TEST_F(CityList, ArrowKeysOnTheClosedListChooseTheNextEntry)
 {
     OpenAlabama();
     LockOffset(1);
-    window->SpeedButton(1)->click();
+    Parts(*window).SpeedButton(1)->click();
     QTest::keyClick(Popup(), Qt::Key_Escape);
     ASSERT_FALSE(PopupOpen());
     List()->setFocus();
     QTest::keyClick(List(), Qt::Key_Down);
     EXPECT_EQ(List()->text(), QString::fromUtf8("Aaron  N\u00B031.20,W\u00B0-86.40"));
-    EXPECT_EQ(window->CurrencyEdit2->value(), 31.2);
-    EXPECT_NE(window->Label5->text(), "Rise");
+    EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), 31.2);
+    EXPECT_NE(Parts(*window).Label5->text(), "Rise");
 }
 
 } // namespace

@@ -76,18 +76,18 @@ protected:
     void TurnOn()
     {
         window->SpeedButtonA8Click();
-        ASSERT_TRUE(TZuruRuz1::IsOptionChecked(window->SpeedButtonA8));
+        ASSERT_TRUE(TZuruRuz1::IsOptionChecked(Parts(*window).SpeedButtonA8));
     }
 
     void TurnLedOn()
     {
         window->SpeedButtonA5Click();
-        ASSERT_TRUE(TZuruRuz1::IsOptionChecked(window->SpeedButtonA5));
+        ASSERT_TRUE(TZuruRuz1::IsOptionChecked(Parts(*window).SpeedButtonA5));
     }
 
-    bool Blinking() const { return !window->LED2->isHidden() && window->Timer1->isActive(); }
-    bool Dark() const { return window->LED2->isHidden() && !window->Timer1->isActive(); }
-    QString Labels() const { return window->Label5->text() + QLatin1Char('|') + window->Label7->text(); }
+    bool Blinking() const { return !Parts(*window).LED2->isHidden() && Parts(*window).Timer1->isActive(); }
+    bool Dark() const { return Parts(*window).LED2->isHidden() && !Parts(*window).Timer1->isActive(); }
+    QString Labels() const { return Parts(*window).Label5->text() + QLatin1Char('|') + Parts(*window).Label7->text(); }
 
     // The town taken from its state's list as the user does: the state button, the
     // first letters typed into the open list, Enter.
@@ -95,14 +95,14 @@ protected:
     {
         const UsState* state = StateByCode(town.state);
         ASSERT_TRUE(state);
-        window->SpeedButton(state->number)->click();
-        ASSERT_TRUE(window->ComboBox2->view()->isVisible());
-        QTest::keyClicks(window->ComboBox2->view(), QString::fromLatin1(town.typed));
-        QTest::keyClick(window->ComboBox2->view(), Qt::Key_Return);
-        ASSERT_TRUE(window->ComboBox2->text().startsWith(QString::fromLatin1(town.typed)))
-            << window->ComboBox2->text().toStdString();
-        ASSERT_EQ(window->CurrencyEdit1->value(), town.longitude);
-        ASSERT_EQ(window->CurrencyEdit2->value(), town.latitude);
+        Parts(*window).SpeedButton(state->number)->click();
+        ASSERT_TRUE(Parts(*window).ComboBox2->view()->isVisible());
+        QTest::keyClicks(Parts(*window).ComboBox2->view(), QString::fromLatin1(town.typed));
+        QTest::keyClick(Parts(*window).ComboBox2->view(), Qt::Key_Return);
+        ASSERT_TRUE(Parts(*window).ComboBox2->text().startsWith(QString::fromLatin1(town.typed)))
+            << Parts(*window).ComboBox2->text().toStdString();
+        ASSERT_EQ(Parts(*window).CurrencyEdit1->value(), town.longitude);
+        ASSERT_EQ(Parts(*window).CurrencyEdit2->value(), town.latitude);
     }
 
     // The date's own day at the place, from the core and the system's zone database.
@@ -131,8 +131,8 @@ protected:
     // What the user sees of the computation: times, zone, offset, entry, LED, messages.
     QString Screen() const
     {
-        return QStringList({Labels(), window->Label9->isHidden() ? QStringLiteral("(hidden)") : window->Label9->text(),
-                            window->CurrencyEdit3->text(), window->ComboBox1->currentText(),
+        return QStringList({Labels(), Parts(*window).Label9->isHidden() ? QStringLiteral("(hidden)") : Parts(*window).Label9->text(),
+                            Parts(*window).CurrencyEdit3->text(), Parts(*window).ComboBox1->currentText(),
                             Blinking() ? "blinking" : "dark",
                             platform.messages.join(QLatin1Char('/'))})
             .join(QStringLiteral(" ; "));
@@ -144,49 +144,49 @@ protected:
 TEST_F(LocalZone, TheQuickMenuEntryStandsBelowLedAndTogglesItsCheckMark)
 {
     Open();
-    EXPECT_EQ(window->Panel3->size(), QSize(114, 147));  // one row more
+    EXPECT_EQ(Parts(*window).Panel3->size(), QSize(114, 147));  // one row more
     const struct {
         QToolButton* button;
         int top;
-    } rows[] = {{window->SpeedButtonA5, 74}, {window->SpeedButtonA8, 92}, {window->SpeedButtonA6, 110},
-                {window->SpeedButtonA7, 128}};
+    } rows[] = {{Parts(*window).SpeedButtonA5, 74}, {Parts(*window).SpeedButtonA8, 92}, {Parts(*window).SpeedButtonA6, 110},
+                {Parts(*window).SpeedButtonA7, 128}};
     for (const auto& r : rows) {
         EXPECT_EQ(r.button->geometry(), QRect(2, r.top, 110, 17)) << r.button->text().toStdString();
-        EXPECT_EQ(r.button->parentWidget(), window->Panel3);
+        EXPECT_EQ(r.button->parentWidget(), Parts(*window).Panel3);
     }
-    QToolButton* entry = window->SpeedButtonA8;
+    QToolButton* entry = Parts(*window).SpeedButtonA8;
     EXPECT_EQ(entry->text().trimmed(), "Local Zone");
     EXPECT_EQ(entry->palette().color(QPalette::ButtonText), kMaroon);
     EXPECT_EQ(entry->font().pixelSize(), 12);
     EXPECT_FALSE(TZuruRuz1::IsOptionChecked(entry));
-    EXPECT_TRUE(window->Label9->isHidden());
+    EXPECT_TRUE(Parts(*window).Label9->isHidden());
 
-    window->Panel3->show();
+    Parts(*window).Panel3->show();
     entry->click();
     EXPECT_TRUE(TZuruRuz1::IsOptionChecked(entry));
     EXPECT_EQ(entry->icon().pixmap(13, 13).size(), QSize(13, 13));  // the check mark, as City List and LED
-    EXPECT_TRUE(window->Panel3->isHidden());
-    EXPECT_FALSE(window->Label9->isHidden());
-    EXPECT_EQ(window->Label9->text(), "local");  // nothing computed yet: the fields are empty
+    EXPECT_TRUE(Parts(*window).Panel3->isHidden());
+    EXPECT_FALSE(Parts(*window).Label9->isHidden());
+    EXPECT_EQ(Parts(*window).Label9->text(), "local");  // nothing computed yet: the fields are empty
     EXPECT_TRUE(platform.messages.isEmpty());
 
-    window->Panel3->show();
+    Parts(*window).Panel3->show();
     entry->click();
     EXPECT_FALSE(TZuruRuz1::IsOptionChecked(entry));
-    EXPECT_TRUE(window->Label9->isHidden());
-    EXPECT_TRUE(window->Panel3->isHidden());
+    EXPECT_TRUE(Parts(*window).Label9->isHidden());
+    EXPECT_TRUE(Parts(*window).Panel3->isHidden());
 }
 
 TEST_F(LocalZone, TheZoneLabelFitsBesideTheCoordinatesOfTheNarrowWindow)
 {
     Open();
     TurnOn();
-    const QRect zone = window->Label9->geometry();
+    const QRect zone = Parts(*window).Label9->geometry();
     EXPECT_LE(zone.right(), TZuruRuz1::kNarrowWidth - 1);
-    for (QWidget* w : std::initializer_list<QWidget*>{window->CurrencyEdit1, window->CurrencyEdit2, window->DateEdit1,
-                                                      window->ToolBar1})
+    for (QWidget* w : std::initializer_list<QWidget*>{Parts(*window).CurrencyEdit1, Parts(*window).CurrencyEdit2, Parts(*window).DateEdit1,
+                                                      Parts(*window).ToolBar1})
         EXPECT_FALSE(zone.intersects(w->geometry())) << w->metaObject()->className();
-    QFont bold = window->Label9->font();
+    QFont bold = Parts(*window).Label9->font();
     bold.setBold(true);
     for (const char* text : {"AKDT", "EST/EDT", "no zone", "pre-1583"})
         EXPECT_LE(QFontMetrics(bold).horizontalAdvance(QString::fromLatin1(text)), zone.width()) << text;
@@ -214,7 +214,7 @@ TEST_F(LocalZone, TheZoneLabelStandsOutOnlyForAZoneFound)
     for (const auto& r : rows) {
         SetPlace(r.longitude, r.latitude, QDate(2026, 1, 15));
         window->SpeedButton52Click();
-        const QLabel* zone = window->Label9;
+        const QLabel* zone = Parts(*window).Label9;
         EXPECT_EQ(zone->text(), QString::fromLatin1(r.label)) << r.longitude << " " << r.latitude;
         EXPECT_EQ(zone->font().bold(), r.known) << r.label;
         EXPECT_EQ(zone->palette().color(QPalette::WindowText).name(), (r.known ? kMaroon : kGray).name()) << r.label;
@@ -245,7 +245,7 @@ TEST_F(LocalZone, StateListTownsComputeAtOnceInTheirOwnClock)
     TurnOn();
     for (const auto& r : rows) {
         SCOPED_TRACE(std::string(r.town.typed) + r.date.toString(kDateFormat).toStdString());
-        window->DateEdit1->setDate(r.date);
+        Parts(*window).DateEdit1->setDate(r.date);
         // A mismatching daylight entry blinks before the town is chosen.
         Choose(r.date.month() == 1 ? kEasternDT : kEastern);
         ASSERT_TRUE(Blinking());
@@ -253,12 +253,12 @@ TEST_F(LocalZone, StateListTownsComputeAtOnceInTheirOwnClock)
 
         const LocalDayResult day = Reference(r.town.longitude, r.town.latitude, r.date);
         EXPECT_EQ(Labels(), TextsOf(day));
-        EXPECT_EQ(window->Label9->text(), r.abbreviation);
-        EXPECT_EQ(window->Label9->toolTip().toStdString(), FindPlaceZone(r.town.longitude, r.town.latitude)->zone);
-        EXPECT_EQ(window->ComboBox1->itemIndex(), r.entry);
-        EXPECT_EQ(window->ComboBox1->currentText().toStdString(), kOffsetList[static_cast<size_t>(r.entry)].text);
-        EXPECT_EQ(window->OffsetIndex, r.entry);
-        EXPECT_EQ(window->CurrencyEdit3->value(), r.offset);
+        EXPECT_EQ(Parts(*window).Label9->text(), r.abbreviation);
+        EXPECT_EQ(Parts(*window).Label9->toolTip().toStdString(), FindPlaceZone(r.town.longitude, r.town.latitude)->zone);
+        EXPECT_EQ(Parts(*window).ComboBox1->itemIndex(), r.entry);
+        EXPECT_EQ(Parts(*window).ComboBox1->currentText().toStdString(), kOffsetList[static_cast<size_t>(r.entry)].text);
+        EXPECT_EQ(Parts(*window).OffsetIndex, r.entry);
+        EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), r.offset);
         EXPECT_TRUE(Dark());
         EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
 
@@ -275,14 +275,14 @@ TEST_F(LocalZone, TheZoneWinsOverALockedOffset)
     Open();
     ShowActive();
     TurnOn();
-    window->CheckBox1->setChecked(true);
+    Parts(*window).CheckBox1->setChecked(true);
     Choose(kEastern);
-    window->DateEdit1->setDate(QDate(2026, 1, 15));
+    Parts(*window).DateEdit1->setDate(QDate(2026, 1, 15));
     ChooseTown(kAmarillo);
     EXPECT_EQ(Labels(), TextsOf(Reference(kAmarillo.longitude, kAmarillo.latitude, QDate(2026, 1, 15))));
-    EXPECT_EQ(window->Label9->text(), "CST");
-    EXPECT_EQ(window->ComboBox1->itemIndex(), kCentral);
-    EXPECT_EQ(window->CurrencyEdit3->value(), -6);
+    EXPECT_EQ(Parts(*window).Label9->text(), "CST");
+    EXPECT_EQ(Parts(*window).ComboBox1->itemIndex(), kCentral);
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), -6);
 }
 
 // The days daylight time begins and ends, and the days before them, stepped with the
@@ -305,12 +305,12 @@ TEST_F(LocalZone, TheChangeoverDaysTakeEachEventsOwnClock)
     SetPlace(kAmarillo.longitude, kAmarillo.latitude, rows[0].date.addDays(-1));
     for (const auto& r : rows) {
         SCOPED_TRACE(r.date.toString(kDateFormat).toStdString());
-        window->DateEdit1->setDate(r.date.addDays(-1));
+        Parts(*window).DateEdit1->setDate(r.date.addDays(-1));
         window->SpeedButton56Click();  // next day
-        ASSERT_EQ(window->DateEdit1->date(), r.date);
+        ASSERT_EQ(Parts(*window).DateEdit1->date(), r.date);
         for (const bool military : {false, true}) {
-            window->CheckBox3->setChecked(military);
-            window->ComboBox1->clearText();  // nothing to pick: the zone gives the clock
+            Parts(*window).CheckBox3->setChecked(military);
+            Parts(*window).ComboBox1->clearText();  // nothing to pick: the zone gives the clock
             window->SpeedButton52Click();
             EXPECT_EQ(Labels(), TextsOf(Reference(kAmarillo.longitude, kAmarillo.latitude, r.date, military)));
             const OldTimes morning = ZuruRuzTimes(kAmarillo.longitude, kAmarillo.latitude, r.morningOffset, r.date,
@@ -318,10 +318,10 @@ TEST_F(LocalZone, TheChangeoverDaysTakeEachEventsOwnClock)
             const OldTimes evening = ZuruRuzTimes(kAmarillo.longitude, kAmarillo.latitude, r.eveningOffset,
                                                   r.date.addDays(1), military);
             EXPECT_EQ(Labels(), morning.rise + QLatin1Char('|') + evening.set);
-            EXPECT_EQ(window->Label9->text(), r.abbreviation);
-            EXPECT_EQ(window->ComboBox1->itemIndex(), r.entry);
+            EXPECT_EQ(Parts(*window).Label9->text(), r.abbreviation);
+            EXPECT_EQ(Parts(*window).ComboBox1->itemIndex(), r.entry);
         }
-        window->CheckBox3->setChecked(false);
+        Parts(*window).CheckBox3->setChecked(false);
     }
     EXPECT_TRUE(platform.messages.isEmpty());
 }
@@ -337,12 +337,12 @@ TEST_F(LocalZone, SetsAfterMidnightReadInTheMendedClock)
     // The set after midnight ends the evening before, and says so.
     EXPECT_EQ(Labels(), "2:58A|12:48A*");
     EXPECT_EQ(Labels(), TextsOf(Reference(-147.72, 64.84, date)));
-    EXPECT_TRUE(window->Label7->toolTip().contains(QStringLiteral("evening before")));
-    window->CheckBox3->setChecked(true);
+    EXPECT_TRUE(Parts(*window).Label7->toolTip().contains(QStringLiteral("evening before")));
+    Parts(*window).CheckBox3->setChecked(true);
     window->SpeedButton52Click();
     EXPECT_EQ(Labels(), "0258|0048*");
-    EXPECT_LE(QFontMetrics(window->Label7->font()).horizontalAdvance(window->Label7->text()), window->Label7->width());
-    EXPECT_EQ(window->Label9->text(), "AKDT");
+    EXPECT_LE(QFontMetrics(Parts(*window).Label7->font()).horizontalAdvance(Parts(*window).Label7->text()), Parts(*window).Label7->width());
+    EXPECT_EQ(Parts(*window).Label9->text(), "AKDT");
 }
 
 TEST_F(LocalZone, MessagesAreThoseOfTheLocalDay)
@@ -360,7 +360,7 @@ TEST_F(LocalZone, MessagesAreThoseOfTheLocalDay)
         EXPECT_EQ(platform.messages,
                   day.message ? QStringList{QString::fromStdString(*day.message)} : QStringList());
         EXPECT_EQ(Labels(), day.rise ? TextsOf(day) : QStringLiteral("Rise|Set"));
-        EXPECT_EQ(window->Label9->text().toStdString(), day.Abbreviation());
+        EXPECT_EQ(Parts(*window).Label9->text().toStdString(), day.Abbreviation());
     }
     EXPECT_EQ(platform.messages, QStringList());  // January 23 has both
 }
@@ -376,28 +376,28 @@ TEST_F(LocalZone, HomeAndUserTownsComputeAtOnce)
     TurnLedOn();
     TurnOn();
     const QDate summer(2026, 7, 15);
-    window->DateEdit1->setDate(summer);
+    Parts(*window).DateEdit1->setDate(summer);
 
     // Home in Honolulu, kept with an Eastern offset that would blink in summer.
-    home()->CurrencyEdit1->setValue(kHonolulu.longitude);
-    home()->CurrencyEdit2->setValue(kHonolulu.latitude);
-    home()->CurrencyEdit3->setValue(-5);
-    home()->HomeOffsetIndex = kEastern;
-    window->SpeedButton53->click();
+    Parts(*home()).CurrencyEdit1->setValue(kHonolulu.longitude);
+    Parts(*home()).CurrencyEdit2->setValue(kHonolulu.latitude);
+    Parts(*home()).CurrencyEdit3->setValue(-5);
+    Parts(*home()).HomeOffsetIndex = kEastern;
+    Parts(*window).SpeedButton53->click();
     EXPECT_EQ(Labels(), TextsOf(Reference(kHonolulu.longitude, kHonolulu.latitude, summer)));
-    EXPECT_EQ(window->Label9->text(), "HST");
-    EXPECT_EQ(window->ComboBox1->currentText(), "Hawaii       (-10:00)");
-    EXPECT_EQ(window->CurrencyEdit3->value(), -10);
+    EXPECT_EQ(Parts(*window).Label9->text(), "HST");
+    EXPECT_EQ(Parts(*window).ComboBox1->currentText(), "Hawaii       (-10:00)");
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), -10);
     EXPECT_TRUE(Dark());
 
     // Window Rock, AZ keeps the Navajo Nation's daylight time, unlike Phoenix.
-    window->SpeedButton(kUserButtonNumber)->click();
-    QTest::keyClicks(window->ComboBox2->view(), QStringLiteral("window"));
-    QTest::keyClick(window->ComboBox2->view(), Qt::Key_Return);
-    ASSERT_EQ(window->CurrencyEdit2->value(), 35.68);
+    Parts(*window).SpeedButton(kUserButtonNumber)->click();
+    QTest::keyClicks(Parts(*window).ComboBox2->view(), QStringLiteral("window"));
+    QTest::keyClick(Parts(*window).ComboBox2->view(), Qt::Key_Return);
+    ASSERT_EQ(Parts(*window).CurrencyEdit2->value(), 35.68);
     EXPECT_EQ(Labels(), TextsOf(Reference(-109.05, 35.68, summer)));
-    EXPECT_EQ(window->Label9->text(), "MDT");
-    EXPECT_EQ(window->ComboBox1->currentText(), "Mountain DT(-6:00)");
+    EXPECT_EQ(Parts(*window).Label9->text(), "MDT");
+    EXPECT_EQ(Parts(*window).ComboBox1->currentText(), "Mountain DT(-6:00)");
     EXPECT_TRUE(Dark());
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
 }
@@ -413,7 +413,7 @@ TEST_F(LocalZone, TypedPlacesNearATownTakeItsZoneFarOnesBehaveAsWithoutTheOption
     SetPlace(-101.83, 35.30, date);  // 9 km north of Amarillo
     window->SpeedButton52Click();
     EXPECT_EQ(Labels(), TextsOf(Reference(-101.83, 35.30, date)));
-    EXPECT_EQ(window->Label9->text(), "CST");
+    EXPECT_EQ(Parts(*window).Label9->text(), "CST");
 
     // In the Gulf of Mexico, 200 km from the coast: the same steps in both windows.
     auto steps = [&](bool localZone) {
@@ -459,15 +459,15 @@ TEST_F(LocalZone, TurningTheOptionOffRestoresTheOldBehaviour)
         TurnLedOn();
         if (wasOn) {
             TurnOn();
-            window->DateEdit1->setDate(date);
+            Parts(*window).DateEdit1->setDate(date);
             ChooseTown(kElPaso);
-            EXPECT_EQ(window->Label9->text(), "MST");
+            EXPECT_EQ(Parts(*window).Label9->text(), "MST");
             window->SpeedButtonA8Click();  // off again
-            EXPECT_FALSE(TZuruRuz1::IsOptionChecked(window->SpeedButtonA8));
-            EXPECT_TRUE(window->Label9->isHidden());
+            EXPECT_FALSE(TZuruRuz1::IsOptionChecked(Parts(*window).SpeedButtonA8));
+            EXPECT_TRUE(Parts(*window).Label9->isHidden());
             EXPECT_EQ(Labels(), "Rise|Set");  // the local times are gone with their clock
         }
-        window->DateEdit1->setDate(date);
+        Parts(*window).DateEdit1->setDate(date);
         QStringList seen;
         ChooseTown(kAmarillo);  // the offset cleared, nothing computed
         seen << Screen();
@@ -475,10 +475,10 @@ TEST_F(LocalZone, TurningTheOptionOffRestoresTheOldBehaviour)
         seen << Screen();
         window->SpeedButton52Click();
         seen << Screen();
-        window->CheckBox1->setChecked(true);  // locked: a town computes at once at that offset
+        Parts(*window).CheckBox1->setChecked(true);  // locked: a town computes at once at that offset
         ChooseTown(kElPaso);
         seen << Screen();
-        window->CheckBox1->setChecked(false);
+        Parts(*window).CheckBox1->setChecked(false);
         return seen;
     };
     const QStringList never = steps(false);
@@ -496,7 +496,7 @@ TEST_F(LocalZone, DatesBeforeTheLocalDayBehaveAsWithoutTheOption)
     SetPlace(kAmarillo.longitude, kAmarillo.latitude, QDate(1500, 6, 1));
     window->SpeedButton52Click();
     EXPECT_EQ(Labels(), "Rise|Set");  // no offset chosen: nothing
-    EXPECT_EQ(window->Label9->text(), "pre-1583");
+    EXPECT_EQ(Parts(*window).Label9->text(), "pre-1583");
     Choose(kCentral);
     window->SpeedButton52Click();
     const OldTimes old = ZuruRuzTimes(kAmarillo.longitude, kAmarillo.latitude, -6, QDate(1500, 6, 1));
@@ -522,17 +522,17 @@ TEST_F(LocalZone, SettingsPositionsSixAndSevenReadBackAndWrittenBack)
         WriteParm(Lines({r.flags, "-4", "4", "-88.02", "30.41", "-5", "0"}));
         Open();
         EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
-        EXPECT_EQ(TZuruRuz1::IsOptionChecked(window->SpeedButtonA8), r.localZone);
-        EXPECT_EQ(window->Label9->isHidden(), !r.localZone);
-        EXPECT_EQ(windows->routes.CheckBox1->isChecked(), r.localTimes);
+        EXPECT_EQ(TZuruRuz1::IsOptionChecked(Parts(*window).SpeedButtonA8), r.localZone);
+        EXPECT_EQ(Parts(*window).Label9->isHidden(), !r.localZone);
+        EXPECT_EQ(Parts(windows->routes).CheckBox1->isChecked(), r.localTimes);
         // The other lines by their own rules.
-        EXPECT_EQ(window->LockOffset, locked);
-        EXPECT_EQ(window->ComboBox1->currentText(), locked ? "Eastern DT   (-4:00)" : "");
-        EXPECT_EQ(window->CurrencyEdit3->value(), locked ? -4 : 0);
-        EXPECT_EQ(home()->CurrencyEdit1->value(), -88.02);
-        EXPECT_EQ(home()->CurrencyEdit2->value(), 30.41);
-        EXPECT_EQ(home()->CurrencyEdit3->value(), -5);
-        EXPECT_EQ(home()->HomeOffsetIndex, 0);
+        EXPECT_EQ(Parts(*window).LockOffset, locked);
+        EXPECT_EQ(Parts(*window).ComboBox1->currentText(), locked ? "Eastern DT   (-4:00)" : "");
+        EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), locked ? -4 : 0);
+        EXPECT_EQ(Parts(*home()).CurrencyEdit1->value(), -88.02);
+        EXPECT_EQ(Parts(*home()).CurrencyEdit2->value(), 30.41);
+        EXPECT_EQ(Parts(*home()).CurrencyEdit3->value(), -5);
+        EXPECT_EQ(Parts(*home()).HomeOffsetIndex, 0);
 
         window->SpeedButton54Click();
         QByteArray expected = QByteArray(r.flags).leftJustified(12, '0');
@@ -549,8 +549,8 @@ TEST_F(LocalZone, BothOptionsOffWriteTheFileAsBefore)
     Open();
     TurnOn();
     window->SpeedButtonA8Click();
-    windows->routes.CheckBox1->setChecked(true);
-    windows->routes.CheckBox1->setChecked(false);
+    Parts(windows->routes).CheckBox1->setChecked(true);
+    Parts(windows->routes).CheckBox1->setChecked(false);
     window->SpeedButton54Click();
     EXPECT_EQ(ReadParm(), before);
 
@@ -562,7 +562,7 @@ TEST_F(LocalZone, BothOptionsOffWriteTheFileAsBefore)
     EXPECT_EQ(ReadParm(), Lines({"100111000000", "-4", "4", "-88.02", "30.41", "-5", "0"}));
     WriteParm(before);
     Open();
-    windows->routes.CheckBox1->setChecked(true);
+    Parts(windows->routes).CheckBox1->setChecked(true);
     window->SpeedButton54Click();
     EXPECT_EQ(ReadParm(), Lines({"100110100000", "-4", "4", "-88.02", "30.41", "-5", "0"}));
 }

@@ -91,15 +91,15 @@ protected:
     // A route chosen from the list, as the user clicks it.
     void Pick(const QString& name)
     {
-        const int index = routes().ComboBox1->findText(name);
+        const int index = Parts(routes()).ComboBox1->findText(name);
         ASSERT_GE(index, 0) << name.toStdString();
-        routes().ComboBox1->setCurrentIndex(index);
-        emit routes().ComboBox1->activated(index);
+        Parts(routes()).ComboBox1->setCurrentIndex(index);
+        emit Parts(routes()).ComboBox1->activated(index);
     }
 
-    void Process() { routes().SpeedButton2->click(); }
+    void Process() { Parts(routes()).SpeedButton2->click(); }
     QStringList Report() const { return routes().ReportLines(); }
-    QString Labels() const { return window->Label5->text() + QLatin1Char('|') + window->Label7->text(); }
+    QString Labels() const { return Parts(*window).Label5->text() + QLatin1Char('|') + Parts(*window).Label7->text(); }
 };
 
 TEST_F(RoutesWindow, LooksAsItShould)
@@ -114,19 +114,19 @@ TEST_F(RoutesWindow, LooksAsItShould)
     EXPECT_FALSE(r.windowFlags() & Qt::WindowMinMaxButtonsHint);
     EXPECT_EQ(r.palette().color(QPalette::Window), QColor(225, 195, 120));
 
-    EXPECT_EQ(r.ComboBox1->currentText(), "Routes");
-    EXPECT_EQ(r.ComboBox1->focusPolicy(), Qt::ClickFocus);
-    EXPECT_EQ(r.RichEdit1->focusPolicy(), Qt::ClickFocus);
-    EXPECT_TRUE(r.RichEdit1->toPlainText().isEmpty());
-    EXPECT_FALSE(r.RichEdit1->isReadOnly());
-    EXPECT_EQ(r.RichEdit1->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(r.RichEdit1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(r.RichEdit1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    const QFontMetrics report(r.RichEdit1->font());
+    EXPECT_EQ(Parts(r).ComboBox1->currentText(), "Routes");
+    EXPECT_EQ(Parts(r).ComboBox1->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(Parts(r).RichEdit1->focusPolicy(), Qt::ClickFocus);
+    EXPECT_TRUE(Parts(r).RichEdit1->toPlainText().isEmpty());
+    EXPECT_FALSE(Parts(r).RichEdit1->isReadOnly());
+    EXPECT_EQ(Parts(r).RichEdit1->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(Parts(r).RichEdit1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(Parts(r).RichEdit1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    const QFontMetrics report(Parts(r).RichEdit1->font());
     EXPECT_EQ(report.horizontalAdvance(QStringLiteral("i  i")), report.horizontalAdvance(QStringLiteral("MMMM")));
-    EXPECT_EQ(r.RichEdit1->font().pointSizeF(), 8);
+    EXPECT_EQ(Parts(r).RichEdit1->font().pointSizeF(), 8);
 
-    TPieProgressBar* bar = r.PieProgressBar1;
+    TPieProgressBar* bar = Parts(r).PieProgressBar1;
     EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(bar->BackColor(), QColor(255, 255, 0));
     EXPECT_EQ(bar->BorderWidth(), 0);
@@ -141,29 +141,29 @@ TEST_F(RoutesWindow, LooksAsItShould)
         QToolButton* button;
         const char* caption;
         bool enabled;
-    } buttons[] = {{r.SpeedButton2, "Process", false}, {r.SpeedButton1, "Clear", true},
-                   {r.SpeedButton52, "Print", true},   {r.SpeedButton53, "Close", true},
-                   {r.SpeedButton3, "Legend", true},   {r.SpeedButton4, "Reverse", true}};
+    } buttons[] = {{Parts(r).SpeedButton2, "Process", false}, {Parts(r).SpeedButton1, "Clear", true},
+                   {Parts(r).SpeedButton52, "Print", true},   {Parts(r).SpeedButton53, "Close", true},
+                   {Parts(r).SpeedButton3, "Legend", true},   {Parts(r).SpeedButton4, "Reverse", true}};
     for (const auto& b : buttons) {
         EXPECT_EQ(b.button->text(), b.caption);
         EXPECT_EQ(b.button->isEnabled(), b.enabled) << b.caption;
         EXPECT_EQ(b.button->palette().color(QPalette::Active, QPalette::ButtonText), QColor(0, 0, 128)) << b.caption;
     }
-    EXPECT_TRUE(r.SpeedButton3->isCheckable());
-    EXPECT_FALSE(r.SpeedButton3->isChecked());
-    EXPECT_TRUE(r.Panel7->isHidden());
-    EXPECT_EQ(r.Panel7->palette().color(QPalette::Window), QColor(224, 208, 168));
-    EXPECT_TRUE(r.ProcessArmed);
+    EXPECT_TRUE(Parts(r).SpeedButton3->isCheckable());
+    EXPECT_FALSE(Parts(r).SpeedButton3->isChecked());
+    EXPECT_TRUE(Parts(r).Panel7->isHidden());
+    EXPECT_EQ(Parts(r).Panel7->palette().color(QPalette::Window), QColor(224, 208, 168));
+    EXPECT_TRUE(Parts(r).ProcessArmed);
 }
 
 TEST_F(RoutesWindow, ActivationReadsTheHighwayListAndDatesTheProcessButton)
 {
     OpenRoutes();
-    ASSERT_EQ(routes().ComboBox1->count(), 3);
-    EXPECT_EQ(routes().ComboBox1->itemText(2), "I-80");
-    EXPECT_EQ(routes().ComboBox1->currentText(), "Routes");  // the list's own text stays
-    EXPECT_EQ(routes().SpeedButton2->text(), "Process 11/09/2005");
-    EXPECT_TRUE(routes().RichEdit1->toPlainText().isEmpty());  // setting the list appends nothing
+    ASSERT_EQ(Parts(routes()).ComboBox1->count(), 3);
+    EXPECT_EQ(Parts(routes()).ComboBox1->itemText(2), "I-80");
+    EXPECT_EQ(Parts(routes()).ComboBox1->currentText(), "Routes");  // the list's own text stays
+    EXPECT_EQ(Parts(routes()).SpeedButton2->text(), "Process 11/09/2005");
+    EXPECT_TRUE(Parts(routes()).RichEdit1->toPlainText().isEmpty());  // setting the list appends nothing
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
@@ -171,23 +171,23 @@ TEST_F(RoutesWindow, WithoutHighwayListTypedNamesAppendEveryKeystroke)
 {
     QFile::remove(platform.folder + QStringLiteral("Highways.txt"));
     OpenRoutes();
-    EXPECT_EQ(routes().ComboBox1->currentText(), "No Interstate List");
-    EXPECT_EQ(routes().ComboBox1->count(), 0);
-    EXPECT_EQ(routes().SpeedButton2->text(), "Process");
-    EXPECT_TRUE(routes().RichEdit1->toPlainText().isEmpty());
-    EXPECT_FALSE(routes().SpeedButton2->isEnabled());
+    EXPECT_EQ(Parts(routes()).ComboBox1->currentText(), "No Interstate List");
+    EXPECT_EQ(Parts(routes()).ComboBox1->count(), 0);
+    EXPECT_EQ(Parts(routes()).SpeedButton2->text(), "Process");
+    EXPECT_TRUE(Parts(routes()).RichEdit1->toPlainText().isEmpty());
+    EXPECT_FALSE(Parts(routes()).SpeedButton2->isEnabled());
 
-    routes().ComboBox1->lineEdit()->selectAll();
-    QTest::keyClicks(routes().ComboBox1->lineEdit(), QStringLiteral("I-8"));
+    Parts(routes()).ComboBox1->lineEdit()->selectAll();
+    QTest::keyClicks(Parts(routes()).ComboBox1->lineEdit(), QStringLiteral("I-8"));
     EXPECT_EQ(Report(), QStringList({"I", "I-", "I-8"}));
-    EXPECT_TRUE(routes().SpeedButton2->isEnabled());
+    EXPECT_TRUE(Parts(routes()).SpeedButton2->isEnabled());
 }
 
 TEST_F(RoutesWindow, PicksAppendNamesAndArmProcess)
 {
     OpenRoutes();
     Pick(QStringLiteral("A"));
-    EXPECT_TRUE(routes().SpeedButton2->isEnabled());
+    EXPECT_TRUE(Parts(routes()).SpeedButton2->isEnabled());
     Pick(QStringLiteral("I-80"));
     Pick(QStringLiteral("A"));  // the same route again is one more line
     EXPECT_EQ(Report(), QStringList({"A", "I-80", "A"}));
@@ -201,7 +201,7 @@ TEST_F(RoutesWindow, APickIsOneLineWhateverTheFocusDoesAfterIt)
     OpenRoutes();
     QApplication::setActiveWindow(&routes());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&routes()));
-    ComboBox* box = routes().ComboBox1;
+    ComboBox* box = Parts(routes()).ComboBox1;
     box->lineEdit()->setFocus();
     box->showPopup();
     QAbstractItemView* list = box->view();
@@ -212,8 +212,8 @@ TEST_F(RoutesWindow, APickIsOneLineWhateverTheFocusDoesAfterIt)
     QTRY_VERIFY(!list->isVisible());
     QApplication::setActiveWindow(&routes());
     QTest::qWait(20);
-    QTest::mouseClick(routes().CheckBox1, Qt::LeftButton);
-    QTest::mouseClick(routes().RichEdit1->viewport(), Qt::LeftButton);
+    QTest::mouseClick(Parts(routes()).CheckBox1, Qt::LeftButton);
+    QTest::mouseClick(Parts(routes()).RichEdit1->viewport(), Qt::LeftButton);
     QTest::qWait(20);
     EXPECT_EQ(Report(), QStringList({"I-80"}));
 }
@@ -232,7 +232,7 @@ TEST_F(RoutesWindow, ProcessAsksBeforeASheetWithoutAnOffsetEntry)
     EXPECT_EQ(platform.messages, QStringList({"No GMT offset chosen: the times will be GMT. Continue?"}));
     EXPECT_EQ(pointerAtDialog, QList<QPoint>({QPoint(930, 570)}));  // on its buttons, as for "Clear memo?"
     EXPECT_EQ(Report(), QStringList({"A"}));  // nothing done
-    EXPECT_TRUE(routes().SpeedButton2->isEnabled());
+    EXPECT_TRUE(Parts(routes()).SpeedButton2->isEnabled());
 
     platform.confirmAnswer = true;
     Process();
@@ -243,9 +243,9 @@ TEST_F(RoutesWindow, ProcessAsksBeforeASheetWithoutAnOffsetEntry)
     EXPECT_EQ(routes().PageHeading().columns, QString(19, QLatin1Char(' ')) + "Rise    Set");
 
     // A home offset off the list (India, 5:30) is named as it is.
-    routes().SpeedButton1->click();
+    Parts(routes()).SpeedButton1->click();
     platform.messages.clear();
-    window->CurrencyEdit3->setValue(5.5);
+    Parts(*window).CurrencyEdit3->setValue(5.5);
     Pick(QStringLiteral("A"));
     platform.confirmAnswer = false;
     Process();
@@ -264,7 +264,7 @@ TEST_F(RoutesWindow, AnEmptyLastLineNamesNoRoute)
 {
     OpenRoutes();
     routes().SetReportLines({QStringLiteral("A"), QString()});
-    routes().SpeedButton2->setEnabled(true);
+    Parts(routes()).SpeedButton2->setEnabled(true);
     Process();
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
     EXPECT_EQ(Report().size(), 6);
@@ -273,19 +273,19 @@ TEST_F(RoutesWindow, AnEmptyLastLineNamesNoRoute)
 TEST_F(RoutesWindow, ProcessWritesTheReportAndDisarms)
 {
     OpenRoutes();
-    window->CurrencyEdit1->setValue(-80.5);
-    window->CurrencyEdit2->setValue(35.25);
+    Parts(*window).CurrencyEdit1->setValue(-80.5);
+    Parts(*window).CurrencyEdit2->setValue(35.25);
     Pick(QStringLiteral("A"));
     Process();
     EXPECT_EQ(Report(), QStringList({"11/09/2005", "", "Route A  north", "", "New York", kNewYorkTimes}));
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_TRUE(platform.pointerMoves.isEmpty());
-    EXPECT_FALSE(routes().SpeedButton2->isEnabled());
-    EXPECT_FALSE(routes().ProcessArmed);
-    EXPECT_EQ(window->CurrencyEdit1->value(), 0);  // the fields are left empty
-    EXPECT_EQ(window->CurrencyEdit2->value(), 0);
-    EXPECT_FALSE(window->BatchCalc);
-    EXPECT_TRUE(routes().PieProgressBar1->isHidden());
+    EXPECT_FALSE(Parts(routes()).SpeedButton2->isEnabled());
+    EXPECT_FALSE(Parts(routes()).ProcessArmed);
+    EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), 0);  // the fields are left empty
+    EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), 0);
+    EXPECT_FALSE(Parts(*window).BatchCalc);
+    EXPECT_TRUE(Parts(routes()).PieProgressBar1->isHidden());
 }
 
 TEST_F(RoutesWindow, TwoRoutesTheFirstMissing)
@@ -294,7 +294,7 @@ TEST_F(RoutesWindow, TwoRoutesTheFirstMissing)
     QList<QPoint> pointerAtDialog;
     platform.onDialog = [&](const QString&) { pointerAtDialog = platform.pointerMoves; };
     routes().SetReportLines({QStringLiteral("Nope"), QStringLiteral("A")});  // typed by the user
-    routes().SpeedButton2->setEnabled(true);
+    Parts(routes()).SpeedButton2->setEnabled(true);
     Process();
     EXPECT_EQ(platform.messages, QStringList({"File:Nope.txt not found"}));
     EXPECT_EQ(pointerAtDialog, QList<QPoint>({QPoint(970, 570)}));  // on the warning's OK button
@@ -307,7 +307,7 @@ TEST_F(RoutesWindow, PointerTargetsFollowTheVirtualDesktop)
     platform.desktop = QRect(-1920, 0, 3840, 1080);
     OpenRoutes();
     routes().SetReportLines({QStringLiteral("Nope")});
-    routes().SpeedButton2->setEnabled(true);
+    Parts(routes()).SpeedButton2->setEnabled(true);
     Process();
     routes().SpeedButton1Click();
     EXPECT_EQ(platform.pointerMoves, QList<QPoint>({QPoint(10, 570), QPoint(-30, 570)}));
@@ -331,7 +331,7 @@ TEST_F(RoutesWindow, BadStopLinesAbandonTheRouteAtThatLine)
         WriteRoute("Bad", {"Bad route", kNewYork, c.line, kNewYork, "After"});
         OpenRoutes();
         routes().SetReportLines({QStringLiteral("Bad"), QStringLiteral("A")});
-        routes().SpeedButton2->setEnabled(true);
+        Parts(routes()).SpeedButton2->setEnabled(true);
         Process();
         EXPECT_EQ(platform.messages, QStringList({QStringLiteral("File:Bad.txt line 3: ") + c.reason}));
         EXPECT_EQ(Report(), QStringList({"11/09/2005", "", "Bad route", kNewYorkTimes, "Route A  north", "",
@@ -383,7 +383,7 @@ TEST_F(RoutesWindow, CalcMessagesShowDuringTheBatch)
     WriteRoute("Polar", {"  Barrow, AK   [71.30 -156.80]", kNewYork});
     WriteRoute("Highways", {"A", "Polar"});
     OpenRoutes(kAlaska);
-    window->DateEdit1->setDate(QDate(2005, 12, 21));
+    Parts(*window).DateEdit1->setDate(QDate(2005, 12, 21));
     Pick(QStringLiteral("Polar"));
     Process();
     EXPECT_EQ(platform.messages, QStringList({"Sun up or down all day"}));
@@ -400,25 +400,25 @@ TEST_F(RoutesWindow, CancelOnAMessageEndsTheBatch)
     WriteRoute("Polar", {"Polar", "  Barrow, AK   [71.30 -156.80]", "  Barrow, AK   [71.30 -156.80]"});
     WriteRoute("Highways", {"A", "Polar"});
     OpenRoutes(kAlaska);
-    window->DateEdit1->setDate(QDate(2005, 12, 21));
+    Parts(*window).DateEdit1->setDate(QDate(2005, 12, 21));
     int paints = 0;
     int paintsAtTheBox = -1;
-    EventCounter counter(routes().RichEdit1->viewport(), QEvent::Paint, paints);
+    EventCounter counter(Parts(routes()).RichEdit1->viewport(), QEvent::Paint, paints);
     platform.onDialog = [&](const QString&) { paintsAtTheBox = paints; };
     platform.confirmAnswer = false;  // Cancel
     routes().SetReportLines({QStringLiteral("Polar"), QStringLiteral("A")});
-    routes().SpeedButton2->setEnabled(true);
+    Parts(routes()).SpeedButton2->setEnabled(true);
     Process();
     EXPECT_EQ(platform.messages, QStringList({"Sun up or down all day"}));
     EXPECT_EQ(Report(), QStringList({"12/21/2005", "", "Polar", "  Barrow, AK     Rise  Set"}));
     EXPECT_GT(paints, paintsAtTheBox);
 
     // OK goes on: both stops, then the next route.
-    routes().SpeedButton1->click();
+    Parts(routes()).SpeedButton1->click();
     platform.messages.clear();
     platform.confirmAnswer = true;
     routes().SetReportLines({QStringLiteral("Nope"), QStringLiteral("Polar"), QStringLiteral("A")});
-    routes().SpeedButton2->setEnabled(true);
+    Parts(routes()).SpeedButton2->setEnabled(true);
     Process();
     EXPECT_EQ(platform.messages, QStringList({"File:Nope.txt not found", "Sun up or down all day",
                                               "Sun up or down all day"}));
@@ -433,18 +433,18 @@ TEST_F(RoutesWindow, APickAfterABatchAppendsButProcessStaysOffUntilAConfirmedCle
     Pick(QStringLiteral("B"));
     EXPECT_EQ(Report().size(), 7);
     EXPECT_EQ(Report().last(), "B");
-    EXPECT_FALSE(routes().SpeedButton2->isEnabled());
+    EXPECT_FALSE(Parts(routes()).SpeedButton2->isEnabled());
 
     platform.confirmAnswer = false;
-    routes().SpeedButton1->click();
+    Parts(routes()).SpeedButton1->click();
     Pick(QStringLiteral("B"));
-    EXPECT_FALSE(routes().SpeedButton2->isEnabled());
+    EXPECT_FALSE(Parts(routes()).SpeedButton2->isEnabled());
 
     platform.confirmAnswer = true;
-    routes().SpeedButton1->click();
-    EXPECT_TRUE(routes().ProcessArmed);
+    Parts(routes()).SpeedButton1->click();
+    EXPECT_TRUE(Parts(routes()).ProcessArmed);
     Pick(QStringLiteral("A"));
-    EXPECT_TRUE(routes().SpeedButton2->isEnabled());
+    EXPECT_TRUE(Parts(routes()).SpeedButton2->isEnabled());
     EXPECT_EQ(Report(), QStringList({"A"}));
 }
 
@@ -464,37 +464,37 @@ TEST_F(RoutesWindow, Reverse)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         routes().SetReportLines(c.before);
-        routes().SpeedButton4->click();
+        Parts(routes()).SpeedButton4->click();
         EXPECT_EQ(Report(), c.after);
     }
     // Twice gives back the report.
     for (const QStringList& report : {QStringList({"d", "", "a", "b", "c"}), QStringList({"d", "", "a", "b", ""})}) {
         routes().SetReportLines(report);
-        routes().SpeedButton4->click();
-        routes().SpeedButton4->click();
+        Parts(routes()).SpeedButton4->click();
+        Parts(routes()).SpeedButton4->click();
         EXPECT_EQ(Report(), report);
     }
-    routes().RichEdit1->clear();
-    routes().SpeedButton4->click();
-    EXPECT_TRUE(routes().RichEdit1->toPlainText().isEmpty());
+    Parts(routes()).RichEdit1->clear();
+    Parts(routes()).SpeedButton4->click();
+    EXPECT_TRUE(Parts(routes()).RichEdit1->toPlainText().isEmpty());
 }
 
 TEST_F(RoutesWindow, ClearOnAnEmptyBoxAsksNothingAndDisablesProcess)
 {
     OpenRoutes();
     Pick(QStringLiteral("A"));
-    routes().RichEdit1->clear();  // the user deleted the names
-    routes().SpeedButton1->click();
+    Parts(routes()).RichEdit1->clear();  // the user deleted the names
+    Parts(routes()).SpeedButton1->click();
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_TRUE(platform.pointerMoves.isEmpty());
-    EXPECT_FALSE(routes().SpeedButton2->isEnabled());
+    EXPECT_FALSE(Parts(routes()).SpeedButton2->isEnabled());
 
     // Process on an empty box does nothing at all.
-    routes().SpeedButton2->setEnabled(true);
+    Parts(routes()).SpeedButton2->setEnabled(true);
     Process();
-    EXPECT_TRUE(routes().RichEdit1->toPlainText().isEmpty());
-    EXPECT_TRUE(routes().ProcessArmed);
-    EXPECT_TRUE(routes().SpeedButton2->isEnabled());
+    EXPECT_TRUE(Parts(routes()).RichEdit1->toPlainText().isEmpty());
+    EXPECT_TRUE(Parts(routes()).ProcessArmed);
+    EXPECT_TRUE(Parts(routes()).SpeedButton2->isEnabled());
 }
 
 TEST_F(RoutesWindow, ClearConfirmedAndCancelled)
@@ -509,12 +509,12 @@ TEST_F(RoutesWindow, ClearConfirmedAndCancelled)
         platform.confirmAnswer = confirmed;
         Pick(QStringLiteral("A"));
         Process();
-        routes().SpeedButton1->click();
+        Parts(routes()).SpeedButton1->click();
         EXPECT_EQ(platform.messages, QStringList({"Clear memo?"}));
         EXPECT_EQ(pointerAtDialog, QList<QPoint>({QPoint(930, 570)}));
-        EXPECT_EQ(routes().RichEdit1->toPlainText().isEmpty(), confirmed);
-        EXPECT_EQ(routes().ComboBox1->currentText(), confirmed ? "" : "A");
-        EXPECT_EQ(routes().ProcessArmed, confirmed);
+        EXPECT_EQ(Parts(routes()).RichEdit1->toPlainText().isEmpty(), confirmed);
+        EXPECT_EQ(Parts(routes()).ComboBox1->currentText(), confirmed ? "" : "A");
+        EXPECT_EQ(Parts(routes()).ProcessArmed, confirmed);
         platform.onDialog = nullptr;
     }
 }
@@ -526,19 +526,19 @@ TEST_F(RoutesWindow, CloseAndReopenKeepTheBoxAndRefreshListAndCaption)
     Process();
     Pick(QStringLiteral("B"));
     const QStringList box = Report();
-    routes().SpeedButton53->click();
+    Parts(routes()).SpeedButton53->click();
     EXPECT_FALSE(routes().isVisible());
     EXPECT_TRUE(window->isVisible());  // closing gives the main window back
 
-    window->SpeedButton56->click();  // next day
+    Parts(*window).SpeedButton56->click();  // next day
     WriteRoute("Highways", {"A", "B", "I-80", "I-90"});
     window->hide();
     routes().show();
     EXPECT_EQ(Report(), box);
-    EXPECT_FALSE(routes().ProcessArmed);
-    EXPECT_FALSE(routes().SpeedButton2->isEnabled());
-    EXPECT_EQ(routes().SpeedButton2->text(), "Process 11/10/2005");
-    EXPECT_EQ(routes().ComboBox1->count(), 4);
+    EXPECT_FALSE(Parts(routes()).ProcessArmed);
+    EXPECT_FALSE(Parts(routes()).SpeedButton2->isEnabled());
+    EXPECT_EQ(Parts(routes()).SpeedButton2->text(), "Process 11/10/2005");
+    EXPECT_EQ(Parts(routes()).ComboBox1->count(), 4);
 }
 
 // What the bar shows at each of its paints.
@@ -577,7 +577,7 @@ TEST_F(RoutesWindow, TheBarCountsTheLinesOfEachRoute)
 {
     WriteRoute("B", {"Route B", kNewYork, kNewYork});
     OpenRoutes();
-    BarPaints bar(routes().PieProgressBar1);
+    BarPaints bar(Parts(routes()).PieProgressBar1);
     Pick(QStringLiteral("A"));
     Pick(QStringLiteral("B"));
     Process();
@@ -598,19 +598,19 @@ TEST_F(RoutesWindow, TheBarCountsTheLinesOfEachRoute)
     // copy of a state; what matters is the sequence of distinct states.
     seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
     EXPECT_EQ(seen, expected);
-    EXPECT_TRUE(routes().PieProgressBar1->isHidden());
+    EXPECT_TRUE(Parts(routes()).PieProgressBar1->isHidden());
 }
 
 TEST_F(RoutesWindow, ProcessHandlesPendingEventsOnceAndThenNeverYields)
 {
     OpenRoutes();
-    BarPaints bar(routes().PieProgressBar1);
+    BarPaints bar(Parts(routes()).PieProgressBar1);
     Pick(QStringLiteral("A"));
     bool pendingRan = false;
     bool barShownWhenPendingRan = true;
     QTimer::singleShot(0, &routes(), [&] {
         pendingRan = true;
-        barShownWhenPendingRan = routes().PieProgressBar1->isVisible();
+        barShownWhenPendingRan = Parts(routes()).PieProgressBar1->isVisible();
     });
     bool lateRan = false;
     bar.onFirstPaint = [&] { QTimer::singleShot(0, &routes(), [&] { lateRan = true; }); };
@@ -626,7 +626,7 @@ TEST_F(RoutesWindow, ProcessHandlesPendingEventsOnceAndThenNeverYields)
 TEST_F(RoutesWindow, TheRoutesButtonHidesTheMainWindowAndPutsItBack)
 {
     Open();
-    EXPECT_TRUE(window->SpeedButton58->isEnabled());
+    EXPECT_TRUE(Parts(*window).SpeedButton58->isEnabled());
     window->move(140, 90);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -638,9 +638,9 @@ TEST_F(RoutesWindow, TheRoutesButtonHidesTheMainWindowAndPutsItBack)
         routesModal = modal == &routes();
         mainHidden = !window->isVisible();
         window->move(0, 0);  // wherever it went meanwhile, it comes back
-        routes().SpeedButton53->click();
+        Parts(routes()).SpeedButton53->click();
     });
-    window->SpeedButton58->click();
+    Parts(*window).SpeedButton58->click();
     EXPECT_TRUE(routesModal);
     EXPECT_TRUE(mainHidden);
     EXPECT_TRUE(window->isVisible());
@@ -685,7 +685,7 @@ TEST_F(RoutesWindow, PrintedPagesAreLetterOrA4ByTheLocale)
     } rows[] = {{"en_US.UTF-8", "612x792"}, {"C", "612x792"}, {"de_DE.UTF-8", "595x842"}, {"en_CA.UTF-8", "612x792"}};
     for (const auto& r : rows) {
         qputenv("LC_ALL", r.locale);
-        routes().SpeedButton52->click();
+        Parts(routes()).SpeedButton52->click();
         EXPECT_EQ(PdfPaper(platform.printFile), r.paper) << r.locale;
     }
     qputenv("LC_ALL", saved);
@@ -697,7 +697,7 @@ TEST_F(RoutesWindow, PrintCancelledPrintsNothing)
     Pick(QStringLiteral("A"));
     Process();
     platform.printerAnswer = false;
-    routes().SpeedButton52->click();
+    Parts(routes()).SpeedButton52->click();
     EXPECT_EQ(platform.printerSetups, 1);
     EXPECT_TRUE(platform.printFile.isEmpty());
     EXPECT_FALSE(QFile::exists(platform.folder + QStringLiteral("print.pdf")));
@@ -709,7 +709,7 @@ TEST_F(RoutesWindow, PrintConfirmedWritesEveryLineOnPages)
     OpenRoutes();
     Pick(QStringLiteral("A"));
     Process();
-    routes().SpeedButton52->click();
+    Parts(routes()).SpeedButton52->click();
     EXPECT_EQ(platform.printerSetups, 1);
     ASSERT_FALSE(platform.printFile.isEmpty());
     EXPECT_EQ(PdfPages(platform.printFile), 1);
@@ -722,7 +722,7 @@ TEST_F(RoutesWindow, PrintConfirmedWritesEveryLineOnPages)
         report << QStringLiteral("  Stop %1  6:36A  4:44P").arg(i);
     routes().SetReportLines(report);
     QFile::remove(platform.printFile);
-    routes().SpeedButton52->click();
+    Parts(routes()).SpeedButton52->click();
     const int pages = PdfPages(platform.printFile);
     EXPECT_GT(pages, 3);
     EXPECT_LT(pages, 8);
@@ -733,29 +733,29 @@ TEST_F(RoutesWindow, PrintedPagesCarryTheMainWindowsDateBeforeAReport)
 {
     OpenRoutes();
     Pick(QStringLiteral("A"));
-    window->DateEdit1->setDate(QDate(2005, 12, 24));
+    Parts(*window).DateEdit1->setDate(QDate(2005, 12, 24));
     EXPECT_EQ(routes().PageHeading().date, "12/24/2005");
     Process();
-    window->DateEdit1->setDate(QDate(2006, 1, 2));
+    Parts(*window).DateEdit1->setDate(QDate(2006, 1, 2));
     EXPECT_EQ(routes().PageHeading().date, "12/24/2005");  // the report's own date
 }
 
 TEST_F(RoutesWindow, TheLegendToggles)
 {
     OpenRoutes();
-    routes().SpeedButton3->click();
-    EXPECT_TRUE(routes().SpeedButton3->isChecked());
-    EXPECT_TRUE(routes().Panel7->isVisible());
-    routes().SpeedButton3->click();
-    EXPECT_FALSE(routes().SpeedButton3->isChecked());
-    EXPECT_FALSE(routes().Panel7->isVisible());
+    Parts(routes()).SpeedButton3->click();
+    EXPECT_TRUE(Parts(routes()).SpeedButton3->isChecked());
+    EXPECT_TRUE(Parts(routes()).Panel7->isVisible());
+    Parts(routes()).SpeedButton3->click();
+    EXPECT_FALSE(Parts(routes()).SpeedButton3->isChecked());
+    EXPECT_FALSE(Parts(routes()).Panel7->isVisible());
 }
 
 TEST_F(RoutesWindow, TheLegendDrawsTheCodeLettersInMaroon)
 {
     OpenRoutes();
-    routes().SpeedButton3->click();
-    RouteLegend* legend = routes().Panel7;
+    Parts(routes()).SpeedButton3->click();
+    RouteLegend* legend = Parts(routes()).Panel7;
     const QImage image = legend->grab().toImage().convertToFormat(QImage::Format_RGB32);
     auto count = [&](const QRect& r, auto&& match) {
         int n = 0;
@@ -819,9 +819,9 @@ TEST_F(RoutesWindow, EveryShippedRouteProcessesOnAWinterDateWithoutAWarning)
     }
     platform.clock = QDateTime(QDate(2026, 1, 15), QTime(9, 0));
     OpenRoutes(kCentral);
-    ASSERT_EQ(routes().ComboBox1->count(), 41);
-    for (int i = 0; i < routes().ComboBox1->count(); ++i)
-        Pick(routes().ComboBox1->itemText(i));
+    ASSERT_EQ(Parts(routes()).ComboBox1->count(), 41);
+    for (int i = 0; i < Parts(routes()).ComboBox1->count(); ++i)
+        Pick(Parts(routes()).ComboBox1->itemText(i));
     Process();
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join(QLatin1Char('\n')).toStdString();
     const QStringList report = Report();
@@ -862,12 +862,12 @@ TEST_F(RoutesWindow, SameReportAsTheCommandLine)
         SCOPED_TRACE(std::string(c.date) + " " + c.offset + (c.military ? " military" : ""));
         platform.messages.clear();
         OpenRoutes(c.offsetIndex);
-        window->DateEdit1->setDate(QDate::fromString(QString::fromLatin1(c.date), QStringLiteral("MM/dd/yyyy")));
-        window->CheckBox3->setChecked(c.military);
+        Parts(*window).DateEdit1->setDate(QDate::fromString(QString::fromLatin1(c.date), QStringLiteral("MM/dd/yyyy")));
+        Parts(*window).CheckBox3->setChecked(c.military);
         routes().SetReportLines(names);
-        routes().SpeedButton2->setEnabled(true);
+        Parts(routes()).SpeedButton2->setEnabled(true);
         Process();
-        const std::string windowReport = Utf8ToCp1252((routes().RichEdit1->toPlainText() + "\n").toStdString());
+        const std::string windowReport = Utf8ToCp1252((Parts(routes()).RichEdit1->toPlainText() + "\n").toStdString());
 
         std::vector<std::string> args = {"route", "--date", c.date, "--offset", c.offset, "--folder",
                                           platform.folder.toStdString()};
@@ -943,12 +943,12 @@ protected:
 TEST_F(RoutesLocalTimes, TheCheckBoxSitsInTheBottomBarUnchecked)
 {
     OpenRoutes();
-    QCheckBox* box = routes().CheckBox1;
+    QCheckBox* box = Parts(routes()).CheckBox1;
     EXPECT_EQ(box->text(), "Local times");
     EXPECT_FALSE(box->isChecked());
     EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(box->parentWidget(), routes().SpeedButton1->parentWidget());
-    for (QToolButton* b : {routes().SpeedButton1, routes().SpeedButton52, routes().SpeedButton53})
+    EXPECT_EQ(box->parentWidget(), Parts(routes()).SpeedButton1->parentWidget());
+    for (QToolButton* b : {Parts(routes()).SpeedButton1, Parts(routes()).SpeedButton52, Parts(routes()).SpeedButton53})
         EXPECT_FALSE(box->geometry().intersects(b->geometry())) << b->text().toStdString();
     EXPECT_LE(box->sizeHint().width(), box->width() + 2);  // the caption is not cut
 }
@@ -959,7 +959,7 @@ TEST_F(RoutesLocalTimes, TheCheckBoxSitsInTheBottomBarUnchecked)
 TEST_F(RoutesLocalTimes, EachStopGetsItsOwnClockInAlignedColumns)
 {
     OpenRoutes(kCentral);
-    routes().CheckBox1->setChecked(true);
+    Parts(routes()).CheckBox1->setChecked(true);
     Pick(QStringLiteral("West"));
     Process();
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
@@ -1024,9 +1024,9 @@ TEST_F(RoutesLocalTimes, EachStopGetsItsOwnClockInAlignedColumns)
 TEST_F(RoutesLocalTimes, TheChangeoverMorningAndMilitaryTime)
 {
     OpenRoutes(kCentral);  // home stays on Central standard time, as a driver's log may
-    window->DateEdit1->setDate(QDate(2026, 3, 8));
-    window->CheckBox3->setChecked(true);
-    routes().CheckBox1->setChecked(true);
+    Parts(*window).DateEdit1->setDate(QDate(2026, 3, 8));
+    Parts(*window).CheckBox3->setChecked(true);
+    Parts(routes()).CheckBox1->setChecked(true);
     Pick(QStringLiteral("West"));
     Process();
     const QStringList report = Report();
@@ -1051,25 +1051,25 @@ TEST_F(RoutesLocalTimes, UncheckedTheReportIsTheOldOneByteForByte)
     Pick(QStringLiteral("A"));
     Pick(QStringLiteral("West"));
     Process();
-    const QString never = routes().RichEdit1->toPlainText();
+    const QString never = Parts(routes()).RichEdit1->toPlainText();
     EXPECT_EQ(routes().PageHeading().clock, "Eastern (-5:00)");
     EXPECT_EQ(routes().PageHeading().routes, "A, West");
 
     // Checked for one batch, then unchecked again.
-    routes().SpeedButton1->click();  // Clear, confirmed
-    routes().CheckBox1->setChecked(true);
+    Parts(routes()).SpeedButton1->click();  // Clear, confirmed
+    Parts(routes()).CheckBox1->setChecked(true);
     Pick(QStringLiteral("A"));
     Pick(QStringLiteral("West"));
     Process();
-    EXPECT_NE(routes().RichEdit1->toPlainText(), never);
+    EXPECT_NE(Parts(routes()).RichEdit1->toPlainText(), never);
     EXPECT_EQ(routes().PageHeading().clock, "home: Eastern (-5:00)   local: each stop's zone");
-    routes().SpeedButton1->click();
+    Parts(routes()).SpeedButton1->click();
     EXPECT_TRUE(routes().PageHeading().clock.isEmpty());  // the cleared report took its heading along
-    routes().CheckBox1->setChecked(false);
+    Parts(routes()).CheckBox1->setChecked(false);
     Pick(QStringLiteral("A"));
     Pick(QStringLiteral("West"));
     Process();
-    EXPECT_EQ(routes().RichEdit1->toPlainText(), never);
+    EXPECT_EQ(Parts(routes()).RichEdit1->toPlainText(), never);
     EXPECT_EQ(routes().PageHeading().clock, "Eastern (-5:00)");
     const RouteRiseSet newYork = Old(-74.0, 40.7, -5, QDate(2026, 1, 15));
     EXPECT_TRUE(Report().contains(QString::fromStdString("  New York, NY     " + newYork.rise + "  " + newYork.set)));
@@ -1083,7 +1083,7 @@ TEST_F(RoutesLocalTimes, TheMainWindowsLocalZoneLeavesTheHomeTextsAlone)
     Pick(QStringLiteral("West"));
     Process();
     const QStringList plain = Report();
-    routes().SpeedButton1->click();
+    Parts(routes()).SpeedButton1->click();
     window->SpeedButtonA8Click();
     Pick(QStringLiteral("West"));
     Process();
@@ -1115,13 +1115,13 @@ TEST_F(RoutesLocalTimes, SameReportAsTheCommandLine)
         SCOPED_TRACE(std::string(c.date) + " " + c.offset + (c.military ? " military" : ""));
         platform.messages.clear();
         OpenRoutes(c.offsetIndex);
-        window->DateEdit1->setDate(QDate::fromString(QString::fromLatin1(c.date), QStringLiteral("MM/dd/yyyy")));
-        window->CheckBox3->setChecked(c.military);
-        routes().CheckBox1->setChecked(true);
+        Parts(*window).DateEdit1->setDate(QDate::fromString(QString::fromLatin1(c.date), QStringLiteral("MM/dd/yyyy")));
+        Parts(*window).CheckBox3->setChecked(c.military);
+        Parts(routes()).CheckBox1->setChecked(true);
         routes().SetReportLines(names);
-        routes().SpeedButton2->setEnabled(true);
+        Parts(routes()).SpeedButton2->setEnabled(true);
         Process();
-        const std::string windowReport = Utf8ToCp1252((routes().RichEdit1->toPlainText() + "\n").toStdString());
+        const std::string windowReport = Utf8ToCp1252((Parts(routes()).RichEdit1->toPlainText() + "\n").toStdString());
         EXPECT_NE(windowReport.find("  no zone\n"), std::string::npos);  // Paris
 
         std::vector<std::string> args = {"route", "--date", c.date, "--offset", c.offset, "--folder",

@@ -13,14 +13,14 @@ namespace {
 
 class Settings : public WindowTest {
 protected:
-    bool Wide() const { return window->width() == TZuruRuz1::kWideWidth && !window->Panel1->isHidden(); }
+    bool Wide() const { return window->width() == TZuruRuz1::kWideWidth && !Parts(*window).Panel1->isHidden(); }
     bool Option(QToolButton* b) const { return TZuruRuz1::IsOptionChecked(b); }
     void SetHome(double lon, double lat, double offset, int index)
     {
-        home()->CurrencyEdit1->setValue(lon);
-        home()->CurrencyEdit2->setValue(lat);
-        home()->CurrencyEdit3->setValue(offset);
-        home()->HomeOffsetIndex = index;
+        Parts(*home()).CurrencyEdit1->setValue(lon);
+        Parts(*home()).CurrencyEdit2->setValue(lat);
+        Parts(*home()).CurrencyEdit3->setValue(offset);
+        Parts(*home()).HomeOffsetIndex = index;
     }
 };
 
@@ -31,16 +31,16 @@ TEST_F(Settings, DefaultFileGivesTheDefaultStart)
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('\n').toStdString();
     EXPECT_FALSE(Wide());
     EXPECT_EQ(window->width(), TZuruRuz1::kNarrowWidth);
-    EXPECT_FALSE(Option(window->SpeedButtonA4));
-    EXPECT_FALSE(Option(window->SpeedButtonA5));
-    EXPECT_FALSE(window->LockOffset);
-    EXPECT_FALSE(window->MilitaryTime);
-    EXPECT_EQ(window->ComboBox1->itemIndex(), -1);
-    EXPECT_EQ(window->CurrencyEdit3->value(), 0);
-    EXPECT_EQ(home()->CurrencyEdit1->value(), 0);
-    EXPECT_EQ(home()->CurrencyEdit2->value(), 0);
-    EXPECT_EQ(home()->CurrencyEdit3->value(), 0);
-    EXPECT_EQ(home()->HomeOffsetIndex, 0);
+    EXPECT_FALSE(Option(Parts(*window).SpeedButtonA4));
+    EXPECT_FALSE(Option(Parts(*window).SpeedButtonA5));
+    EXPECT_FALSE(Parts(*window).LockOffset);
+    EXPECT_FALSE(Parts(*window).MilitaryTime);
+    EXPECT_EQ(Parts(*window).ComboBox1->itemIndex(), -1);
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), 0);
+    EXPECT_EQ(Parts(*home()).CurrencyEdit1->value(), 0);
+    EXPECT_EQ(Parts(*home()).CurrencyEdit2->value(), 0);
+    EXPECT_EQ(Parts(*home()).CurrencyEdit3->value(), 0);
+    EXPECT_EQ(Parts(*home()).HomeOffsetIndex, 0);
 }
 
 TEST_F(Settings, LockedDaylightEntryOpensWideAndMovedLeft)
@@ -52,17 +52,17 @@ TEST_F(Settings, LockedDaylightEntryOpensWideAndMovedLeft)
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('\n').toStdString();
     EXPECT_TRUE(Wide());
     EXPECT_EQ(window->x(), left - TZuruRuz1::kWideShift);
-    EXPECT_TRUE(window->CheckBox1->isChecked());
-    EXPECT_TRUE(window->LockOffset);
-    EXPECT_TRUE(window->CheckBox3->isChecked());
-    EXPECT_TRUE(window->MilitaryTime);
-    EXPECT_EQ(window->ComboBox1->currentText(), "Eastern DT   (-4:00)");
-    EXPECT_EQ(window->OffsetIndex, 4);
-    EXPECT_EQ(window->CurrencyEdit3->value(), -4);
-    EXPECT_EQ(window->CurrencyEdit3->text(), "-4.0");
-    EXPECT_EQ(home()->CurrencyEdit1->value(), -88.02);
-    EXPECT_EQ(home()->CurrencyEdit2->value(), 30.41);
-    EXPECT_EQ(home()->CurrencyEdit3->value(), -5);
+    EXPECT_TRUE(Parts(*window).CheckBox1->isChecked());
+    EXPECT_TRUE(Parts(*window).LockOffset);
+    EXPECT_TRUE(Parts(*window).CheckBox3->isChecked());
+    EXPECT_TRUE(Parts(*window).MilitaryTime);
+    EXPECT_EQ(Parts(*window).ComboBox1->currentText(), "Eastern DT   (-4:00)");
+    EXPECT_EQ(Parts(*window).OffsetIndex, 4);
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), -4);
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->text(), "-4.0");
+    EXPECT_EQ(Parts(*home()).CurrencyEdit1->value(), -88.02);
+    EXPECT_EQ(Parts(*home()).CurrencyEdit2->value(), 30.41);
+    EXPECT_EQ(Parts(*home()).CurrencyEdit3->value(), -5);
 }
 
 TEST_F(Settings, ShowingTheWindowReadsThemWithoutAnActivation)
@@ -70,8 +70,8 @@ TEST_F(Settings, ShowingTheWindowReadsThemWithoutAnActivation)
     WriteParm(Lines({"000010000000", "0", "-1", "0", "0", "0", "0"}));
     Create();
     window->show();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window->Activated; }, 2000));
-    EXPECT_TRUE(window->MilitaryTime);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Parts(*window).Activated; }, 2000));
+    EXPECT_TRUE(Parts(*window).MilitaryTime);
     window->FormActivate();  // the real activation later changes nothing
     EXPECT_TRUE(platform.messages.isEmpty());
 }
@@ -81,9 +81,9 @@ TEST_F(Settings, LedFlagChecksTheRestoredEntry)
     platform.clock = QDateTime(QDate(2026, 1, 15), QTime(9, 0));
     WriteParm(Lines({"010100000000", "-4", "4", "0", "0", "0", "0"}));
     Open();
-    EXPECT_TRUE(Option(window->SpeedButtonA5));
-    EXPECT_FALSE(window->LED2->isHidden());
-    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_TRUE(Option(Parts(*window).SpeedButtonA5));
+    EXPECT_FALSE(Parts(*window).LED2->isHidden());
+    EXPECT_TRUE(Parts(*window).Timer1->isActive());
 }
 
 TEST_F(Settings, LockedIndexOutsideTheListKeepsTheFileOffset)
@@ -92,13 +92,13 @@ TEST_F(Settings, LockedIndexOutsideTheListKeepsTheFileOffset)
         WriteParm(Lines({"000100000000", "-3.5", index, "0", "0", "0", "0"}));
         Open();
         EXPECT_TRUE(platform.messages.isEmpty());
-        EXPECT_EQ(window->ComboBox1->itemIndex(), -1) << index;
-        EXPECT_EQ(window->OffsetIndex, -1) << index;
-        EXPECT_EQ(window->CurrencyEdit3->value(), -3.5) << index;
-        window->CurrencyEdit1->setValue(-74);
-        window->CurrencyEdit2->setValue(40.7);
+        EXPECT_EQ(Parts(*window).ComboBox1->itemIndex(), -1) << index;
+        EXPECT_EQ(Parts(*window).OffsetIndex, -1) << index;
+        EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), -3.5) << index;
+        Parts(*window).CurrencyEdit1->setValue(-74);
+        Parts(*window).CurrencyEdit2->setValue(40.7);
         window->SpeedButton52Click();  // no entry chosen: nothing
-        EXPECT_EQ(window->Label5->text(), "rise") << index;
+        EXPECT_EQ(Parts(*window).Label5->text(), "rise") << index;
     }
 }
 
@@ -106,10 +106,10 @@ TEST_F(Settings, UnlockedOffsetIsNotRestored)
 {
     WriteParm(Lines({"000010000000", "-5", "0", "0", "0", "0", "0"}));
     Open();
-    EXPECT_TRUE(window->MilitaryTime);
-    EXPECT_FALSE(window->LockOffset);
-    EXPECT_EQ(window->ComboBox1->itemIndex(), -1);
-    EXPECT_EQ(window->CurrencyEdit3->value(), 0);
+    EXPECT_TRUE(Parts(*window).MilitaryTime);
+    EXPECT_FALSE(Parts(*window).LockOffset);
+    EXPECT_EQ(Parts(*window).ComboBox1->itemIndex(), -1);
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), 0);
 }
 
 TEST_F(Settings, CloseWritesTheSevenLinesAndTheNextStartRestoresThem)
@@ -117,8 +117,8 @@ TEST_F(Settings, CloseWritesTheSevenLinesAndTheNextStartRestoresThem)
     WriteParm(Lines({"000000000000", "0", "-1", "0", "0", "0", "0"}));
     Open();
     window->show();
-    window->CheckBox3->setChecked(true);
-    window->ComboBox1->setCurrentIndex(0);
+    Parts(*window).CheckBox3->setChecked(true);
+    Parts(*window).ComboBox1->setCurrentIndex(0);
     window->ComboBox1Change();
     SetHome(-86.47, 0, 5.5, 74);
     window->SpeedButton54Click();
@@ -127,11 +127,11 @@ TEST_F(Settings, CloseWritesTheSevenLinesAndTheNextStartRestoresThem)
     EXPECT_EQ(ReadParm(), Lines({"000010000000", "-5", "0", "-86.47", "0", "5.5", "74"}));
 
     Open();
-    EXPECT_TRUE(window->MilitaryTime);
-    EXPECT_EQ(window->ComboBox1->itemIndex(), -1);  // not locked: not restored
-    EXPECT_EQ(home()->CurrencyEdit1->value(), -86.47);
-    EXPECT_EQ(home()->CurrencyEdit3->value(), 5.5);
-    EXPECT_EQ(home()->HomeOffsetIndex, 74);
+    EXPECT_TRUE(Parts(*window).MilitaryTime);
+    EXPECT_EQ(Parts(*window).ComboBox1->itemIndex(), -1);  // not locked: not restored
+    EXPECT_EQ(Parts(*home()).CurrencyEdit1->value(), -86.47);
+    EXPECT_EQ(Parts(*home()).CurrencyEdit3->value(), 5.5);
+    EXPECT_EQ(Parts(*home()).HomeOffsetIndex, 74);
 }
 
 TEST_F(Settings, EveryOptionSurvivesARoundTrip)
@@ -140,8 +140,8 @@ TEST_F(Settings, EveryOptionSurvivesARoundTrip)
     Open();
     window->SpeedButtonA4Click();
     window->SpeedButtonA5Click();
-    window->CheckBox1->setChecked(true);
-    window->ComboBox1->setCurrentIndex(33);
+    Parts(*window).CheckBox1->setChecked(true);
+    Parts(*window).ComboBox1->setCurrentIndex(33);
     window->ComboBox1Change();
     SetHome(-156.8, 71.3, -9, 9);
     window->SpeedButton54Click();
@@ -150,12 +150,12 @@ TEST_F(Settings, EveryOptionSurvivesARoundTrip)
 
     Open();
     EXPECT_TRUE(Wide());
-    EXPECT_TRUE(Option(window->SpeedButtonA4));
-    EXPECT_TRUE(Option(window->SpeedButtonA5));
-    EXPECT_TRUE(window->LockOffset);
-    EXPECT_FALSE(window->MilitaryTime);
-    EXPECT_EQ(window->OffsetIndex, 33);
-    EXPECT_EQ(window->CurrencyEdit3->value(), 10);
+    EXPECT_TRUE(Option(Parts(*window).SpeedButtonA4));
+    EXPECT_TRUE(Option(Parts(*window).SpeedButtonA5));
+    EXPECT_TRUE(Parts(*window).LockOffset);
+    EXPECT_FALSE(Parts(*window).MilitaryTime);
+    EXPECT_EQ(Parts(*window).OffsetIndex, 33);
+    EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), 10);
     window->SpeedButton54Click();
     EXPECT_EQ(ReadParm(), written);
 }
@@ -164,7 +164,7 @@ TEST_F(Settings, CloseWithNoOffsetWritesZeroAndMinusOne)
 {
     WriteParm(Lines({"000100000000", "-7", "2", "0", "0", "0", "0"}));
     Open();
-    window->ComboBox1->clearText();
+    Parts(*window).ComboBox1->clearText();
     window->SpeedButton54Click();
     EXPECT_EQ(ReadParm(), Lines({"000100000000", "0", "-1", "0", "0", "0", "0"}));
 }
@@ -174,16 +174,16 @@ TEST_F(Settings, MissingFileShowsTheErrorAndKeepsTheDefaults)
     Open();
     EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + platform.folder + "Parm.dat"});
     EXPECT_FALSE(Wide());
-    EXPECT_EQ(window->ComboBox1->itemIndex(), -1);
-    EXPECT_FALSE(window->MilitaryTime);
-    EXPECT_EQ(window->DateEdit1->text(), "01/15/2026");  // today was set before the reading
+    EXPECT_EQ(Parts(*window).ComboBox1->itemIndex(), -1);
+    EXPECT_FALSE(Parts(*window).MilitaryTime);
+    EXPECT_EQ(Parts(*window).DateEdit1->text(), "01/15/2026");  // today was set before the reading
 }
 
 TEST_F(Settings, CloseCreatesAMissingFile)
 {
     Open();
     platform.messages.clear();
-    window->CheckBox1->setChecked(true);
+    Parts(*window).CheckBox1->setChecked(true);
     window->SpeedButton54Click();
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(ReadParm(), Lines({"000100000000", "0", "-1", "0", "0", "0", "0"}));
@@ -216,7 +216,7 @@ TEST_F(Settings, TitleBarCloseWritesNothing)
     WriteParm(before);
     Open();
     window->show();
-    window->CheckBox3->setChecked(true);
+    Parts(*window).CheckBox3->setChecked(true);
     window->close();
     EXPECT_EQ(ReadParm(), before);
 }
@@ -259,16 +259,16 @@ TEST_F(Settings, DamagedLinesFallBackOneByOne)
         platform.messages.clear();
         Open();
         EXPECT_EQ(platform.messages.join('|'), r.message) << r.name;
-        EXPECT_EQ(window->LockOffset, r.lock) << r.name;
-        EXPECT_EQ(window->MilitaryTime, r.military) << r.name;
+        EXPECT_EQ(Parts(*window).LockOffset, r.lock) << r.name;
+        EXPECT_EQ(Parts(*window).MilitaryTime, r.military) << r.name;
         // The layout follows the City List option also when a line was bad.
         EXPECT_EQ(Wide(), r.wide) << r.name;
-        EXPECT_EQ(Option(window->SpeedButtonA4), r.wide) << r.name;
-        EXPECT_EQ(window->ComboBox1->itemIndex(), r.offsetIndex) << r.name;
-        EXPECT_EQ(window->CurrencyEdit3->value(), r.offset) << r.name;
-        EXPECT_EQ(home()->HomeOffsetIndex, r.homeIndex) << r.name;
-        EXPECT_EQ(home()->CurrencyEdit1->value(), r.homeLongitude) << r.name;
-        EXPECT_EQ(home()->CurrencyEdit2->value(), r.homeLatitude) << r.name;
+        EXPECT_EQ(Option(Parts(*window).SpeedButtonA4), r.wide) << r.name;
+        EXPECT_EQ(Parts(*window).ComboBox1->itemIndex(), r.offsetIndex) << r.name;
+        EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), r.offset) << r.name;
+        EXPECT_EQ(Parts(*home()).HomeOffsetIndex, r.homeIndex) << r.name;
+        EXPECT_EQ(Parts(*home()).CurrencyEdit1->value(), r.homeLongitude) << r.name;
+        EXPECT_EQ(Parts(*home()).CurrencyEdit2->value(), r.homeLatitude) << r.name;
     }
 }
 
@@ -285,9 +285,9 @@ TEST_F(Settings, OneBadLineNeverCostsTheHomePlace)
     platform.messages.clear();
     Open();
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
-    EXPECT_EQ(home()->CurrencyEdit1->value(), -88.02);
-    EXPECT_EQ(home()->CurrencyEdit2->value(), 30.41);
-    EXPECT_EQ(home()->CurrencyEdit3->value(), -5);
+    EXPECT_EQ(Parts(*home()).CurrencyEdit1->value(), -88.02);
+    EXPECT_EQ(Parts(*home()).CurrencyEdit2->value(), 30.41);
+    EXPECT_EQ(Parts(*home()).CurrencyEdit3->value(), -5);
 }
 
 // Values no field can hold become the nearest one it holds (never inf), and what
@@ -310,19 +310,19 @@ TEST_F(Settings, ExtremeValuesReadBackAfterEveryClose)
         platform.messages.clear();
         Open();
         EXPECT_TRUE(platform.messages.isEmpty()) << r.line2 << platform.messages.join('|').toStdString();
-        EXPECT_EQ(window->CurrencyEdit3->value(), r.offset) << r.line2;
-        EXPECT_FALSE(window->CurrencyEdit3->text().contains(QStringLiteral("inf"))) << r.line2;
-        EXPECT_EQ(home()->CurrencyEdit1->value(), r.homeLongitude) << r.line4;
-        EXPECT_EQ(home()->CurrencyEdit3->value(), r.homeOffset) << r.line6;
+        EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), r.offset) << r.line2;
+        EXPECT_FALSE(Parts(*window).CurrencyEdit3->text().contains(QStringLiteral("inf"))) << r.line2;
+        EXPECT_EQ(Parts(*home()).CurrencyEdit1->value(), r.homeLongitude) << r.line4;
+        EXPECT_EQ(Parts(*home()).CurrencyEdit3->value(), r.homeOffset) << r.line6;
         for (int run = 0; run < 2; ++run) {
-            window->ComboBox1->setEditText(QStringLiteral("kept"));  // an offset shows: lines 2 and 3 written
+            Parts(*window).ComboBox1->setEditText(QStringLiteral("kept"));  // an offset shows: lines 2 and 3 written
             window->SpeedButton54Click();
             Open();
             EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
-            EXPECT_EQ(window->CurrencyEdit3->value(), r.offset) << r.line2;
-            EXPECT_EQ(home()->CurrencyEdit1->value(), r.homeLongitude) << r.line4;
-            EXPECT_EQ(home()->CurrencyEdit2->value(), 30.41);
-            EXPECT_EQ(home()->CurrencyEdit3->value(), r.homeOffset) << r.line6;
+            EXPECT_EQ(Parts(*window).CurrencyEdit3->value(), r.offset) << r.line2;
+            EXPECT_EQ(Parts(*home()).CurrencyEdit1->value(), r.homeLongitude) << r.line4;
+            EXPECT_EQ(Parts(*home()).CurrencyEdit2->value(), 30.41);
+            EXPECT_EQ(Parts(*home()).CurrencyEdit3->value(), r.homeOffset) << r.line6;
         }
     }
 }

@@ -1,6 +1,6 @@
 // The real desktop seam, where it can run headless: handing an address to xdg-open
 // (a stand-in script found on PATH) and the message box the user reads.
-#include "app/platform.h"
+#include "controls/platform.h"
 #include "modal_watchdog.h"
 
 #include <QApplication>

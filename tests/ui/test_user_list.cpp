@@ -54,23 +54,23 @@ TEST_F(UserList, WindowHoldsTheInstructionsLineByLine)
     EXPECT_EQ(User()->windowTitle(), "USER List");
     EXPECT_EQ(User()->size(), QSize(407, 247));
     EXPECT_FALSE(User()->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(User()->Memo1->size(), QSize(235, 234));
-    EXPECT_EQ(User()->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(User()->CheckBox1->text(), "Sort upon exit");
-    EXPECT_FALSE(User()->CheckBox1->isChecked());
-    EXPECT_EQ(User()->SpeedButton54->text(), "Save");
-    EXPECT_EQ(User()->SpeedButton1->text(), "Cancel");
+    EXPECT_EQ(Parts(*User()).Memo1->size(), QSize(235, 234));
+    EXPECT_EQ(Parts(*User()).Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(Parts(*User()).CheckBox1->text(), "Sort upon exit");
+    EXPECT_FALSE(Parts(*User()).CheckBox1->isChecked());
+    EXPECT_EQ(Parts(*User()).SpeedButton54->text(), "Save");
+    EXPECT_EQ(Parts(*User()).SpeedButton1->text(), "Cancel");
     const QStringList expected = {
         "User entries must be in the form:", "town  N°dd.mm,W°-dd.mm", "town  N°dd.mm,E°dd.mm",
         "town  S°-dd.mm,W°-dd.mm", "town  S°-dd.mm,E°dd.mm", " ", "West/South must be preceeded",
         "by a minus sign.  Any number of", "spaces can be between a town", "and the degrees.", " ",
         "dd = degrees", "mm = minutes", "((.ss) seconds are not used)",
     };
-    EXPECT_EQ(User()->Label1->text().split(QLatin1Char('\n')), expected);
+    EXPECT_EQ(Parts(*User()).Label1->text().split(QLatin1Char('\n')), expected);
     // The text stands whole left of the editor and above the check box.
-    const QRect text(User()->Label1->pos(), User()->Label1->sizeHint());
-    EXPECT_LT(text.right(), User()->Memo1->x()) << text.right();
-    EXPECT_LT(text.bottom(), User()->CheckBox1->y()) << text.bottom();
+    const QRect text(Parts(*User()).Label1->pos(), Parts(*User()).Label1->sizeHint());
+    EXPECT_LT(text.right(), Parts(*User()).Memo1->x()) << text.right();
+    EXPECT_LT(text.bottom(), Parts(*User()).CheckBox1->y()) << text.bottom();
     EXPECT_GE(text.left(), 0);
 }
 
@@ -79,14 +79,14 @@ TEST_F(UserList, SaveWithSortWritesOnceInOrder)
     WriteUser(kZion + "\r\n" + kApple + "\r\n\r\n" + kMobile + "\r\n");
     Open();
     WhileOpen([this] {
-        EXPECT_EQ(User()->Memo1->toPlainText().count(QLatin1Char('\n')), 3);
-        User()->CheckBox1->setChecked(true);
-        User()->SpeedButton54->click();
+        EXPECT_EQ(Parts(*User()).Memo1->toPlainText().count(QLatin1Char('\n')), 3);
+        Parts(*User()).CheckBox1->setChecked(true);
+        Parts(*User()).SpeedButton54->click();
     });
     EXPECT_FALSE(User()->isVisible());
     EXPECT_EQ(ReadUser(), "\r\n" + kApple + "\r\n" + kMobile + "\r\n" + kZion + "\r\n");
     EXPECT_TRUE(QDir(platform.folder).entryList({QStringLiteral("U.txt.*")}).isEmpty());
-    EXPECT_TRUE(window->Panel3->isHidden());
+    EXPECT_TRUE(Parts(*window).Panel3->isHidden());
 }
 
 TEST_F(UserList, EditsSurviveByteForByteAndTheEmptyLastLineIsDropped)
@@ -94,8 +94,8 @@ TEST_F(UserList, EditsSurviveByteForByteAndTheEmptyLastLineIsDropped)
     WriteUser(kMobile + "\r\n");
     Open();
     WhileOpen([this] {
-        User()->Memo1->appendPlainText(QString::fromUtf8("Fa\u00E7ade  N\u00B045.00,E\u00B012.00\n"));
-        User()->SpeedButton54->click();
+        Parts(*User()).Memo1->appendPlainText(QString::fromUtf8("Fa\u00E7ade  N\u00B045.00,E\u00B012.00\n"));
+        Parts(*User()).SpeedButton54->click();
     });
     EXPECT_EQ(ReadUser(), kMobile + "\r\nFa\xE7" "ade  N\xB0" "45.00,E\xB0" "12.00\r\n");
 }
@@ -106,8 +106,8 @@ TEST_F(UserList, SaveWritesTheDegreeSignsIntoRecordsTypedWithout)
     WriteUser(kMobile + "\r\n");
     Open();
     WhileOpen([this] {
-        User()->Memo1->appendPlainText(QStringLiteral("My yard  N37.15,W-94.45\nRoute N12 north\nBy the N30,W-88 sign x"));
-        User()->SpeedButton54->click();
+        Parts(*User()).Memo1->appendPlainText(QStringLiteral("My yard  N37.15,W-94.45\nRoute N12 north\nBy the N30,W-88 sign x"));
+        Parts(*User()).SpeedButton54->click();
     });
     EXPECT_EQ(ReadUser(), kMobile + "\r\nMy yard  N\xB0" "37.15,W\xB0-94.45\r\nRoute N12 north\r\nBy the N30,W-88 sign x\r\n");
 }
@@ -117,15 +117,15 @@ TEST_F(UserList, CancelKeepsTheFileAndTheNextOpeningShowsIt)
     WriteUser(kMobile + "\r\n");
     Open();
     WhileOpen([this] {
-        User()->Memo1->setPlainText(QStringLiteral("discarded"));
-        User()->SpeedButton1->click();
+        Parts(*User()).Memo1->setPlainText(QStringLiteral("discarded"));
+        Parts(*User()).SpeedButton1->click();
     });
     EXPECT_EQ(ReadUser(), kMobile + "\r\n");
     WhileOpen([this] {
-        EXPECT_EQ(User()->Memo1->toPlainText(), QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
+        EXPECT_EQ(Parts(*User()).Memo1->toPlainText(), QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
         User()->reject();  // Escape: stays open
         EXPECT_TRUE(User()->isVisible());
-        User()->SpeedButton1->click();
+        Parts(*User()).SpeedButton1->click();
     });
 }
 
@@ -135,8 +135,8 @@ TEST_F(UserList, MissingFileAtOpeningShowsTheErrorAndSaveCreatesIt)
     platform.messages.clear();
     WhileOpen([this] {
         EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + UserPath()});
-        User()->Memo1->setPlainText(QString::fromLatin1(kApple));
-        User()->SpeedButton54->click();
+        Parts(*User()).Memo1->setPlainText(QString::fromLatin1(kApple));
+        Parts(*User()).SpeedButton54->click();
     });
     EXPECT_EQ(ReadUser(), kApple + "\r\n");
 }
@@ -172,19 +172,19 @@ TEST_F(UserList, UnreadableFileIsNeverReplacedBySave)
         QFile::remove(UserPath());
         WriteUser(kMobile + "\r\n");
         Open();
-        WhileOpen([this] { User()->SpeedButton1->click(); });  // shows the file once
+        WhileOpen([this] { Parts(*User()).SpeedButton1->click(); });  // shows the file once
         QFile::remove(UserPath());
         r.make(UserPath());
         platform.messages.clear();
         WhileOpen([&] {
             EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + UserPath()});
-            EXPECT_EQ(User()->Memo1->toPlainText(), shown);
-            User()->Memo1->appendPlainText(QStringLiteral("typed"));
-            User()->SpeedButton54->click();
+            EXPECT_EQ(Parts(*User()).Memo1->toPlainText(), shown);
+            Parts(*User()).Memo1->appendPlainText(QStringLiteral("typed"));
+            Parts(*User()).SpeedButton54->click();
             EXPECT_EQ(platform.messages, QStringList(2, "Cannot open file " + UserPath()));
             EXPECT_TRUE(User()->isVisible());
-            EXPECT_EQ(User()->Memo1->toPlainText(), shown + "\ntyped");
-            User()->SpeedButton1->click();
+            EXPECT_EQ(Parts(*User()).Memo1->toPlainText(), shown + "\ntyped");
+            Parts(*User()).SpeedButton1->click();
         });
         EXPECT_TRUE(r.untouched(UserPath()));
         EXPECT_TRUE(QDir(platform.folder).entryList({QStringLiteral("U.txt.*")}).isEmpty());
@@ -201,8 +201,8 @@ TEST_F(UserList, LinkToNowhereIsCreatedThroughBySave)
     platform.messages.clear();
     WhileOpen([this] {
         EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + UserPath()});
-        User()->Memo1->setPlainText(QString::fromLatin1(kApple));
-        User()->SpeedButton54->click();
+        Parts(*User()).Memo1->setPlainText(QString::fromLatin1(kApple));
+        Parts(*User()).SpeedButton54->click();
     });
     EXPECT_FALSE(User()->isVisible());
     EXPECT_TRUE(QFileInfo(UserPath()).isSymLink());
@@ -217,13 +217,13 @@ TEST_F(UserList, FailedSaveKeepsTheWindowOpenWithTheText)
         // The file turns into a folder while the window is open: even root cannot write it.
         QFile::remove(UserPath());
         ASSERT_TRUE(QDir(platform.folder).mkdir(QStringLiteral("U.txt")));
-        User()->Memo1->setPlainText(QStringLiteral("typed"));
+        Parts(*User()).Memo1->setPlainText(QStringLiteral("typed"));
         platform.messages.clear();
-        User()->SpeedButton54->click();
+        Parts(*User()).SpeedButton54->click();
         EXPECT_EQ(platform.messages, QStringList{"Cannot create file " + UserPath()});
         EXPECT_TRUE(User()->isVisible());
-        EXPECT_EQ(User()->Memo1->toPlainText(), "typed");
-        User()->SpeedButton1->click();
+        EXPECT_EQ(Parts(*User()).Memo1->toPlainText(), "typed");
+        Parts(*User()).SpeedButton1->click();
     });
 }
 
@@ -235,31 +235,31 @@ TEST_F(UserList, TheEditorAndTheUserButtonUseTheSameFile)
     QDir::setCurrent(elsewhere.path());
     Open();
     WhileOpen([this] {
-        User()->Memo1->setPlainText(QString::fromLatin1(kMobile));
-        User()->SpeedButton54->click();
+        Parts(*User()).Memo1->setPlainText(QString::fromLatin1(kMobile));
+        Parts(*User()).SpeedButton54->click();
     });
-    window->SpeedButton(51)->click();
+    Parts(*window).SpeedButton(51)->click();
     QDir::setCurrent(before);
     EXPECT_FALSE(QFile::exists(elsewhere.path() + QStringLiteral("/U.txt")));
-    ASSERT_EQ(window->ComboBox2->count(), 1);
-    EXPECT_EQ(window->ComboBox2->itemText(0), QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
+    ASSERT_EQ(Parts(*window).ComboBox2->count(), 1);
+    EXPECT_EQ(Parts(*window).ComboBox2->itemText(0), QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
 }
 
 TEST_F(UserList, AddToUserAppendsTheListTextUnlessRefused)
 {
     Open();
-    window->Panel3->show();
+    Parts(*window).Panel3->show();
     for (const char* refused : {"City List", "User City List", "Click on a state first.", ""}) {
-        window->ComboBox2->setText(QString::fromUtf8(refused));
+        Parts(*window).ComboBox2->setText(QString::fromUtf8(refused));
         window->SpeedButtonA3Click();
         EXPECT_EQ(ReadUser(), "(missing)") << refused;
     }
     // No U.txt yet: the first town creates it.
-    window->ComboBox2->setText(QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
-    window->Panel3->show();
+    Parts(*window).ComboBox2->setText(QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
+    Parts(*window).Panel3->show();
     window->SpeedButtonA3Click();
     EXPECT_EQ(ReadUser(), kMobile + "\r\n");
-    EXPECT_TRUE(window->Panel3->isHidden());
+    EXPECT_TRUE(Parts(*window).Panel3->isHidden());
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('|').toStdString();
 
     // Right after Home the list reads "Home", and that is appended as it is.
@@ -272,28 +272,28 @@ TEST_F(UserList, AddToUserWithAnUnreadableFileShowsTheErrorAndLeavesThePanelOpen
 {
     Open();
     ASSERT_TRUE(QDir(platform.folder).mkdir(QStringLiteral("U.txt")));
-    window->ComboBox2->setText(QStringLiteral("Home"));
-    window->Panel3->show();
+    Parts(*window).ComboBox2->setText(QStringLiteral("Home"));
+    Parts(*window).Panel3->show();
     platform.messages.clear();
     window->SpeedButtonA3Click();
     EXPECT_EQ(platform.messages, QStringList{"Cannot open file " + UserPath()});
-    EXPECT_FALSE(window->Panel3->isHidden());
+    EXPECT_FALSE(Parts(*window).Panel3->isHidden());
 }
 
 TEST_F(UserList, QuickMenuEntryOpensTheWindowModallyAndHidesThePanelAfter)
 {
     Open();
-    window->Panel3->show();
+    Parts(*window).Panel3->show();
     bool panelShownWhileOpen = false;
     ModalWatchdog::OnNextModal([&](QWidget* w) {
         EXPECT_EQ(w, User());
         EXPECT_TRUE(User()->isModal());
-        panelShownWhileOpen = !window->Panel3->isHidden();
-        User()->SpeedButton1->click();
+        panelShownWhileOpen = !Parts(*window).Panel3->isHidden();
+        Parts(*User()).SpeedButton1->click();
     });
-    window->SpeedButtonA2->click();
+    Parts(*window).SpeedButtonA2->click();
     EXPECT_TRUE(panelShownWhileOpen);
-    EXPECT_TRUE(window->Panel3->isHidden());
+    EXPECT_TRUE(Parts(*window).Panel3->isHidden());
 }
 
 } // namespace

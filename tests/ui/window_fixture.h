@@ -6,6 +6,7 @@
 #include "controls/date_edit.h"
 #include "fake_platform.h"
 #include "modal_watchdog.h"
+#include "window_parts.h"
 #include "qt_print.h"
 
 #include <QApplication>
@@ -82,15 +83,15 @@ protected:
 
     void Choose(int offsetIndex)
     {
-        window->ComboBox1->setCurrentIndex(offsetIndex);
-        emit window->ComboBox1->activated(offsetIndex);
+        Parts(*window).ComboBox1->setCurrentIndex(offsetIndex);
+        emit Parts(*window).ComboBox1->activated(offsetIndex);
     }
 
     void SetPlace(double lon, double lat, const QDate& date)
     {
-        window->CurrencyEdit1->setValue(lon);
-        window->CurrencyEdit2->setValue(lat);
-        window->DateEdit1->setDate(date);
+        Parts(*window).CurrencyEdit1->setValue(lon);
+        Parts(*window).CurrencyEdit2->setValue(lat);
+        Parts(*window).DateEdit1->setDate(date);
     }
 
     QTemporaryDir dir;

@@ -1,4 +1,4 @@
-#include "app/platform.h"
+#include "controls/platform.h"
 
 #include <QCoreApplication>
 #include <QCursor>
