@@ -5,10 +5,44 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
 namespace dawnrule {
+
+CliOptions ReadCliOptions(const std::vector<std::string>& args, std::initializer_list<std::string_view> flags,
+                          std::initializer_list<std::string_view> valued, bool takesNames)
+{
+    const auto among = [](std::initializer_list<std::string_view> names, std::string_view name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    CliOptions options;
+    bool namesOnly = false;  // after "--" every argument is a name
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (takesNames && (namesOnly || a.rfind("--", 0) != 0)) {
+            options.names.push_back(a);
+            continue;
+        }
+        if (takesNames && a == "--") {
+            namesOnly = true;
+            continue;
+        }
+        const std::string name = a.rfind("--", 0) == 0 ? a.substr(2) : std::string();
+        if (!name.empty() && among(flags, name)) {
+            options.flags.insert(name);
+            continue;
+        }
+        if (name.empty() || !among(valued, name))
+            throw CliUsageError("unknown argument '" + a + "'");
+        if (i + 1 >= args.size())
+            throw CliUsageError(a + " needs a value");
+        if (!options.values.emplace(name, args[++i]).second)
+            throw CliUsageError(a + " given twice");
+    }
+    return options;
+}
 
 double CliNumber(const std::string& name, const std::string& text, double low, double high)
 {

@@ -23,46 +23,17 @@ namespace dawnrule {
 
 namespace {
 
-struct PlanArgs {
-    std::map<std::string, std::string> values;  // option name without "--" to its value
-    bool rest = false;
-    bool csv = false;
-    std::vector<std::string> routeNames;
-};
-
-PlanArgs ParsePlanArgs(const std::vector<std::string>& args)
+CliOptions ReadPlanArgs(const std::vector<std::string>& args)
 {
-    static const char* const kValued[] = {"from",   "to",        "depart",      "mph",   "hours",
-                                          "road-factor", "home-zone", "home-offset", "folder"};
-    PlanArgs parsed;
-    bool namesOnly = false;  // after "--" every argument is a route name
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (namesOnly || a.rfind("--", 0) != 0) {
-            parsed.routeNames.push_back(a);
-            continue;
-        }
-        if (a == "--") {
-            namesOnly = true;
-        } else if (a == "--rest") {
-            parsed.rest = true;
-        } else if (a == "--csv") {
-            parsed.csv = true;
-        } else {
-            const std::string name = a.substr(2);
-            if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued))
-                throw CliUsageError("unknown argument '" + a + "'");
-            if (i + 1 >= args.size())
-                throw CliUsageError(a + " needs a value");
-            if (!parsed.values.emplace(name, args[++i]).second)
-                throw CliUsageError(a + " given twice");
-        }
-    }
+    CliOptions parsed = ReadCliOptions(args, {"rest", "csv"},
+                                       {"from", "to", "depart", "mph", "hours", "road-factor", "home-zone",
+                                        "home-offset", "folder"},
+                                       true);
     for (const char* name : {"from", "to", "depart"}) {
         if (!parsed.values.count(name))
             throw CliUsageError(std::string("missing --") + name);
     }
-    if (parsed.routeNames.empty())
+    if (parsed.names.empty())
         throw CliUsageError("no route name given");
     if (parsed.values.count("home-zone") && parsed.values.count("home-offset"))
         throw CliUsageError("--home-zone and --home-offset exclude each other");
@@ -100,7 +71,7 @@ void ReadDeparture(const std::string& text, TripPlanInput& in)
 
 int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones)
 {
-    PlanArgs parsed = ParsePlanArgs(args);
+    CliOptions parsed = ReadPlanArgs(args);
     auto& v = parsed.values;
     TripPlanInput in;
     in.from = v["from"];
@@ -112,7 +83,7 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         in.hoursPerDay = CliNumber("hours", v["hours"], 0, 24);
     if (v.count("road-factor"))
         in.roadFactor = CliNumber("road-factor", v["road-factor"], 1, 3);
-    in.restSundaysAndHolidays = parsed.rest;
+    in.restSundaysAndHolidays = parsed.Has("rest");
 
     if (!zones)
         throw CliUsageError("this program has no zone database");
@@ -147,11 +118,11 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         if (!rules.problems.empty())
             return 1;
         in.rules = &rules.rules;
-        for (const std::string& name : parsed.routeNames)
+        for (const std::string& name : parsed.names)
             in.routes.push_back(ReadTripRoute(folder, name));
 
         const TripPlan plan = PlanTrip(in);
-        for (const std::string& line : parsed.csv ? TripPlanCsvLines(plan) : TripPlanTextLines(plan))
+        for (const std::string& line : parsed.Has("csv") ? TripPlanCsvLines(plan) : TripPlanTextLines(plan))
             out << line << '\n';
     } catch (const TripPlanError& e) {
         WriteCliError(err, "plan", e.what());

@@ -28,38 +28,13 @@ struct RouteArgs {
 
 RouteArgs ParseRouteArgs(const std::vector<std::string>& args)
 {
-    std::optional<std::string> date, offset, folder;
+    const CliOptions options = ReadCliOptions(args, {"military", "local"}, {"date", "offset", "folder"}, true);
+    const std::optional<std::string> date = options.Value("date"), offset = options.Value("offset"),
+                                     folder = options.Value("folder");
     RouteArgs parsed;
-    bool namesOnly = false;  // after "--" every argument is a route name
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (namesOnly || a.rfind("--", 0) != 0) {
-            parsed.routeNames.push_back(a);
-            continue;
-        }
-        if (a == "--") {
-            namesOnly = true;
-            continue;
-        }
-        if (a == "--military") {
-            parsed.military = true;
-            continue;
-        }
-        if (a == "--local") {
-            parsed.local = true;
-            continue;
-        }
-        std::optional<std::string>* value = a == "--date" ? &date : a == "--offset" ? &offset
-                                                          : a == "--folder"       ? &folder
-                                                                                  : nullptr;
-        if (!value)
-            throw CliUsageError("unknown argument '" + a + "'");
-        if (i + 1 >= args.size())
-            throw CliUsageError(a + " needs a value");
-        if (*value)
-            throw CliUsageError(a + " given twice");
-        *value = args[++i];
-    }
+    parsed.military = options.Has("military");
+    parsed.local = options.Has("local");
+    parsed.routeNames = options.names;
     if (!date)
         throw CliUsageError("missing --date");
     if (!offset)

@@ -24,25 +24,11 @@ struct TimesArgs {
 
 TimesArgs ParseTimesArgs(const std::vector<std::string>& args)
 {
-    std::map<std::string, std::string> values;
+    const CliOptions options = ReadCliOptions(args, {"military", "local"}, {"lon", "lat", "offset", "date", "zone"}, false);
+    std::map<std::string, std::string> values = options.values;
     TimesArgs parsed;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--military") {
-            parsed.in.military = true;
-            continue;
-        }
-        if (a == "--local") {
-            parsed.local = true;
-            continue;
-        }
-        if (a != "--lon" && a != "--lat" && a != "--offset" && a != "--date" && a != "--zone")
-            throw CliUsageError("unknown argument '" + a + "'");
-        if (i + 1 >= args.size())
-            throw CliUsageError(a + " needs a value");
-        if (!values.emplace(a.substr(2), args[++i]).second)
-            throw CliUsageError(a + " given twice");
-    }
+    parsed.in.military = options.Has("military");
+    parsed.local = options.Has("local");
     if (parsed.local && values.count("offset"))
         throw CliUsageError("--offset and --local exclude each other: the zone gives the offset");
     if (!parsed.local && values.count("zone"))
