@@ -158,6 +158,7 @@ private:
     std::optional<QString> ChosenOffsetEntry() const override;
     double GmtOffset() const override;
     bool Military() const override;
+    std::optional<HomeLocation> HomePlace() const override;
     StopTexts BatchStop(double latitude, double longitude) override;
     void EndBatch() override;
     void RoutesClosed() override;

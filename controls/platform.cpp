@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -92,6 +94,15 @@ bool SystemPlatform::setUpPrinter(QWidget* parent, QPrinter& printer)
     // On Linux the dialog also offers printing to a PDF file.
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString SystemPlatform::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                     const QString& filter)
+{
+    const QString start = QFileInfo(suggested).isAbsolute()
+                              ? suggested
+                              : QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(suggested);
+    return QFileDialog::getSaveFileName(parent, title, start, filter);
 }
 
 } // namespace dawnrule

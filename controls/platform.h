@@ -47,6 +47,12 @@ public:
     // The printer setup dialog for `printer`; true when the user confirmed it, with
     // the printer (or the file it prints to) set up as chosen.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+    // The desktop's dialog for a file to save to, starting at `suggested` (a file name
+    // in the user's folder of documents, or a path); the chosen path, or empty when the
+    // user cancelled. `filter`: "CSV files (*.csv)".
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                 const QString& filter) = 0;
 };
 
 class SystemPlatform : public Platform {
@@ -59,6 +65,8 @@ public:
     QRect virtualDesktop() const override;
     void openUrl(const QUrl& url, std::function<void()> failed) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                         const QString& filter) override;
 };
 
 } // namespace dawnrule

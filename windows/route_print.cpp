@@ -12,6 +12,25 @@ namespace dawnrule {
 namespace {
 
 constexpr qreal kPrintPointSize = 10;  // large enough to read in a cab
+constexpr qreal kSmallestPointSize = 7;  // a wide report shrinks to fit the page, to this at most
+constexpr qreal kPointStep = 0.5;
+
+// A heading's text in rows of at most `columns` characters, broken after a blank where
+// one is near.
+QStringList WrapWords(const QString& text, int columns)
+{
+    QStringList rows;
+    QString rest = text;
+    while (rest.size() > columns) {
+        qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), columns);
+        if (cut < columns / 2)
+            cut = columns;
+        rows << rest.left(cut).trimmed();
+        rest = rest.mid(cut).trimmed();
+    }
+    rows << rest;
+    return rows;
+}
 constexpr int kHeadingGapRows = 1;     // the rule under the heading and a blank row
 constexpr qreal kMarginInches = 0.5;   // the least margin on every side
 
@@ -51,7 +70,7 @@ std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, i
 
 QString ReportPageTitle(const ReportPageHeading& heading)
 {
-    const QString title = QStringLiteral("Routes  ") + heading.date;
+    const QString title = heading.title + QStringLiteral("  ") + heading.date;
     return heading.clock.isEmpty() ? title : title + QStringLiteral("   ") + heading.clock;
 }
 
@@ -63,7 +82,16 @@ QString ReportPageNumber(int page, int pages)
 int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList& lines,
                      const ReportPageHeading& heading, const std::function<bool()>& newPage)
 {
-    painter.setFont(RouteReportFont(kPrintPointSize));
+    // The print size, or a smaller one at which the widest line fits the page.
+    qsizetype widest = heading.columns.size();
+    for (const QString& line : lines)
+        widest = std::max(widest, line.size());
+    for (qreal size = kPrintPointSize;; size -= kPointStep) {
+        painter.setFont(RouteReportFont(size));
+        const int width = std::max(painter.fontMetrics().horizontalAdvance(QLatin1Char('M')), 1);
+        if (pageRect.width() / width >= widest || size - kPointStep < kSmallestPointSize)
+            break;
+    }
     const QFontMetrics fm = painter.fontMetrics();
     const int rowHeight = std::max(fm.lineSpacing(), 1);
     const int charWidth = std::max(fm.horizontalAdvance(QLatin1Char('M')), 1);
@@ -71,13 +99,25 @@ int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList
 
     // The heading: the title row, the routes (as many rows as they take), the rule and
     // a blank row, the column headings; the note at the foot.
-    const QStringList routeRows = heading.routes.isEmpty() ? QStringList()
-                                                           : PaginateReport({heading.routes}, columns, 1 << 20)[0];
-    const int headingRows = 1 + static_cast<int>(routeRows.size()) + kHeadingGapRows
-                            + (heading.columns.isEmpty() ? 0 : 1);
+    const QStringList routeRows = heading.routes.isEmpty() ? QStringList() : WrapWords(heading.routes, columns);
+    const int headingRows = 1 + static_cast<int>(routeRows.size()) + kHeadingGapRows;
+    const int columnRows = heading.columns.isEmpty() ? 0 : 1;
     const int footRows = heading.note.isEmpty() ? 0 : 2;
-    const int rowsPerPage = (pageRect.height() - rowHeight * (headingRows + footRows)) / rowHeight;
-    const std::vector<QStringList> pages = PaginateReport(lines, columns, rowsPerPage);
+    const int rowsPerPage = (pageRect.height() - rowHeight * (headingRows + columnRows + footRows)) / rowHeight;
+    // Pages before `columnsFrom` have the headings' row for report rows.
+    std::vector<QStringList> pages;
+    if (heading.columnsFrom > 1 && columnRows > 0) {
+        const std::vector<QStringList> rows = PaginateReport(lines, columns, 1 << 30);
+        QStringList all = rows.front();
+        const int firstRows = rowsPerPage + columnRows;
+        for (qsizetype at = 0; at < all.size() || pages.empty();) {
+            const int take = static_cast<int>(pages.size()) + 1 < heading.columnsFrom ? firstRows : rowsPerPage;
+            pages.push_back(all.mid(at, take));
+            at += take;
+        }
+    } else {
+        pages = PaginateReport(lines, columns, rowsPerPage);
+    }
     const int count = static_cast<int>(pages.size());
     const QString title = ReportPageTitle(heading);
 
@@ -98,7 +138,7 @@ int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList
         const int ruleY = top + rowHeight / 3;
         painter.drawLine(pageRect.left(), ruleY, pageRect.right(), ruleY);
         top += rowHeight * kHeadingGapRows;
-        if (!heading.columns.isEmpty()) {
+        if (columnRows > 0 && p + 1 >= heading.columnsFrom) {
             painter.drawText(QPoint(pageRect.left(), top + fm.ascent()), heading.columns.left(columns));
             top += rowHeight;
         }

@@ -32,20 +32,24 @@ std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, i
 //   ------------------------------------------------------------------------
 //                             Rise  Set
 struct ReportPageHeading {
+    QString title = QStringLiteral("Routes");
     QString date;     // the report's date, "mm/dd/yyyy"
     QString clock;    // the clock the times are in: an offset-list entry, "GMT +0:00", or
                       // with local times "home: ...   local: each stop's zone"
     QString routes;   // the routes of the report, "I-40, I-44"; none before a report
     QString columns;  // the column headings line (RouteColumnHeadings); none before a report
+    int columnsFrom = 1;  // the first page that shows them (a report that heads its own first page)
     QString note;     // a line at the foot of every page, when set
 };
 
 // "Routes  11/09/2005   Eastern (-5:00)": the left half of the first heading row.
+// (The title names what is printed: "Routes", "Trip plan".)
 QString ReportPageTitle(const ReportPageHeading& heading);
 QString ReportPageNumber(int page, int pages);
 
-// Draws the report with `painter` (its font set by the call) into `pageRect` of each
-// page, calling `newPage` between two pages; stops early when newPage returns false.
+// Draws the report with `painter` (its font set by the call: the fixed-pitch font at 10
+// points, or as little smaller as makes the widest line fit, 7 points at least) into
+// `pageRect` of each page, calling `newPage` between two pages; stops early when newPage returns false.
 // Returns the number of pages drawn.
 int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList& lines,
                      const ReportPageHeading& heading, const std::function<bool()>& newPage);

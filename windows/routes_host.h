@@ -1,5 +1,7 @@
 #pragma once
 
+#include "locations/home_location.h"
+
 #include <QString>
 
 #include <optional>
@@ -33,6 +35,9 @@ public:
     virtual bool Military() const = 0;
     // The system's zone database, for the stops' own clocks.
     virtual ZoneDatabase& Zones() = 0;
+    // The home place, none while it is not set (a coordinate of 0): the trip plan's
+    // home clock is its zone's.
+    virtual std::optional<HomeLocation> HomePlace() const = 0;
     // One stop of the batch: the latitude into the latitude field, the longitude into the
     // longitude field, the one-shot BatchCalc set, Calc, the two result labels read back.
     // A message of Calc is handed back instead of shown: the batch shows it.

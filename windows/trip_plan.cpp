@@ -74,7 +74,7 @@ bool SunUpAllDay(double longitude, double latitude, const CivilDate& date, int n
 
 struct DatedWindow {
     int day = 0;  // days since 1970 of the local date whose window it is
-    DaylightWindow window;
+    TravelWindow window;
 };
 
 struct PlanStop {
@@ -110,7 +110,7 @@ public:
 
 private:
     void ResolveStops(const TripPath& path);
-    DaylightWindow Window(size_t k, int day);
+    TravelWindow Window(size_t k, int day);
     bool RestDay(int day);
     const DayMarks& Marks(int day);
     std::optional<DatedWindow> WindowFrom(size_t k, std::int64_t t, int minDay);
@@ -162,15 +162,15 @@ void Planner::ResolveStops(const TripPath& path)
     }
 }
 
-DaylightWindow Planner::Window(size_t k, int day)
+TravelWindow Planner::Window(size_t k, int day)
 {
     PlanStop& p = m_stops[k];
     for (auto it = p.windows.rbegin(); it != p.windows.rend(); ++it) {
         if (it->day == day)
             return it->window;
     }
-    const DaylightWindow w =
-        ComputeDaylightWindow(p.rule, p.where->longitude, p.where->latitude, DateOfDays(day), *p.clock);
+    const TravelWindow w =
+        ComputeTravelWindow(p.rule, p.where->longitude, p.where->latitude, DateOfDays(day), *p.clock);
     p.windows.push_back({day, w});
     return w;
 }
@@ -208,7 +208,7 @@ std::optional<DatedWindow> Planner::WindowFrom(size_t k, std::int64_t t, int min
     for (int day = first; day <= first + m_in.maxWaitDays; ++day) {
         if (RestDay(day))
             continue;
-        const DaylightWindow w = Window(k, day);
+        const TravelWindow w = Window(k, day);
         if (w.open && w.end >= t)
             return DatedWindow{day, w};
     }
@@ -335,7 +335,7 @@ void Planner::BuildRows(TripPlan& plan)
             row.zone = row.arrive   ? row.arrive->abbreviation
                        : row.depart ? row.depart->abbreviation
                                     : p.clock->AbbreviationAt(LocalInstant(*p.clock, row.date, kDaySeconds / 2));
-            const DaylightWindow w = Window(k, day);
+            const TravelWindow w = Window(k, day);
             if (w.open) {
                 row.rollFrom = Time(k, w.start);
                 row.parkBy = Time(k, w.end);
@@ -424,10 +424,10 @@ std::int64_t LocalInstant(const ZoneClock& zone, const CivilDate& date, std::int
     return local - zone.OffsetAt(local - zone.OffsetAt(local));
 }
 
-DaylightWindow ComputeDaylightWindow(const DaylightRule& rule, double longitude, double latitude,
+TravelWindow ComputeTravelWindow(const DaylightRule& rule, double longitude, double latitude,
                                      const CivilDate& date, const ZoneClock& zone)
 {
-    DaylightWindow w;
+    TravelWindow w;
     const std::int64_t midnight = LocalInstant(zone, date, 0);
     const std::int64_t nextMidnight = LocalInstant(zone, NextDate(date), 0);
     if (rule.kind == DaylightRuleKind::kNone) {

@@ -19,7 +19,7 @@ namespace dawnrule {
 //
 // The load moves stop to stop along the path ChainRoutes gives. A leg takes its road
 // miles at the average speed. At each stop the day's window is the stop's daylight under
-// its state's rule (ComputeDaylightWindow). The load leaves a stop no earlier than the
+// its state's rule (ComputeTravelWindow). The load leaves a stop no earlier than the
 // window start there, arrives at the next stop within that stop's window, and drives no
 // more than the day's hours; when the next stop cannot be reached so, it parks where it
 // is and leaves at the next window start with a fresh day. It never parks while the next
@@ -38,7 +38,7 @@ namespace dawnrule {
 //   (noSunset); with neither (both flags): the whole day when the sun's altitude at 13:00
 //   local says it stays up, no window when it stays down.
 // A window whose offsets leave nothing (start after end) is closed.
-struct DaylightWindow {
+struct TravelWindow {
     bool open = false;
     std::int64_t start = 0;
     std::int64_t end = 0;
@@ -47,7 +47,7 @@ struct DaylightWindow {
 };
 
 // Throws std::invalid_argument for a date that ComputeLocalDay does not take.
-DaylightWindow ComputeDaylightWindow(const DaylightRule& rule, double longitude, double latitude,
+TravelWindow ComputeTravelWindow(const DaylightRule& rule, double longitude, double latitude,
                                      const CivilDate& date, const ZoneClock& zone);
 
 // The UTC instant of a local clock time (seconds after the local midnight of the date).

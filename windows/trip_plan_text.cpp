@@ -1,6 +1,7 @@
 #include "windows/trip_plan_text.h"
 
 #include "app/fixed_offset_clock.h"
+#include "astro/date_text.h"
 #include "common/number_text.h"
 
 #include <algorithm>
@@ -17,13 +18,6 @@ constexpr std::int64_t kDaySeconds = 86400;
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
 {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
-std::string DateText(const CivilDate& d)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", d.month, d.day, d.year);
-    return text;
 }
 
 std::string Fixed(double value, int decimals)
@@ -84,9 +78,9 @@ std::string DayName(const CivilDate& date)
     return std::string(WeekdayShortName(WeekdayOf(date))) + " " + DateText(date);
 }
 
-// Columns padded to their widest cell, two blanks apart; `right` marks the columns
-// aligned to the right. Trailing blanks are cut.
-std::vector<std::string> Aligned(const std::vector<std::vector<std::string>>& table, const std::vector<bool>& right)
+} // namespace
+
+std::vector<std::string> AlignedTable(const TextTable& table, const std::vector<bool>& right)
 {
     std::vector<size_t> width(right.size(), 0);
     for (const auto& row : table) {
@@ -107,6 +101,8 @@ std::vector<std::string> Aligned(const std::vector<std::vector<std::string>>& ta
     }
     return lines;
 }
+
+namespace {
 
 std::string WithZone(const std::optional<TripTime>& t, const CivilDate& date)
 {
@@ -177,7 +173,7 @@ std::vector<std::string> TripPlanCsvLines(const TripPlan& plan)
     return lines;
 }
 
-std::vector<std::string> TripPlanTextLines(const TripPlan& plan)
+std::vector<std::string> TripPlanHeaderLines(const TripPlan& plan)
 {
     std::string routes;
     for (const std::string& r : plan.routeNames)
@@ -187,16 +183,18 @@ std::vector<std::string> TripPlanTextLines(const TripPlan& plan)
     pace += ", road factor " + FloatToStr(plan.roadFactor) + ", " + Fixed(plan.totalMiles, 1) + " road miles";
     if (plan.restSundaysAndHolidays)
         pace += ", no rolling on Sundays and holidays";
-    std::vector<std::string> lines = {
+    return {
         "Daylight trip plan: " + plan.from + " to " + plan.to + " by " + routes + ", departing " +
             DayName(plan.departDate),
         pace,
         plan.homeCaption + "; local: each stop's zone",
         "Daylight rules from Daylight.txt: the permit governs.",
-        "",
     };
+}
 
-    std::vector<std::vector<std::string>> summary = {
+TextTable TripPlanSummaryTable(const TripPlan& plan)
+{
+    TextTable summary = {
         {"Day", "Date", "Rolls from", "Local", "Home", "Parks at", "Local", "Home", "Miles", "Hours", "Flags"}};
     for (const TripDay& d : plan.days) {
         if (!d.roll) {
@@ -209,22 +207,35 @@ std::vector<std::string> TripPlanTextLines(const TripPlan& plan)
                            Home(roll, d.date, true), d.park->stop, WithZone(park, d.date), Home(park, d.date, true),
                            Fixed(d.miles, 1), HoursText(d.drivingHours), TripFlagsText(d.flags, " ")});
     }
-    const std::vector<bool> summaryRight = {true, false, false, false, false, false, false, false, true, true, false};
-    for (std::string& line : Aligned(summary, summaryRight))
-        lines.push_back(std::move(line));
-    lines.emplace_back();
+    return summary;
+}
 
-    std::vector<std::vector<std::string>> stops = {{"Day", "Date", "Stop", "St", "Miles", "Arrive", "Home", "Depart",
-                                                    "Home", "Roll from", "Park by", "Rule", "Flags"}};
+TextTable TripPlanStopTable(const TripPlan& plan)
+{
+    TextTable stops = {{"Day", "Date", "Stop", "St", "Miles", "Arrive", "Home", "Depart", "Home", "Roll from",
+                        "Park by", "Rule", "Flags"}};
     for (const TripStopRow& r : plan.rows) {
         stops.push_back({std::to_string(r.day), DateText(r.date), r.stop, r.state, Fixed(r.miles, 1),
                          WithZone(r.arrive, r.date), Home(r.arrive, r.date, true), WithZone(r.depart, r.date),
                          Home(r.depart, r.date, true), Local(r.rollFrom, r.date, true),
                          Local(r.parkBy, r.date, true, true), r.rule, TripFlagsText(r.flags, " ")});
     }
-    const std::vector<bool> stopsRight = {true, false, false, false, true, false, false, false,
-                                          false, false, false, false, false};
-    for (std::string& line : Aligned(stops, stopsRight))
+    return stops;
+}
+
+const std::vector<bool> kTripSummaryRightColumns = {true, false, false, false, false, false,
+                                                    false, false, true,  true,  false};
+const std::vector<bool> kTripStopRightColumns = {true,  false, false, false, true,  false, false,
+                                                 false, false, false, false, false, false};
+
+std::vector<std::string> TripPlanTextLines(const TripPlan& plan)
+{
+    std::vector<std::string> lines = TripPlanHeaderLines(plan);
+    lines.emplace_back();
+    for (std::string& line : AlignedTable(TripPlanSummaryTable(plan), kTripSummaryRightColumns))
+        lines.push_back(std::move(line));
+    lines.emplace_back();
+    for (std::string& line : AlignedTable(TripPlanStopTable(plan), kTripStopRightColumns))
         lines.push_back(std::move(line));
     return lines;
 }

@@ -26,6 +26,21 @@ std::vector<std::string> TripPlanCsvLines(const TripPlan& plan);
 
 std::vector<std::string> TripPlanTextLines(const TripPlan& plan);
 
+// The parts of the aligned form, for the window and the printed pages: the lines above
+// the tables (what, when, the pace, the clocks, where the rules come from), and the
+// day-by-day summary and the stops as cells, their headings first.
+using TextTable = std::vector<std::vector<std::string>>;
+std::vector<std::string> TripPlanHeaderLines(const TripPlan& plan);
+TextTable TripPlanSummaryTable(const TripPlan& plan);
+TextTable TripPlanStopTable(const TripPlan& plan);
+// The columns of each table that are aligned to the right (numbers).
+extern const std::vector<bool> kTripSummaryRightColumns;
+extern const std::vector<bool> kTripStopRightColumns;
+
+// A table as text: each column as wide as its widest cell, two blanks apart, `right`
+// columns aligned to the right, trailing blanks cut.
+std::vector<std::string> AlignedTable(const TextTable& table, const std::vector<bool>& right);
+
 // How the header names the home clock: "home: Central, CST/CDT" for a zone of the
 // US ("Eastern", "Central", "Mountain", "Arizona", "Pacific", "Alaska", "Hawaii"; the
 // IANA name for any other zone), with its abbreviations in January and July of the

@@ -12,6 +12,7 @@
 #include "windows/route_local_times.h"
 #include "windows/route_report.h"
 #include "windows/routes_host.h"
+#include "windows/ttripplan.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -71,6 +72,7 @@ TRoutes::TRoutes(Platform& platform, RoutesHost& host, QWidget* parent)
     BuildControls();
     ConnectHandlers();
     CentreOnDesktop(this);
+    m_tripPlan = new TTripPlan(platform, host, this);
 }
 
 TRoutes::~TRoutes() = default;
@@ -103,6 +105,9 @@ void TRoutes::BuildControls()
     SpeedButton1 = MakeFlatButton(bottom, QStringLiteral("Clear"), QRect(4, 3, 64, 22));
     SpeedButton52 = MakeFlatButton(bottom, QStringLiteral("Print"), QRect(145, 3, 64, 22));
     SpeedButton53 = MakeFlatButton(bottom, QStringLiteral("Close"), QRect(286, 3, 64, 22));
+    // Between "Clear" and "Print".
+    SpeedButton5 = MakeFlatButton(bottom, QStringLiteral("Plan"), QRect(74, 3, 64, 22));
+    SpeedButton5->setToolTip(QStringLiteral("The daylight trip plan of an oversize load along these routes"));
     // Between "Print" and "Close", a pixel smaller than the buttons so the caption fits.
     CheckBox1 = new QCheckBox(QStringLiteral("Local times"), bottom);
     CheckBox1->setGeometry(211, 5, 74, 18);
@@ -142,6 +147,7 @@ void TRoutes::ConnectHandlers()
     connect(SpeedButton4, &QToolButton::clicked, this, &TRoutes::SpeedButton4Click);
     connect(SpeedButton52, &QToolButton::clicked, this, &TRoutes::SpeedButton52Click);
     connect(SpeedButton53, &QToolButton::clicked, this, &TRoutes::SpeedButton53Click);
+    connect(SpeedButton5, &QToolButton::clicked, this, &TRoutes::SpeedButton5Click);
     // Every way out (the Close button, Escape, the window manager) ends in done().
     connect(this, &QDialog::finished, this, &TRoutes::FormClose);
 }
@@ -244,9 +250,7 @@ void TRoutes::SpeedButton2Click()
     // One pass over what is pending; from here the batch runs to its end.
     QCoreApplication::processEvents();
 
-    QStringList names = ReportLines();
-    if (names.size() > 1 && names.back().isEmpty())
-        names.removeLast();  // the line break after the last name names no route
+    const QStringList names = BoxRouteNames();
     std::vector<std::string> routeNames;
     routeNames.reserve(static_cast<size_t>(names.size()));
     for (const QString& name : names)
@@ -301,6 +305,7 @@ void TRoutes::SpeedButton2Click()
     m_heading.date = m_host.DateFieldText();
     m_heading.clock = localTimes ? QStringLiteral("home: %1   local: each stop's zone").arg(clock) : clock;
     m_heading.routes = names.join(QStringLiteral(", "));
+    m_reportRoutes = names;
     if (firstStop) {
         m_heading.columns = QString::fromStdString(
             RouteColumnHeadings(FromCp1252(firstStop->first).size(), localTimes, firstStop->second));
@@ -330,6 +335,7 @@ void TRoutes::SpeedButton1Click()
     ComboBox1->clearText();
     ProcessArmed = true;
     m_heading = {};
+    m_reportRoutes.clear();
 }
 
 void TRoutes::SpeedButton4Click()
@@ -354,6 +360,30 @@ void TRoutes::SpeedButton52Click()
         return;
     const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     m_platform.showMessage(this, QStringLiteral("Cannot print on %1").arg(target));
+}
+
+QStringList TRoutes::BoxRouteNames() const
+{
+    QStringList names = ReportLines();
+    if (names.size() > 1 && names.back().isEmpty())
+        names.removeLast();  // the line break after the last name names no route
+    return names;
+}
+
+QStringList TRoutes::RouteNames() const
+{
+    return ProcessArmed ? BoxRouteNames() : m_reportRoutes;
+}
+
+void TRoutes::SpeedButton5Click()
+{
+    QStringList names = RouteNames();
+    names.removeAll(QString());
+    if (names.isEmpty()) {
+        m_platform.showMessage(this, QStringLiteral("Pick the routes of the trip first, in the order they are driven."));
+        return;
+    }
+    m_tripPlan->ShowFor(names);
 }
 
 void TRoutes::SpeedButton3Click()

@@ -18,6 +18,7 @@ class RouteLegend;
 struct RouteRiseSet;
 class TPieProgressBar;
 class RoutesHost;
+class TTripPlan;
 
 namespace test {
 struct WindowParts;
@@ -57,7 +58,12 @@ public:
     void SpeedButton52Click();  // Print
     void SpeedButton3Click();   // Legend
     void SpeedButton53Click();  // Close
+    void SpeedButton5Click();   // Plan: the daylight trip plan over the routes named
     void FormClose();
+
+    // The routes the box names: its lines while route names are gathered, the routes of
+    // the report once "Process" made one (an empty last line names no route).
+    QStringList RouteNames() const;
 
     // The report box's lines, every one of them; an empty box has none.
     QStringList ReportLines() const;
@@ -84,6 +90,7 @@ private:
     QToolButton* SpeedButton4;      // "Reverse"
     QToolButton* SpeedButton52;     // "Print"
     QToolButton* SpeedButton53;     // "Close"
+    QToolButton* SpeedButton5;      // "Plan"
     RouteLegend* Panel7;            // the legend
     // "Local times".
     QCheckBox* CheckBox1;
@@ -94,6 +101,8 @@ private:
 
     void BuildControls();
     void ConnectHandlers();
+    // Every line of the box as a route name, but an empty last line.
+    QStringList BoxRouteNames() const;
     // A stop's times from the main window: the latitude into its latitude field, the
     // longitude into its longitude field, BatchCalc set, its Calc, its two result
     // labels read back (as the report's Windows-1252 text).
@@ -114,6 +123,8 @@ private:
     Platform& m_platform;
     RoutesHost& m_host;
     ReportPageHeading m_heading;  // of the last report; its date empty before one
+    QStringList m_reportRoutes;   // the routes of the last report
+    TTripPlan* m_tripPlan;
     bool m_stopped = false;       // Cancel on a message of the running batch
 };
 

@@ -7,6 +7,7 @@
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
+#include "locations/thome.h"
 #include "windows/troutes.h"
 
 #include <QLabel>
@@ -42,6 +43,16 @@ double TZuruRuz1::GmtOffset() const
 bool TZuruRuz1::Military() const
 {
     return MilitaryTime;
+}
+
+std::optional<HomeLocation> TZuruRuz1::HomePlace() const
+{
+    if (!Home)
+        return std::nullopt;
+    const HomeLocation home = Home->Place();
+    if (home.longitude == 0 || home.latitude == 0)
+        return std::nullopt;
+    return home;
 }
 
 RoutesHost::StopTexts TZuruRuz1::BatchStop(double latitude, double longitude)

@@ -8,6 +8,7 @@
 #include "common/text_file.h"
 #include "locations/place_zone.h"
 #include "windows/trip_plan.h"
+#include "windows/trip_plan_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -63,12 +64,12 @@ protected:
         return *zones.Find(FindPlaceZone(s.longitude, s.latitude)->zone);
     }
 
-    DaylightWindow WindowAt(const TripPlanInput& in, const std::string& stop, std::int64_t t)
+    TravelWindow WindowAt(const TripPlanInput& in, const std::string& stop, std::int64_t t)
     {
         const TripStop& s = stops.at(stop);
         const ZoneClock& zone = ClockOf(stop);
         const CivilDate date = DateOfDays(static_cast<int>((t + zone.OffsetAt(t)) / 86400));
-        return ComputeDaylightWindow(in.rules->ForState(s.state), s.longitude, s.latitude, date, zone);
+        return ComputeTravelWindow(in.rules->ForState(s.state), s.longitude, s.latitude, date, zone);
     }
 
     void CheckRules(const TripPlanInput& in, const TripPlan& plan);
@@ -110,7 +111,7 @@ void TripPlanTest::CheckRules(const TripPlanInput& in, const TripPlan& plan)
                 if (r->arrive) {
                     const std::int64_t leg = r->arrive->utc - (r - 1)->depart->utc;
                     const std::int64_t at = row.arrive->utc + leg;
-                    const DaylightWindow there = WindowAt(in, r->stop, at);
+                    const TravelWindow there = WindowAt(in, r->stop, at);
                     const bool hours = limit > 0 && today + leg > limit;
                     const bool window = !there.open || at > there.end || at < there.start ||
                                         row.arrive->utc > row.parkBy->utc;
@@ -317,6 +318,36 @@ TEST_F(TripPlanTest, ReportsAStopWithoutAZone)
     } catch (const TripPlanError& e) {
         EXPECT_STREQ(e.what(), "no time zone known for 'Offshore, TX': no town of the state lists within 25 km");
     }
+}
+
+} // namespace
+} // namespace dawnrule
+
+namespace dawnrule {
+namespace {
+
+// The Trip Plan window's inputs between runs: what is written reads back the same, and a
+// damaged line leaves only its own input at the default.
+TEST(TripPlanSettings, ReadBackAsWrittenAndDamagedLinesFallBack)
+{
+    TripPlanSettings kept;
+    kept.from = "Oklahoma City, OK";
+    kept.to = "Flagstaff, AZ";
+    kept.departMinute = 7 * 60 + 5;
+    kept.mph = 55;
+    kept.hoursPerDay = 0;
+    kept.roadFactor = 1.25;
+    kept.rest = true;
+    EXPECT_EQ(ParseTripPlanSettings(TripPlanSettingsLines(kept)), kept);
+    EXPECT_EQ(ParseTripPlanSettings(TripPlanSettingsLines({})), TripPlanSettings{});
+
+    const TripPlanSettings damaged = ParseTripPlanSettings(
+        {"mph=fast", "hours=25", "road-factor=0.5", "depart=25:00", "rest=yes", "no equals sign", "to=Tulsa, OK",
+         "from=A=B"});
+    TripPlanSettings expected;
+    expected.to = "Tulsa, OK";
+    expected.from = "A=B";
+    EXPECT_EQ(damaged, expected);
 }
 
 } // namespace

@@ -29,6 +29,8 @@ public:
     bool printerAnswer = true;  // the printer setup dialog confirmed
     int printerSetups = 0;      // times the dialog was shown
     QString printFile;          // the PDF the last confirmed setup prints to
+    QString saveAnswer;         // the path a save dialog gives; empty: cancelled
+    QStringList saveSuggestions;  // what each save dialog was started at
     // Called as each message or confirmation shows, with its text: lets a test look
     // at what stood at that moment (the pointer, the window).
     std::function<void(const QString& text)> onDialog;
@@ -66,6 +68,11 @@ public:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printFile);
         return true;
+    }
+    QString saveFileName(QWidget*, const QString&, const QString& suggested, const QString&) override
+    {
+        saveSuggestions << suggested;
+        return saveAnswer;
     }
 };
 

@@ -27,7 +27,8 @@ UserParts WindowParts::Of(TUSER& w)
 RoutesParts WindowParts::Of(TRoutes& w)
 {
     return {w.ComboBox1,     w.RichEdit1,     w.PieProgressBar1, w.SpeedButton1, w.SpeedButton2, w.SpeedButton3,
-            w.SpeedButton4,  w.SpeedButton52, w.SpeedButton53,   w.Panel7,       w.CheckBox1,    w.ProcessArmed};
+            w.SpeedButton4,  w.SpeedButton52, w.SpeedButton53,   w.Panel7,       w.CheckBox1,    w.SpeedButton5,
+            w.m_tripPlan,    w.ProcessArmed};
 }
 
 AboutParts WindowParts::Of(TAbout& w)
@@ -38,6 +39,13 @@ AboutParts WindowParts::Of(TAbout& w)
 HelpParts WindowParts::Of(THelp& w)
 {
     return {w.Label1, w.Label2, w.Panel1, w.Label3, w.SpeedButton54};
+}
+
+TripPlanParts WindowParts::Of(TTripPlan& w)
+{
+    return {w.FromList,   w.ToList,      w.DepartDate,  w.DepartTime,  w.FirstMinute, w.Speed,
+            w.Hours,      w.RoadFactor,  w.Rest,        w.PlanButton,  w.PrintButton, w.SaveButton,
+            w.CloseButton, w.Header,     w.DaysTable,   w.StopsTable};
 }
 
 } // namespace dawnrule::test

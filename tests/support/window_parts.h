@@ -8,10 +8,15 @@
 #include "windows/tabout.h"
 #include "windows/thelp.h"
 #include "windows/troutes.h"
+#include "windows/ttripplan.h"
 
 #include <array>
 
 class QCheckBox;
+class QDoubleSpinBox;
+class QSpinBox;
+class QTableWidget;
+class QTimeEdit;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -118,7 +123,28 @@ struct RoutesParts {
     QToolButton* SpeedButton53;
     RouteLegend* Panel7;
     QCheckBox* CheckBox1;
+    QToolButton* SpeedButton5;
+    TTripPlan* TripPlan;
     bool& ProcessArmed;
+};
+
+struct TripPlanParts {
+    ComboBox* FromList;
+    ComboBox* ToList;
+    DateEdit* DepartDate;
+    QTimeEdit* DepartTime;
+    QCheckBox* FirstMinute;
+    QSpinBox* Speed;
+    QSpinBox* Hours;
+    QDoubleSpinBox* RoadFactor;
+    QCheckBox* Rest;
+    QToolButton* PlanButton;
+    QToolButton* PrintButton;
+    QToolButton* SaveButton;
+    QToolButton* CloseButton;
+    QLabel* Header;
+    QTableWidget* DaysTable;
+    QTableWidget* StopsTable;
 };
 
 struct AboutParts {
@@ -146,6 +172,7 @@ struct WindowParts {
     static RoutesParts Of(TRoutes& w);
     static AboutParts Of(TAbout& w);
     static HelpParts Of(THelp& w);
+    static TripPlanParts Of(TTripPlan& w);
 };
 
 // Shorthands: Parts(window).Label5->text().
@@ -155,6 +182,7 @@ inline UserParts Parts(TUSER& w) { return WindowParts::Of(w); }
 inline RoutesParts Parts(TRoutes& w) { return WindowParts::Of(w); }
 inline AboutParts Parts(TAbout& w) { return WindowParts::Of(w); }
 inline HelpParts Parts(THelp& w) { return WindowParts::Of(w); }
+inline TripPlanParts Parts(TTripPlan& w) { return WindowParts::Of(w); }
 
 } // namespace test
 } // namespace dawnrule

@@ -247,15 +247,26 @@ TEST(PaintReportPages, EveryPageNamesItsClockRoutesAndColumns)
     EXPECT_EQ(ReportPageTitle(bare), "Routes  11/09/2005");  // before any report: the date alone
 }
 
-TEST(PaintReportPages, ARowHoldsAsManyCharactersAsThePageIsWide)
+// A wide report shrinks to fit the page, down to 7 points; wider still, a row holds as
+// many characters as the page is wide at 7 points and the line goes on over the next.
+TEST(PaintReportPages, WideLinesShrinkThenWrapAtThePageWidth)
 {
     int pages = 0;
-    const QString wide = QString(80, QLatin1Char('x')) + QStringLiteral("yz");
-    const std::vector<DrawnText> texts = Print({wide}, 50, 80, &pages);
-    const std::vector<QString> onPage = TextsOnPage(texts, 0);
-    ASSERT_EQ(onPage.size(), 4u);  // the heading's two halves and two rows
-    EXPECT_EQ(onPage[2], QString(80, QLatin1Char('x')));
-    EXPECT_EQ(onPage[3], QStringLiteral("yz"));
+    const QString wide = QString(96, QLatin1Char('x'));  // fits at 8 points, not at 10
+    std::vector<QString> onPage = TextsOnPage(Print({wide}, 50, 80, &pages), 0);
+    ASSERT_EQ(onPage.size(), 3u);  // the heading's two halves and one row
+    EXPECT_EQ(onPage[2], wide);
+
+    TextRecordingDevice device;
+    const PrintMetrics ten = MetricsOn(device);
+    QPainter painter(&device);
+    painter.setFont(RouteReportFont(7));
+    const int columnsAtSeven = (80 * ten.charWidth + ten.charWidth / 2) / painter.fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    painter.end();
+    onPage = TextsOnPage(Print({QString(300, QLatin1Char('y'))}, 50, 80, &pages), 0);
+    ASSERT_GE(onPage.size(), 4u);
+    EXPECT_EQ(onPage[2].size(), columnsAtSeven);
+    EXPECT_EQ(onPage[3].size(), std::min(columnsAtSeven, 300 - columnsAtSeven));
 }
 
 // Whatever margins the setup dialog left, nothing is printed in the outer half inch.

@@ -143,7 +143,8 @@ TEST_F(RoutesWindow, LooksAsItShould)
         bool enabled;
     } buttons[] = {{Parts(r).SpeedButton2, "Process", false}, {Parts(r).SpeedButton1, "Clear", true},
                    {Parts(r).SpeedButton52, "Print", true},   {Parts(r).SpeedButton53, "Close", true},
-                   {Parts(r).SpeedButton3, "Legend", true},   {Parts(r).SpeedButton4, "Reverse", true}};
+                   {Parts(r).SpeedButton3, "Legend", true},   {Parts(r).SpeedButton4, "Reverse", true},
+                   {Parts(r).SpeedButton5, "Plan", true}};
     for (const auto& b : buttons) {
         EXPECT_EQ(b.button->text(), b.caption);
         EXPECT_EQ(b.button->isEnabled(), b.enabled) << b.caption;

@@ -1,0 +1,431 @@
+#include "windows/ttripplan.h"
+
+#include "app/fixed_offset_clock.h"
+#include "astro/date_text.h"
+#include "common/cp1252.h"
+#include "common/errors.h"
+#include "common/text_file.h"
+#include "controls/combo_box.h"
+#include "controls/date_edit.h"
+#include "controls/platform.h"
+#include "controls/window_look.h"
+#include "locations/daylight_rules.h"
+#include "locations/place_zone.h"
+#include "windows/route_print.h"
+#include "windows/routes_host.h"
+#include "windows/trip_plan_text.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace dawnrule {
+
+namespace {
+
+constexpr int kStartWidth = 960;
+constexpr int kStartHeight = 600;
+constexpr int kMinWidth = 560;
+constexpr int kMinHeight = 360;
+constexpr int kShownProblems = 3;  // of Daylight.txt's bad lines, in one message
+
+QString FromCp1252(const std::string& bytes)
+{
+    return QString::fromStdString(Cp1252ToUtf8(bytes));
+}
+
+std::string ToCp1252(const QString& text)
+{
+    return Utf8ToCp1252(text.toStdString());
+}
+
+QLabel* Caption(QWidget* parent, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    SetTextColour(label, kNavy);
+    return label;
+}
+
+// A table's cells, its first row as the column headings.
+void FillTable(QTableWidget* table, const TextTable& cells, const std::vector<bool>& right)
+{
+    table->clear();
+    if (cells.empty()) {
+        table->setRowCount(0);
+        table->setColumnCount(0);
+        return;
+    }
+    const int columns = static_cast<int>(cells.front().size());
+    table->setColumnCount(columns);
+    table->setRowCount(static_cast<int>(cells.size()) - 1);
+    QStringList headings;
+    for (const std::string& h : cells.front())
+        headings << FromCp1252(h);
+    table->setHorizontalHeaderLabels(headings);
+    for (int r = 1; r < static_cast<int>(cells.size()); ++r) {
+        for (int c = 0; c < columns; ++c) {
+            auto* item = new QTableWidgetItem(FromCp1252(cells[static_cast<size_t>(r)][static_cast<size_t>(c)]));
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            if (right[static_cast<size_t>(c)])
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(r - 1, c, item);
+        }
+    }
+    table->resizeColumnsToContents();
+}
+
+QTableWidget* MakeTable(QWidget* parent)
+{
+    auto* table = new QTableWidget(parent);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setAlternatingRowColors(true);
+    table->setWordWrap(false);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+    return table;
+}
+
+} // namespace
+
+TTripPlan::TTripPlan(Platform& platform, RoutesHost& host, QWidget* parent)
+    : QDialog(parent)
+    , m_platform(platform)
+    , m_host(host)
+{
+    setWindowTitle(QStringLiteral("Trip Plan"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    SetBackground(this, kWindowColour);
+    SetTextColour(this, kNavy);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    setFont(f);
+    BuildControls();
+    setSizeGripEnabled(true);
+    setMinimumSize(kMinWidth, kMinHeight);
+    resize(kStartWidth, kStartHeight);
+}
+
+TTripPlan::~TTripPlan() = default;
+
+void TTripPlan::BuildControls()
+{
+    auto* form = new QGridLayout;
+    FromList = new ComboBox(this);
+    ToList = new ComboBox(this);
+    for (ComboBox* list : {FromList, ToList}) {
+        list->setMinimumContentsLength(22);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
+    DepartDate = new DateEdit(this);
+    DepartDate->setMinimumWidth(DepartDate->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 28);
+    DepartTime = new QTimeEdit(this);
+    DepartTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    FirstMinute = new QCheckBox(QStringLiteral("first legal minute"), this);
+    FirstMinute->setChecked(true);
+    Speed = new QSpinBox(this);
+    Speed->setRange(static_cast<int>(kTripMinMph), static_cast<int>(kTripMaxMph));
+    Speed->setSuffix(QStringLiteral(" mph"));
+    Hours = new QSpinBox(this);
+    Hours->setRange(0, static_cast<int>(kTripMaxHours));
+    Hours->setSpecialValueText(QStringLiteral("no limit"));
+    RoadFactor = new QDoubleSpinBox(this);
+    RoadFactor->setRange(kTripMinRoadFactor, kTripMaxRoadFactor);
+    RoadFactor->setDecimals(2);
+    RoadFactor->setSingleStep(0.05);
+    RoadFactor->setToolTip(QStringLiteral("Road miles for each straight-line mile between two stops"));
+    Rest = new QCheckBox(QStringLiteral("Rest on Sundays and holidays"), this);
+    PlanButton = MakeFlatButton(this, QStringLiteral("Plan"), QRect(0, 0, 64, 22));
+    PrintButton = MakeFlatButton(this, QStringLiteral("Print"), QRect(0, 0, 64, 22));
+    SaveButton = MakeFlatButton(this, QStringLiteral("Save CSV"), QRect(0, 0, 72, 22));
+    CloseButton = MakeFlatButton(this, QStringLiteral("Close"), QRect(0, 0, 64, 22));
+
+    form->addWidget(Caption(this, QStringLiteral("From")), 0, 0);
+    form->addWidget(FromList, 0, 1, 1, 3);
+    form->addWidget(Caption(this, QStringLiteral("To")), 0, 4);
+    form->addWidget(ToList, 0, 5, 1, 3);
+    form->addWidget(Caption(this, QStringLiteral("Depart")), 1, 0);
+    form->addWidget(DepartDate, 1, 1);
+    form->addWidget(DepartTime, 1, 2);
+    form->addWidget(FirstMinute, 1, 3);
+    form->addWidget(Caption(this, QStringLiteral("Speed")), 1, 4);
+    form->addWidget(Speed, 1, 5);
+    form->addWidget(Caption(this, QStringLiteral("Hours a day")), 1, 6);
+    form->addWidget(Hours, 1, 7);
+    form->addWidget(Caption(this, QStringLiteral("Road factor")), 2, 0);
+    form->addWidget(RoadFactor, 2, 1);
+    form->addWidget(Rest, 2, 2, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QToolButton* b : {PlanButton, PrintButton, SaveButton, CloseButton})
+        buttons->addWidget(b);
+    form->addLayout(buttons, 2, 4, 1, 4);
+    form->setColumnStretch(3, 1);
+
+    Header = new QLabel(this);
+    Header->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SetTextColour(Header, kNavy);
+    DaysTable = MakeTable(this);
+    StopsTable = MakeTable(this);
+    auto* tables = new QSplitter(Qt::Vertical, this);
+    tables->addWidget(DaysTable);
+    tables->addWidget(StopsTable);
+    tables->setStretchFactor(0, 1);
+    tables->setStretchFactor(1, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(Header);
+    layout->addWidget(tables, 1);
+
+    connect(PlanButton, &QToolButton::clicked, this, &TTripPlan::PlanButtonClick);
+    connect(PrintButton, &QToolButton::clicked, this, &TTripPlan::PrintButtonClick);
+    connect(SaveButton, &QToolButton::clicked, this, &TTripPlan::SaveButtonClick);
+    connect(CloseButton, &QToolButton::clicked, this, &QDialog::accept);
+    connect(FirstMinute, &QCheckBox::toggled, this, &TTripPlan::FirstMinuteClick);
+    ApplySettings({});
+}
+
+QString TTripPlan::FilePath(const char* name) const
+{
+    return m_platform.programFolder() + QString::fromLatin1(name);
+}
+
+bool TTripPlan::Prepare(const QStringList& routeNames)
+{
+    m_routes.clear();
+    m_plan.reset();
+    ShowPlan();
+    try {
+        for (const QString& name : routeNames)
+            m_routes.push_back(ReadTripRoute(m_platform.programFolder().toStdString(), name.toStdString()));
+    } catch (const TripPlanError& e) {
+        m_platform.showMessage(this, FromCp1252(e.what()));
+        return false;
+    }
+    QStringList stops;
+    for (const TripRoute& route : m_routes) {
+        for (const TripStop& stop : route.stops) {
+            const QString name = FromCp1252(stop.name);
+            if (!stops.contains(name))
+                stops << name;
+        }
+    }
+    if (stops.size() < 2) {
+        m_platform.showMessage(this, QStringLiteral("The routes named hold fewer than two stops: nothing to plan."));
+        return false;
+    }
+    for (ComboBox* list : {FromList, ToList}) {
+        const QSignalBlocker block(list);
+        list->clear();
+        list->addItems(stops);
+    }
+    TripPlanSettings settings;
+    try {
+        settings = ParseTripPlanSettings(ReadTextLines(FilePath(kTripPlanFileName).toStdString()));
+    } catch (const FileError&) {
+        // None kept yet: the defaults.
+    }
+    ApplySettings(settings);
+    if (const std::optional<CivilDate> date = ParseDateText(m_host.DateFieldText().toStdString()))
+        DepartDate->setDate(QDate(date->year, date->month, date->day));
+    PlanButtonClick();
+    return true;
+}
+
+void TTripPlan::ShowFor(const QStringList& routeNames)
+{
+    if (Prepare(routeNames))
+        exec();
+}
+
+TripPlanSettings TTripPlan::Settings() const
+{
+    TripPlanSettings s;
+    s.from = ToCp1252(FromList->currentText());
+    s.to = ToCp1252(ToList->currentText());
+    if (!FirstMinute->isChecked())
+        s.departMinute = DepartTime->time().hour() * 60 + DepartTime->time().minute();
+    s.mph = Speed->value();
+    s.hoursPerDay = Hours->value();
+    s.roadFactor = RoadFactor->value();
+    s.rest = Rest->isChecked();
+    return s;
+}
+
+void TTripPlan::ApplySettings(const TripPlanSettings& s)
+{
+    // A kept stop that the routes do not hold gives way to the first and last stops.
+    const int from = FromList->findText(FromCp1252(s.from));
+    const int to = ToList->findText(FromCp1252(s.to));
+    FromList->setItemIndex(from >= 0 ? from : 0);
+    ToList->setItemIndex(to >= 0 ? to : ToList->count() - 1);
+    FirstMinute->setChecked(!s.departMinute);
+    DepartTime->setTime(s.departMinute ? QTime(*s.departMinute / 60, *s.departMinute % 60) : QTime(7, 0));
+    DepartTime->setEnabled(s.departMinute.has_value());
+    Speed->setValue(static_cast<int>(std::lround(s.mph)));
+    Hours->setValue(static_cast<int>(std::lround(s.hoursPerDay)));
+    RoadFactor->setValue(s.roadFactor);
+    Rest->setChecked(s.rest);
+}
+
+void TTripPlan::SaveSettings()
+{
+    try {
+        WriteTextLines(FilePath(kTripPlanFileName).toStdString(), TripPlanSettingsLines(Settings()));
+    } catch (const FileError& e) {
+        m_platform.showMessage(this, QString::fromStdString(e.what()));
+    }
+}
+
+void TTripPlan::FirstMinuteClick()
+{
+    DepartTime->setEnabled(!FirstMinute->isChecked());
+}
+
+void TTripPlan::PlanButtonClick()
+{
+    m_plan.reset();
+    ShowPlan();
+    if (m_routes.empty())
+        return;
+
+    const QString rulesPath = FilePath(kDaylightFileName.data());
+    DaylightRulesRead rules;
+    try {
+        rules = ParseDaylightRules(ReadTextLines(rulesPath.toStdString()));
+    } catch (const FileError& e) {
+        m_platform.showMessage(this, QString::fromStdString(e.what()));
+        return;
+    }
+    if (!rules.problems.empty()) {
+        QStringList lines{QStringLiteral("%1 has lines it cannot read; correct them to plan:").arg(rulesPath)};
+        for (size_t i = 0; i < rules.problems.size() && i < kShownProblems; ++i)
+            lines << QStringLiteral("line %1: %2").arg(rules.problems[i].line).arg(FromCp1252(rules.problems[i].reason));
+        m_platform.showMessage(this, lines.join(QLatin1Char('\n')));
+        return;
+    }
+
+    const TripPlanSettings s = Settings();
+    TripPlanInput in;
+    in.routes = m_routes;
+    in.from = s.from;
+    in.to = s.to;
+    const QDate date = DepartDate->date();
+    in.departDate = {date.year(), date.month(), date.day()};
+    in.departMinute = s.departMinute;
+    in.mph = s.mph;
+    in.hoursPerDay = s.hoursPerDay;
+    in.roadFactor = s.roadFactor;
+    in.restSundaysAndHolidays = s.rest;
+    in.rules = &rules.rules;
+    in.zones = &m_host.Zones();
+
+    // The home clock: the home place's zone, else a fixed offset (the home place's, or the
+    // main window's without a home place).
+    std::optional<FixedOffsetClock> fixed;
+    const std::optional<HomeLocation> home = m_host.HomePlace();
+    const std::optional<PlaceZone> homeZone =
+        home ? FindPlaceZone(home->longitude, home->latitude) : std::optional<PlaceZone>();
+    if (homeZone)
+        in.home = m_host.Zones().Find(homeZone->zone);
+    if (in.home) {
+        in.homeCaption = HomeZoneCaption(homeZone->zone, *in.home, in.departDate.year);
+    } else {
+        const double hours = home ? home->gmtOffset : m_host.GmtOffset();
+        const int seconds = static_cast<int>(std::lround(hours * 60)) * 60;
+        in.home = &fixed.emplace(seconds);
+        in.homeCaption = HomeOffsetCaption(seconds);
+    }
+
+    try {
+        m_plan = PlanTrip(in);
+    } catch (const TripPlanError& e) {
+        m_platform.showMessage(this, FromCp1252(e.what()));
+        return;
+    } catch (const std::invalid_argument& e) {
+        m_platform.showMessage(this, QString::fromStdString(e.what()));
+        return;
+    }
+    ShowPlan();
+    SaveSettings();
+}
+
+void TTripPlan::ShowPlan()
+{
+    PrintButton->setEnabled(m_plan.has_value());
+    SaveButton->setEnabled(m_plan.has_value());
+    if (!m_plan) {
+        Header->clear();
+        FillTable(DaysTable, {}, {});
+        FillTable(StopsTable, {}, {});
+        return;
+    }
+    QStringList header;
+    for (const std::string& line : TripPlanHeaderLines(*m_plan))
+        header << FromCp1252(line);
+    Header->setText(header.join(QLatin1Char('\n')));
+    FillTable(DaysTable, TripPlanSummaryTable(*m_plan), kTripSummaryRightColumns);
+    FillTable(StopsTable, TripPlanStopTable(*m_plan), kTripStopRightColumns);
+}
+
+void TTripPlan::PrintButtonClick()
+{
+    if (!m_plan)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpReportPage(printer);
+    printer.setPageOrientation(QPageLayout::Landscape);  // the plan's rows are wide
+    if (!m_platform.setUpPrinter(this, printer))
+        return;
+    const std::vector<std::string> text = TripPlanTextLines(*m_plan);
+    const std::vector<std::string> header = TripPlanHeaderLines(*m_plan);
+    const std::vector<std::string> stops = AlignedTable(TripPlanStopTable(*m_plan), kTripStopRightColumns);
+
+    ReportPageHeading heading;
+    heading.title = QStringLiteral("Trip plan");
+    heading.date = QString::fromStdString(DateText(m_plan->departDate));
+    heading.clock = FromCp1252(m_plan->homeCaption) + QStringLiteral("; local: each stop's zone");
+    heading.routes = FromCp1252(header[0] + "; " + header[1]);
+    heading.columns = FromCp1252(stops.front());
+    heading.columnsFrom = 2;  // the first page heads its own tables
+    QStringList lines;
+    for (size_t i = 3; i < text.size(); ++i)  // the first three lines are in the heading
+        lines << FromCp1252(text[i]);
+    if (PrintReport(printer, lines, heading))
+        return;
+    const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    m_platform.showMessage(this, QStringLiteral("Cannot print on %1").arg(target));
+}
+
+void TTripPlan::SaveButtonClick()
+{
+    if (!m_plan)
+        return;
+    QString suggested = QStringLiteral("Trip plan %1 to %2.csv").arg(FromCp1252(m_plan->from), FromCp1252(m_plan->to));
+    suggested.replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString path =
+        m_platform.saveFileName(this, QStringLiteral("Save the plan as CSV"), suggested, QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    try {
+        WriteTextLines(path.toStdString(), TripPlanCsvLines(*m_plan));
+    } catch (const FileError& e) {
+        m_platform.showMessage(this, QString::fromStdString(e.what()));
+    }
+}
+
+} // namespace dawnrule
