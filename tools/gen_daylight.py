@@ -24,15 +24,13 @@ import os
 import re
 import sys
 
+from gen_state_lists import STATE_CODES, read_tsv
+
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(TOOLS)
 SOURCE = os.path.join(TOOLS, "published", "permit-daylight.tsv")
 COLUMNS = ["state", "roll_from_min", "park_by_min", "definition", "weekend_holiday", "basis", "source"]
-STATES = set(
-    "AL AK AZ AR CA CO CT DE FL GA HI ID IL IN IA KS KY LA ME MD MA MI MN MS MO "
-    "MT NE NV NH NJ NM NY NC ND OH OK OR PA RI SC SD TN TX UT VT VA WA WV WI WY".split()
-)
-assert len(STATES) == 50
+STATES = set(STATE_CODES)
 WORDS = ("unknown", "none")
 LIMIT = 120  # the program reads offsets of at most two hours either way
 
@@ -78,24 +76,10 @@ def plain(where, text):
 
 def read_rows(path):
     rows = []
-    header = None
-    with open(path, encoding="utf-8") as f:
-        for number, line in enumerate(f, 1):
-            line = line.rstrip("\r\n")
-            if not line or line.startswith("#"):
-                continue
-            cells = line.split("\t")
-            where = f"{path}:{number}"
-            if header is None:
-                if cells != COLUMNS:
-                    fail(where, f"unexpected columns {cells}")
-                header = cells
-                continue
-            if len(cells) != len(COLUMNS):
-                fail(where, f"{len(cells)} columns, expected {len(COLUMNS)}")
-            row = dict(zip(COLUMNS, cells))
-            row["where"] = where
-            rows.append(row)
+    for where, cells in read_tsv(path, COLUMNS):
+        row = dict(zip(COLUMNS, cells))
+        row["where"] = where
+        rows.append(row)
     return rows
 
 

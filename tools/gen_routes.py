@@ -38,6 +38,8 @@ import os
 import re
 import sys
 
+from gen_state_lists import read_tsv
+
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SOURCE = os.path.join(REPO, "tools", "published", "interstates.tsv")
 COLUMNS = ["route", "seq", "state", "name", "latitude", "longitude", "miles_from_previous"]
@@ -75,23 +77,10 @@ def two_places(where, text):
 def read_routes(path):
     """{route: [row, ...]} in file order, each row a dict of the columns."""
     routes = {}
-    header = None
-    with open(path, encoding="utf-8") as f:
-        for number, line in enumerate(f, 1):
-            line = line.rstrip("\r\n")
-            if not line or line.startswith("#"):
-                continue
-            cells = line.split("\t")
-            if header is None:
-                if cells != COLUMNS:
-                    fail(f"{path}:{number}", f"unexpected columns {cells}")
-                header = cells
-                continue
-            if len(cells) != len(COLUMNS):
-                fail(f"{path}:{number}", f"{len(cells)} columns, expected {len(COLUMNS)}")
-            row = dict(zip(COLUMNS, cells))
-            row["where"] = f"{path}:{number}"
-            routes.setdefault(row["route"], []).append(row)
+    for where, cells in read_tsv(path, COLUMNS):
+        row = dict(zip(COLUMNS, cells))
+        row["where"] = where
+        routes.setdefault(row["route"], []).append(row)
     return routes
 
 
