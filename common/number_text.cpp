@@ -147,13 +147,19 @@ std::string FormatFixed(double value, int intDigits, int decimals)
     const auto units = static_cast<std::int64_t>(scaled);
     const auto whole = units / static_cast<std::int64_t>(scale);
     const auto fraction = units % static_cast<std::int64_t>(scale);
-    char text[64];
-    const char* sign = value < 0 && units != 0 ? "-" : "";
-    if (decimals > 0)
-        std::snprintf(text, sizeof text, "%s%0*lld.%0*lld", sign, intDigits,
-                      static_cast<long long>(whole), decimals, static_cast<long long>(fraction));
-    else
-        std::snprintf(text, sizeof text, "%s%0*lld", sign, intDigits, static_cast<long long>(whole));
+    // Digits padded with zeros to a width.
+    const auto padded = [](std::int64_t number, int width) {
+        std::string digits = std::to_string(number);
+        if (static_cast<int>(digits.size()) < width)
+            digits.insert(0, static_cast<size_t>(width) - digits.size(), '0');
+        return digits;
+    };
+    std::string text = value < 0 && units != 0 ? "-" : "";
+    text += padded(whole, intDigits);
+    if (decimals > 0) {
+        text += '.';
+        text += padded(fraction, decimals);
+    }
     return text;
 }
 

@@ -37,7 +37,9 @@ std::vector<std::string> Fields(std::string_view line)
 
 std::string SignedMinutes(int minutes)
 {
-    return minutes > 0 ? "+" + std::to_string(minutes) : std::to_string(minutes);
+    std::string text = minutes > 0 ? "+" : "";
+    text += std::to_string(minutes);
+    return text;
 }
 
 // Whole minutes; throws ConvertError with the reason.
