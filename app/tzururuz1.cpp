@@ -1,12 +1,12 @@
 #include "app/tzururuz1.h"
 
 #include "app/offset_list.h"
-#include "controls/platform.h"
-#include "astro/date_text.h"
 #include "app/qt_zone_clock.h"
+#include "astro/date_text.h"
 #include "controls/combo_box.h"
 #include "controls/currency_edit.h"
 #include "controls/date_edit.h"
+#include "controls/platform.h"
 #include "controls/tled.h"
 #include "controls/tmoon.h"
 #include "controls/window_look.h"
@@ -302,7 +302,8 @@ void TZuruRuz1::ResetResultLabels(const ResultLabels& labels)
 {
     Label5->setText(QString::fromStdString(labels.rise));
     Label7->setText(QString::fromStdString(labels.set));
-    Label7->setToolTip({});
+    if (!Label7->toolTip().isEmpty())  // every field change of a batch passes here
+        Label7->setToolTip({});
     // The zone named went with the times.
     if (!Label9->isHidden() && Label9->text() != QLatin1String(kZoneIdleText))
         ShowZone(QString::fromLatin1(kZoneIdleText), {}, false);

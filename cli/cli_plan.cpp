@@ -2,7 +2,6 @@
 // aligned text or CSV.
 #include "cli/cli_commands.h"
 
-#include "app/fixed_offset_clock.h"
 #include "app/local_day.h"
 #include "astro/date_text.h"
 #include "cli/cli_args.h"
@@ -10,10 +9,10 @@
 #include "common/text_file.h"
 #include "locations/daylight_rules.h"
 #include "windows/trip_plan.h"
+#include "windows/trip_plan_settings.h"
 #include "windows/trip_plan_text.h"
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -78,30 +77,29 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     in.to = v["to"];
     ReadDeparture(v["depart"], in);
     if (v.count("mph"))
-        in.mph = CliNumber("mph", v["mph"], 1, 100);
+        in.mph = CliNumber("mph", v["mph"], kTripMinMph, kTripMaxMph);
     if (v.count("hours"))
-        in.hoursPerDay = CliNumber("hours", v["hours"], 0, 24);
+        in.hoursPerDay = CliNumber("hours", v["hours"], 0, kTripMaxHours);
     if (v.count("road-factor"))
-        in.roadFactor = CliNumber("road-factor", v["road-factor"], 1, 3);
+        in.roadFactor = CliNumber("road-factor", v["road-factor"], kTripMinRoadFactor, kTripMaxRoadFactor);
     in.restSundaysAndHolidays = parsed.Has("rest");
 
     if (!zones)
         throw CliUsageError("this program has no zone database");
     in.zones = zones;
-    std::optional<FixedOffsetClock> fixedHome;
+    std::optional<HomeClock> home;
     if (v.count("home-zone")) {
-        in.home = zones->Find(v["home-zone"]);
-        if (!in.home)
+        const ZoneClock* zone = zones->Find(v["home-zone"]);
+        if (!zone)
             throw CliUsageError("--home-zone: the system's zone database does not know '" + v["home-zone"] + "'");
-        in.homeCaption = HomeZoneCaption(v["home-zone"], *in.home, in.departDate.year);
+        home = HomeClock::OfZone(v["home-zone"], *zone, in.departDate.year);
     } else {
-        const double hours = v.count("home-offset") ? CliNumber("home-offset", v["home-offset"], -12, 14) : 0;
-        const int seconds = static_cast<int>(std::lround(hours * 60)) * 60;
-        in.home = &fixedHome.emplace(seconds);
-        in.homeCaption = HomeOffsetCaption(seconds);
-        if (!v.count("home-offset"))
-            in.homeCaption += " (no --home-zone or --home-offset given)";
+        home = HomeClock::OfOffset(v.count("home-offset") ? CliNumber("home-offset", v["home-offset"], -12, 14) : 0);
     }
+    in.home = &home->Clock();
+    in.homeCaption = home->Caption();
+    if (!v.count("home-zone") && !v.count("home-offset"))
+        in.homeCaption += " (no --home-zone or --home-offset given)";
 
     const std::string folder = v.count("folder") ? v["folder"] : CliProgramFolder();
     try {

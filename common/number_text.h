@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include <string>
 #include <string_view>
 
@@ -45,5 +47,12 @@ double FieldHeldValue(double value);
 // decimals, halves rounded away from zero: (-74, 2, 2) gives "-74.00", (5.5, 2, 2)
 // "05.50", (-5, 1, 1) "-5.0", (5.5, 1, 0) "6".
 std::string FormatFixed(double value, int intDigits, int decimals);
+
+// a / b rounded down (toward minus infinity), for days and minutes of instants before
+// 1970 and bands south of the equator. b must be positive.
+constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - (a % b < 0 ? 1 : 0);
+}
 
 } // namespace dawnrule

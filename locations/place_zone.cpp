@@ -1,5 +1,6 @@
 #include "locations/place_zone.h"
 
+#include "common/number_text.h"
 #include "common/vector_state.h"
 #include "locations/place_zones_table.h"
 
@@ -40,7 +41,6 @@ double SquaredChord(const Point& a, const Point& b)
     return dx * dx + dy * dy + dz * dz;
 }
 
-int FloorDiv(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
 
 struct Town {
     double longitude;  // degrees, the band's sort key
@@ -69,7 +69,7 @@ Index BuildIndex()
     for (const PlaceZoneRow& row : kPlaceZoneRows) {
         const double lat = row.latitude / 100.0;
         const double lon = row.longitude / 100.0;
-        const int band = FloorDiv(row.latitude, kBandHundredths);
+        const int band = static_cast<int>(FloorDiv(row.latitude, kBandHundredths));
         first = std::min(first, band);
         last = std::max(last, band);
         banded.push_back({band, Town{lon, UnitVector(lat, lon), row.zone}});

@@ -1,10 +1,10 @@
 #include "locations/tuser.h"
 
-#include "controls/platform.h"
-#include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "controls/cp1252_text.h"
 #include "controls/fixed_text.h"
+#include "controls/platform.h"
 #include "controls/window_look.h"
 #include "locations/city_record.h"
 #include "locations/user_list.h"
@@ -69,30 +69,32 @@ QString TUSER::FilePath() const
 void TUSER::FormActivate()
 {
     std::vector<std::string> lines;
-    m_fileUnreadable = false;
+    m_unreadable.reset();
     try {
         lines = ReadTextLines(FilePath().toStdString());
     } catch (const FileError& e) {
         // The editor keeps what it held. A missing file (a link to nowhere counts as
         // missing) is created by "Save"; one that is there but could not be read (a
         // FIFO, a device, a file too large) is never replaced by what the editor shows.
-        m_fileUnreadable = QFileInfo::exists(FilePath());
-        m_platform.showMessage(this, QString::fromStdString(e.what()));
+        const QString message = QString::fromStdString(e.what());
+        if (QFileInfo::exists(FilePath()))
+            m_unreadable = message;
+        m_platform.showMessage(this, message);
         return;
     }
     QStringList text;
     for (const std::string& line : lines)
-        text << QString::fromStdString(Cp1252ToUtf8(line));
+        text << FromCp1252(line);
     Memo1->setPlainText(text.join(QLatin1Char('\n')));
 }
 
 void TUSER::SpeedButton54Click()
 {
-    if (m_fileUnreadable) {
-        m_platform.showMessage(this, QStringLiteral("Cannot open file ") + FilePath());
+    if (m_unreadable) {
+        m_platform.showMessage(this, *m_unreadable);
         return;  // the window stays open with the user's text
     }
-    std::vector<std::string> lines = EditorLines(Utf8ToCp1252(Memo1->toPlainText().toStdString()));
+    std::vector<std::string> lines = EditorLines(ToCp1252(Memo1->toPlainText()));
     for (std::string& line : lines)
         line = AddDegreeSigns(line);  // records typed without the degree key
     if (CheckBox1->isChecked())

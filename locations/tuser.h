@@ -2,6 +2,10 @@
 
 #include "controls/fixed_dialog.h"
 
+#include <QString>
+
+#include <optional>
+
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
@@ -48,7 +52,8 @@ private:
     QToolButton* SpeedButton1;   // "Cancel"
 
     Platform& m_platform;
-    bool m_fileUnreadable = false;  // the file is there but could not be read at opening
+    // Why the file could not be read at opening though it is there; Save then refuses.
+    std::optional<QString> m_unreadable;
 };
 
 } // namespace dawnrule

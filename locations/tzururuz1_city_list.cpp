@@ -4,13 +4,13 @@
 // town calculates at once.
 #include "app/tzururuz1.h"
 
-#include "controls/platform.h"
-#include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "controls/city_combo_box.h"
 #include "controls/combo_box.h"
+#include "controls/cp1252_text.h"
 #include "controls/currency_edit.h"
+#include "controls/platform.h"
 #include "controls/window_look.h"
 #include "locations/city_record.h"
 #include "locations/us_states.h"
@@ -34,16 +34,6 @@ constexpr int kColumnStep = 25;
 constexpr int kRowStep = 21;
 
 const QString kNothingLoaded = QStringLiteral("Click on a state first.");
-
-QString FromCp1252(std::string_view bytes)
-{
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
-
-std::string ToCp1252(const QString& text)
-{
-    return Utf8ToCp1252(text.toStdString());
-}
 
 void SetButtonLook(QToolButton* button, const QColor& colour, bool bold)
 {

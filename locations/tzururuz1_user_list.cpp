@@ -1,10 +1,10 @@
 // The quick menu's USER entries: the user list window and "Add to USER".
 #include "app/tzururuz1.h"
 
-#include "controls/platform.h"
-#include "common/cp1252.h"
 #include "common/errors.h"
 #include "controls/city_combo_box.h"
+#include "controls/cp1252_text.h"
+#include "controls/platform.h"
 #include "locations/tuser.h"
 #include "locations/user_list.h"
 
@@ -22,7 +22,7 @@ void TZuruRuz1::SpeedButtonA2Click()
 void TZuruRuz1::SpeedButtonA3Click()
 {
     const QString text = ComboBox2->text();
-    const std::string line = Utf8ToCp1252(text.toStdString());
+    const std::string line = ToCp1252(text);
     if (!text.isEmpty() && !IsRefusedUserEntry(line)) {
         const QString path = m_platform.programFolder() + QStringLiteral("U.txt");
         try {

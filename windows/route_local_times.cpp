@@ -71,8 +71,10 @@ RouteLocalTimes RouteLocalClock::StopTimes(double latitude, double longitude, co
     const LocalDayResult day = ComputeLocalDay(in, clock ? *clock : m_homeClock);
     if (day.rise)
         out.homeRise = day.rise->TextAt(m_homeOffsetSeconds, m_military);
-    if (day.set)
+    if (day.set) {
         out.homeSet = day.set->TextAt(m_homeOffsetSeconds, m_military);
+        m_markedEveningBefore |= day.set->endsEveningBefore;
+    }
     if (!clock) {
         out.marker = kRouteNoZone;
         return out;

@@ -75,6 +75,9 @@ public:
     // This clock as BuildRouteReport's stopLine; the clock must outlive the report.
     void UseFor(RouteReportOperations& operations);
 
+    // A stop's set so far was marked as the end of the evening before (kEveningBeforeMark).
+    bool MarkedEveningBefore() const { return m_markedEveningBefore; }
+
 private:
     ZoneDatabase& m_zones;
     bool m_dateKnown = false;
@@ -85,6 +88,7 @@ private:
     // The zone asked for last: stops follow each other along a route, mostly in one zone.
     std::string_view m_lastZone;
     const ZoneClock* m_lastClock = nullptr;
+    bool m_markedEveningBefore = false;
 };
 
 // The stop line of the report with local columns.

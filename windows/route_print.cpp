@@ -1,5 +1,7 @@
 #include "windows/route_print.h"
 
+#include "controls/platform.h"
+
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPrinter>
@@ -47,13 +49,15 @@ QFont RouteReportFont(qreal pointSize)
     return font;
 }
 
-std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, int rowsPerPage)
+std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, int rowsPerPage, int roomyPages,
+                                        int roomyRows)
 {
     columns = std::max(columns, 1);
     rowsPerPage = std::max(rowsPerPage, 1);
+    const auto capacity = [&](size_t page) { return static_cast<int>(page) < roomyPages ? roomyRows : rowsPerPage; };
     std::vector<QStringList> pages(1);
     auto addRow = [&](const QString& row) {
-        if (pages.back().size() == rowsPerPage)
+        if (pages.back().size() >= capacity(pages.size() - 1))
             pages.emplace_back();
         pages.back() << row;
     };
@@ -105,19 +109,8 @@ int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList
     const int footRows = heading.note.isEmpty() ? 0 : 2;
     const int rowsPerPage = (pageRect.height() - rowHeight * (headingRows + columnRows + footRows)) / rowHeight;
     // Pages before `columnsFrom` have the headings' row for report rows.
-    std::vector<QStringList> pages;
-    if (heading.columnsFrom > 1 && columnRows > 0) {
-        const std::vector<QStringList> rows = PaginateReport(lines, columns, 1 << 30);
-        QStringList all = rows.front();
-        const int firstRows = rowsPerPage + columnRows;
-        for (qsizetype at = 0; at < all.size() || pages.empty();) {
-            const int take = static_cast<int>(pages.size()) + 1 < heading.columnsFrom ? firstRows : rowsPerPage;
-            pages.push_back(all.mid(at, take));
-            at += take;
-        }
-    } else {
-        pages = PaginateReport(lines, columns, rowsPerPage);
-    }
+    const std::vector<QStringList> pages =
+        PaginateReport(lines, columns, rowsPerPage, columnRows > 0 ? heading.columnsFrom - 1 : 0, rowsPerPage + columnRows);
     const int count = static_cast<int>(pages.size());
     const QString title = ReportPageTitle(heading);
 
@@ -179,6 +172,20 @@ bool PrintReport(QPrinter& printer, const QStringList& lines, const ReportPageHe
     PaintReportPages(painter, QRect(QPoint(0, 0), page.size()), lines, heading,
                      [&printer] { return printer.newPage(); });
     return painter.end();
+}
+
+void PrintReportFrom(Platform& platform, QWidget* parent, const QStringList& lines, const ReportPageHeading& heading,
+                     QPageLayout::Orientation orientation)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpReportPage(printer);
+    printer.setPageOrientation(orientation);
+    if (!platform.setUpPrinter(parent, printer))
+        return;
+    if (PrintReport(printer, lines, heading))
+        return;
+    const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    platform.showMessage(parent, QStringLiteral("Cannot print on %1").arg(target));
 }
 
 } // namespace dawnrule

@@ -3,6 +3,7 @@
 #include "windows/report_paper.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -12,8 +13,11 @@
 
 class QPainter;
 class QPrinter;
+class QWidget;
 
 namespace dawnrule {
+
+class Platform;
 
 // The fixed-pitch font of the Routes report, on screen and on paper: Courier New where
 // the system has it, else the system's fixed font, at `pointSize`. The stop labels
@@ -21,9 +25,11 @@ namespace dawnrule {
 QFont RouteReportFont(qreal pointSize);
 
 // The report's lines as they lie on printed pages: `columns` characters to a row (a
-// longer line goes on over the next rows), `rowsPerPage` rows to a page. Every page
-// holds at least one row; an empty report is one empty page.
-std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, int rowsPerPage);
+// longer line goes on over the next rows), `rowsPerPage` rows to a page but the first
+// `roomyPages`, which hold `roomyRows`. Every page holds at least one row; an empty
+// report is one empty page.
+std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, int rowsPerPage, int roomyPages = 0,
+                                        int roomyRows = 0);
 
 // What heads every printed page, for the driver who leafs through the sheets in the
 // cab and the dispatcher who files them:
@@ -61,5 +67,11 @@ void SetUpReportPage(QPrinter& printer);
 // Prints the report on `printer`, as its setup dialog left it, with margins of at
 // least half an inch. False when the printer could not be started.
 bool PrintReport(QPrinter& printer, const QStringList& lines, const ReportPageHeading& heading);
+
+// What a window's "Print" does: the report's page (SetUpReportPage, in `orientation`),
+// the printer setup dialog, then the report; nothing when the dialog is cancelled, and
+// "Cannot print on <printer>" when the printer cannot be started.
+void PrintReportFrom(Platform& platform, QWidget* parent, const QStringList& lines, const ReportPageHeading& heading,
+                     QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
 } // namespace dawnrule

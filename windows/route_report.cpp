@@ -33,6 +33,11 @@ std::string RouteFilePath(const std::string& folder, const std::string& routeNam
     return (std::filesystem::path(folder) / file).string();
 }
 
+std::string RouteStopLine(const std::string& label, const RouteRiseSet& texts)
+{
+    return label + "  " + texts.rise + "  " + texts.set;
+}
+
 StopLineParts SplitStopLine(const std::string& line)
 {
     const size_t open = line.find('[');
@@ -92,7 +97,7 @@ std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeN
                 const double longitude = StrToLongitude(parts.longitude);
                 const RouteRiseSet texts = operations.zuruRuzTexts(latitude, longitude);
                 report.push_back(operations.stopLine ? operations.stopLine(parts.label, texts, latitude, longitude)
-                                                     : parts.label + "  " + texts.rise + "  " + texts.set);
+                                                     : RouteStopLine(parts.label, texts));
             } catch (const std::exception& e) {
                 operations.warn(FileTag(name) + " line " + std::to_string(i + 1) + ": " + e.what());
                 break;

@@ -41,7 +41,7 @@ struct RouteReportOperations {
     // A route failed; the text says why. Returns once the user has seen it.
     std::function<void(const std::string& message)> warn;
     // Optional: the report line of a stop, given its label, the texts zuruRuzTexts gave
-    // and its coordinates; unset, it is label + "  " + rise + "  " + set. The local
+    // and its coordinates; unset, it is RouteStopLine. The local
     // columns of the report set it (windows/route_local_times.h). May throw, as
     // zuruRuzTexts may.
     std::function<std::string(const std::string& label, const RouteRiseSet& texts, double latitude,
@@ -69,6 +69,9 @@ std::string RouteFilePath(const std::string& folder, const std::string& routeNam
 // where it stood: the lines it gave stay, the routes after it are not read.
 std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeNames, const std::string& folder,
                                           const RouteReportOperations& operations);
+
+// A stop's report line without the local columns: label + "  " + rise + "  " + set.
+std::string RouteStopLine(const std::string& label, const RouteRiseSet& texts);
 
 // The parts of a stop line ("Omaha, NE   [41.26 -95.94]"), before conversion.
 struct StopLineParts {

@@ -2,6 +2,8 @@
 
 #include "app/local_day.h"
 #include "app/zururuz.h"
+#include "astro/date_text.h"
+#include "common/number_text.h"
 #include "locations/place_zone.h"
 
 #include <algorithm>
@@ -22,11 +24,6 @@ constexpr int kNoDay = std::numeric_limits<int>::min();
 constexpr std::string_view kFlagNames[] = {"start",        "park",     "end",       "weekend",    "holiday",
                                            "eve-of-holiday", "check-permit", "long-leg", "no-sunrise", "no-sunset"};
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
 // An event's instant on the minute its clock text shows (the text rounds half a minute up).
 std::int64_t OnTheMinute(std::int64_t utcSeconds)
 {
@@ -36,13 +33,6 @@ std::int64_t OnTheMinute(std::int64_t utcSeconds)
 CivilDate NextDate(const CivilDate& date)
 {
     return DateOfDays(DaysSinceEpoch(date) + 1);
-}
-
-std::string DateText(const CivilDate& d)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", d.month, d.day, d.year);
-    return text;
 }
 
 LocalDayResult LocalDayOf(double longitude, double latitude, const CivilDate& date, const ZoneClock& zone)

@@ -15,11 +15,6 @@ namespace {
 
 constexpr std::int64_t kDaySeconds = 86400;
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
 std::string Fixed(double value, int decimals)
 {
     return FormatFixed(value, 1, decimals);
@@ -152,6 +147,23 @@ std::string HomeZoneCaption(std::string_view ianaName, const ZoneClock& zone, in
 std::string HomeOffsetCaption(int offsetSeconds)
 {
     return "home: GMT " + FixedOffsetClock::OffsetText(offsetSeconds);
+}
+
+HomeClock HomeClock::OfZone(std::string_view ianaName, const ZoneClock& zone, int year)
+{
+    HomeClock home;
+    home.m_zone = &zone;
+    home.m_caption = HomeZoneCaption(ianaName, zone, year);
+    return home;
+}
+
+HomeClock HomeClock::OfOffset(double hours)
+{
+    HomeClock home;
+    const int seconds = static_cast<int>(std::lround(hours * 60)) * 60;
+    home.m_fixed = FixedOffsetClock(seconds);
+    home.m_caption = HomeOffsetCaption(seconds);
+    return home;
 }
 
 std::vector<std::string> TripPlanCsvLines(const TripPlan& plan)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/fixed_offset_clock.h"
 #include "app/zone_clock.h"
 #include "windows/trip_plan.h"
 
@@ -47,6 +48,22 @@ std::vector<std::string> AlignedTable(const TextTable& table, const std::vector<
 // year; "home: GMT -6:00" for a fixed offset.
 std::string HomeZoneCaption(std::string_view ianaName, const ZoneClock& zone, int year);
 std::string HomeOffsetCaption(int offsetSeconds);
+
+// The home clock of a plan and how it is named: a zone of the database, or a fixed GMT
+// offset (hours, to the minute) when there is none.
+class HomeClock {
+public:
+    static HomeClock OfZone(std::string_view ianaName, const ZoneClock& zone, int year);
+    static HomeClock OfOffset(double hours);
+
+    const ZoneClock& Clock() const { return m_zone ? *m_zone : m_fixed; }
+    const std::string& Caption() const { return m_caption; }
+
+private:
+    const ZoneClock* m_zone = nullptr;
+    FixedOffsetClock m_fixed{0};
+    std::string m_caption;
+};
 
 // "HH:MM" of an instant at an offset.
 std::string TripClockText(std::int64_t utc, int offsetSeconds);

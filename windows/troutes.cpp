@@ -1,12 +1,12 @@
 #include "windows/troutes.h"
 
 #include "app/local_day.h"
-#include "controls/platform.h"
-#include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "controls/combo_box.h"
+#include "controls/cp1252_text.h"
 #include "controls/pie_progress_bar.h"
+#include "controls/platform.h"
 #include "controls/window_look.h"
 #include "windows/route_legend.h"
 #include "windows/route_local_times.h"
@@ -20,11 +20,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QStringDecoder>
 #include <QToolButton>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -37,12 +35,6 @@ const QColor kSilver(192, 192, 192);
 
 constexpr qreal kReportPointSize = 8;  // eleven pixels a line on a usual screen
 constexpr int kBarHeight = 28;         // the two button panels
-
-// The route files and the highway list are Windows-1252.
-QString FromCp1252(const std::string& bytes)
-{
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
 
 // A warning names the route as the box holds it (Unicode) and may quote the route
 // file's text (Windows-1252): read it as UTF-8 where it is, else as Windows-1252.
@@ -210,7 +202,7 @@ RouteRiseSet TRoutes::ZuruRuzTexts(double latitude, double longitude)
     const RoutesHost::StopTexts texts = m_host.BatchStop(latitude, longitude);
     if (texts.message)
         BatchMessage(*texts.message, false);
-    return {Utf8ToCp1252(texts.rise.toStdString()), Utf8ToCp1252(texts.set.toStdString())};
+    return {ToCp1252(texts.rise), ToCp1252(texts.set)};
 }
 
 void TRoutes::BatchMessage(const QString& text, bool onTheButtons)
@@ -286,7 +278,7 @@ void TRoutes::SpeedButton2Click()
                                                           double latitude, double longitude) {
         if (!firstStop)
             firstStop.emplace(label, texts);
-        return line ? line(label, texts, latitude, longitude) : label + "  " + texts.rise + "  " + texts.set;
+        return line ? line(label, texts, latitude, longitude) : RouteStopLine(label, texts);
     };
 
     const QString clock = ClockText();
@@ -310,9 +302,7 @@ void TRoutes::SpeedButton2Click()
         m_heading.columns = QString::fromStdString(
             RouteColumnHeadings(FromCp1252(firstStop->first).size(), localTimes, firstStop->second));
     }
-    if (localTimes && std::any_of(report.begin(), report.end(), [](const std::string& line) {
-            return line.find(kEveningBeforeMark) != std::string::npos;
-        })) {
+    if (local && local->MarkedEveningBefore()) {
         m_heading.note = QStringLiteral("%1 after midnight: the end of the evening before (each day runs midnight to midnight)")
                              .arg(QString::fromLatin1(kEveningBeforeMark.data(), kEveningBeforeMark.size()));
     }
@@ -352,14 +342,7 @@ void TRoutes::SpeedButton4Click()
 
 void TRoutes::SpeedButton52Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    SetUpReportPage(printer);
-    if (!m_platform.setUpPrinter(this, printer))
-        return;
-    if (PrintReport(printer, ReportLines(), PageHeading()))
-        return;
-    const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    m_platform.showMessage(this, QStringLiteral("Cannot print on %1").arg(target));
+    PrintReportFrom(m_platform, this, ReportLines(), PageHeading());
 }
 
 QStringList TRoutes::BoxRouteNames() const

@@ -1,11 +1,10 @@
 #include "windows/ttripplan.h"
 
-#include "app/fixed_offset_clock.h"
 #include "astro/date_text.h"
-#include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "controls/combo_box.h"
+#include "controls/cp1252_text.h"
 #include "controls/date_edit.h"
 #include "controls/platform.h"
 #include "controls/window_look.h"
@@ -20,7 +19,6 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrinter>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
@@ -40,16 +38,6 @@ constexpr int kStartHeight = 600;
 constexpr int kMinWidth = 560;
 constexpr int kMinHeight = 360;
 constexpr int kShownProblems = 3;  // of Daylight.txt's bad lines, in one message
-
-QString FromCp1252(const std::string& bytes)
-{
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
-
-std::string ToCp1252(const QString& text)
-{
-    return Utf8ToCp1252(text.toStdString());
-}
 
 QLabel* Caption(QWidget* parent, const QString& text)
 {
@@ -336,20 +324,14 @@ void TTripPlan::PlanButtonClick()
 
     // The home clock: the home place's zone, else a fixed offset (the home place's, or the
     // main window's without a home place).
-    std::optional<FixedOffsetClock> fixed;
-    const std::optional<HomeLocation> home = m_host.HomePlace();
+    const std::optional<HomeLocation> homePlace = m_host.HomePlace();
     const std::optional<PlaceZone> homeZone =
-        home ? FindPlaceZone(home->longitude, home->latitude) : std::optional<PlaceZone>();
-    if (homeZone)
-        in.home = m_host.Zones().Find(homeZone->zone);
-    if (in.home) {
-        in.homeCaption = HomeZoneCaption(homeZone->zone, *in.home, in.departDate.year);
-    } else {
-        const double hours = home ? home->gmtOffset : m_host.GmtOffset();
-        const int seconds = static_cast<int>(std::lround(hours * 60)) * 60;
-        in.home = &fixed.emplace(seconds);
-        in.homeCaption = HomeOffsetCaption(seconds);
-    }
+        homePlace ? FindPlaceZone(homePlace->longitude, homePlace->latitude) : std::optional<PlaceZone>();
+    const ZoneClock* zone = homeZone ? m_host.Zones().Find(homeZone->zone) : nullptr;
+    const HomeClock home = zone ? HomeClock::OfZone(homeZone->zone, *zone, in.departDate.year)
+                                : HomeClock::OfOffset(homePlace ? homePlace->gmtOffset : m_host.GmtOffset());
+    in.home = &home.Clock();
+    in.homeCaption = home.Caption();
 
     try {
         m_plan = PlanTrip(in);
@@ -386,11 +368,6 @@ void TTripPlan::PrintButtonClick()
 {
     if (!m_plan)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    SetUpReportPage(printer);
-    printer.setPageOrientation(QPageLayout::Landscape);  // the plan's rows are wide
-    if (!m_platform.setUpPrinter(this, printer))
-        return;
     const std::vector<std::string> text = TripPlanTextLines(*m_plan);
     const std::vector<std::string> header = TripPlanHeaderLines(*m_plan);
     const std::vector<std::string> stops = AlignedTable(TripPlanStopTable(*m_plan), kTripStopRightColumns);
@@ -405,10 +382,7 @@ void TTripPlan::PrintButtonClick()
     QStringList lines;
     for (size_t i = 3; i < text.size(); ++i)  // the first three lines are in the heading
         lines << FromCp1252(text[i]);
-    if (PrintReport(printer, lines, heading))
-        return;
-    const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    m_platform.showMessage(this, QStringLiteral("Cannot print on %1").arg(target));
+    PrintReportFrom(m_platform, this, lines, heading, QPageLayout::Landscape);  // the plan's rows are wide
 }
 
 void TTripPlan::SaveButtonClick()

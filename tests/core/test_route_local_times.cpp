@@ -214,7 +214,8 @@ public:
     std::map<std::string, int> asked;
 };
 
-std::string ZuruRuzRise(double lon, double lat, double offset, int year, int month, int day)
+// The plain computation at a fixed offset, as the report's texts without local times.
+ZuruRuzResult Plain(double lon, double lat, double offset, int year, int month, int day)
 {
     ZuruRuzInput in;
     in.longitude = lon;
@@ -223,19 +224,17 @@ std::string ZuruRuzRise(double lon, double lat, double offset, int year, int mon
     in.year = year;
     in.month = month;
     in.day = day;
-    return ComputeZuruRuz(in).riseText.value_or("");
+    return ComputeZuruRuz(in);
+}
+
+std::string ZuruRuzRise(double lon, double lat, double offset, int year, int month, int day)
+{
+    return Plain(lon, lat, offset, year, month, day).riseText.value_or("");
 }
 
 std::string ZuruRuzSet(double lon, double lat, double offset, int year, int month, int day)
 {
-    ZuruRuzInput in;
-    in.longitude = lon;
-    in.latitude = lat;
-    in.gmtOffset = offset;
-    in.year = year;
-    in.month = month;
-    in.day = day;
-    return ComputeZuruRuz(in).setText.value_or("");
+    return Plain(lon, lat, offset, year, month, day).setText.value_or("");
 }
 
 // Minutes after midnight of a 12-hour text ("7:26A").
@@ -399,14 +398,7 @@ TEST_F(CliRouteLocal, EachStopGetsItsOwnClockAfterTheHomeTexts)
     EXPECT_EQ(out[6].substr(kLocalRise), "no zone");
     EXPECT_EQ(out[7].substr(kLocalRise), "     4:53A         --  AKDT     No sunset this date");
     // The home Calc's own message, if it has one for Utqiagvik at -6, names the stop.
-    ZuruRuzInput polar;
-    polar.longitude = -156.79;
-    polar.latitude = 71.29;
-    polar.gmtOffset = -6;
-    polar.year = 2026;
-    polar.month = 4;
-    polar.day = 28;
-    const std::optional<std::string> message = ComputeZuruRuz(polar).message;
+    const std::optional<std::string> message = Plain(-156.79, 71.29, -6, 2026, 4, 28).message;
     EXPECT_EQ(run.err, message ? "dawnrule-cli route: West.txt line 6: " + *message + "\n" : std::string());
 
     // Without --local, the report as before.

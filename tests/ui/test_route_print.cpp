@@ -247,6 +247,35 @@ TEST(PaintReportPages, EveryPageNamesItsClockRoutesAndColumns)
     EXPECT_EQ(ReportPageTitle(bare), "Routes  11/09/2005");  // before any report: the date alone
 }
 
+// A report that heads its own first page (the trip plan) gets the column headings
+// from the second page on, and its first page has that row for a report row.
+TEST(PaintReportPages, ColumnHeadingsFromALaterPage)
+{
+    TextRecordingDevice device;
+    const PrintMetrics m = MetricsOn(device);
+    // 26 rows: the title, the routes, the rule's row, the headings and 22 report rows.
+    const QRect page(0, 0, 90 * m.charWidth, 26 * m.rowHeight + m.rowHeight / 2);
+    QPainter painter(&device);
+    ReportPageHeading heading;
+    heading.date = QStringLiteral("11/09/2005");
+    heading.routes = QStringLiteral("I-40");
+    heading.columns = QStringLiteral("Day  Stop");
+    heading.columnsFrom = 2;
+    const int pages = PaintReportPages(painter, page, Numbered(40), heading, [&device] {
+        ++device.engine.page;
+        return true;
+    });
+    painter.end();
+    ASSERT_EQ(pages, 2);
+    const std::vector<QString> first = TextsOnPage(device.engine.texts, 0);
+    const std::vector<QString> second = TextsOnPage(device.engine.texts, 1);
+    EXPECT_EQ(std::count(first.begin(), first.end(), heading.columns), 0);
+    EXPECT_EQ(first.size(), 3u + 23u);  // title, page number, routes, then 22 + 1 rows
+    ASSERT_GE(second.size(), 4u);
+    EXPECT_EQ(second[3], heading.columns);
+    EXPECT_EQ(second[4], Numbered(40)[23]);
+}
+
 // A wide report shrinks to fit the page, down to 7 points; wider still, a row holds as
 // many characters as the page is wide at 7 points and the line goes on over the next.
 TEST(PaintReportPages, WideLinesShrinkThenWrapAtThePageWidth)
