@@ -14,7 +14,7 @@
 #include "controls/date_edit.h"
 #include "controls/tled.h"
 #include "controls/window_look.h"
-#include "locations/place_zone.h"
+#include "locations/place_clock.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -56,12 +56,11 @@ bool TZuruRuz1::LocalZoneCalc()
         ShowZone(QString::fromLatin1(kZoneIdleText), {}, false);
         return false;  // Calc computes nothing for a zero coordinate
     }
-    const std::optional<PlaceZone> place = FindPlaceZone(fields.longitude, fields.latitude);
-    const ZoneClock* clock = place ? m_zones->Find(place->zone) : nullptr;
-    if (!clock) {
+    const PlaceClock place = FindPlaceClock(*m_zones, fields.longitude, fields.latitude);
+    if (!place) {
         ShowZone(QString::fromLatin1(kNoZoneText),
-                 place ? QStringLiteral("The system's zone database does not know %1: the offset list gives the clock")
-                             .arg(FromLatin1(place->zone))
+                 place.zone ? QStringLiteral("The system's zone database does not know %1: the offset list gives the clock")
+                                  .arg(FromLatin1(place.zone->zone))
                        : QStringLiteral("No town within %1 km: the offset list gives the clock")
                              .arg(kPlaceZoneReachKm),
                  false);
@@ -79,8 +78,8 @@ bool TZuruRuz1::LocalZoneCalc()
     }
 
     Panel2->setFocus();
-    const LocalDayResult day = ComputeLocalDay(in, *clock);
-    const std::string zone(place->zone);
+    const LocalDayResult day = ComputeLocalDay(in, *place.clock);
+    const std::string zone(place.zone->zone);
     ShowLocalOffset(zone, day, QDate(in.year, in.month, in.day));
     if (day.rise)
         Label5->setText(QString::fromStdString(day.rise->text));

@@ -6,7 +6,7 @@
 #include "app/local_day.h"
 #include "app/qt_zone_clock.h"
 #include "bench_app.h"
-#include "locations/place_zone.h"
+#include "locations/place_clock.h"
 #include "locations/place_zones_table.h"
 
 #include <QImage>
@@ -52,9 +52,8 @@ LocalDayInput NextInput(const std::vector<Place>& places, size_t i)
 
 LocalDayResult LocalZoneCalc(QtZoneDatabase& zones, const LocalDayInput& in)
 {
-    const std::optional<PlaceZone> zone = FindPlaceZone(in.longitude, in.latitude);
-    const ZoneClock* clock = zone ? zones.Find(zone->zone) : nullptr;
-    return clock ? ComputeLocalDay(in, *clock) : LocalDayResult{};
+    const PlaceClock place = FindPlaceClock(zones, in.longitude, in.latitude);
+    return place ? ComputeLocalDay(in, *place.clock) : LocalDayResult{};
 }
 
 // The whole path, the zone database warmed up (each zone opened, each year's stretch read

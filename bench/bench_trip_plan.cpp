@@ -5,17 +5,13 @@
 // medians:
 //   dawnrule_bench --benchmark_filter=TripPlan --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
-#include "app/fixed_offset_clock.h"
 #include "app/qt_zone_clock.h"
 #include "common/text_file.h"
-#include "locations/city_record.h"
-#include "locations/us_states.h"
-#include "windows/trip_plan.h"
+#include "synthetic_route.h"
+#include "trip/route_path.h"
+#include "trip/trip_plan.h"
 
 #include <benchmark/benchmark.h>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -26,35 +22,28 @@ constexpr int kSyntheticStops = 10000;
 
 struct Setting {
     QtZoneDatabase zones;
-    DaylightRules rules = ParseDaylightRules(ReadTextLines(kData + "/Daylight.txt")).rules;
-    FixedOffsetClock home{-6 * 3600};
+    TripRules rules{ParseDaylightRules(ReadTextLines(kData + "/Daylight.txt")).rules};
+    HomeClock home = HomeClock::OfOffset(-6);
+    TripOptions options;
 
-    TripPlanInput EndToEnd(const TripRoute& route)
-    {
-        TripPlanInput in;
-        in.routes = {route};
-        in.from = route.stops.front().name;
-        in.to = route.stops.back().name;
-        in.departDate = {2026, 1, 15};
-        in.rules = &rules;
-        in.zones = &zones;
-        in.home = &home;
-        return in;
-    }
+    Setting() { options.departDate = {2026, 1, 15}; }
 };
 
-void Run(benchmark::State& state, const TripPlanInput& in)
+void Run(benchmark::State& state, const TripRoute& route)
 {
-    size_t rows = 0, days = 0;
+    Setting setting;
+    size_t rows = 0, days = 0, stops = 0;
     double miles = 0;
-    for (auto _ : state) {
-        const TripPlan plan = PlanTrip(in);
+    for (auto _ : state) {  // the path joined and planned, as the loader does it
+        const TripPath path = ChainRoutes({route}, route.stops.front().name, route.stops.back().name, 1.1);
+        stops = path.stops.size();
+        const TripPlan plan = PlanTrip(path, setting.options, setting.rules, {&setting.zones, &setting.home});
         rows = plan.rows.size();
         days = plan.days.size();
         miles = plan.totalMiles;
         benchmark::DoNotOptimize(rows);
     }
-    state.counters["stops"] = static_cast<double>(in.routes.front().stops.size());
+    state.counters["stops"] = static_cast<double>(stops);
     state.counters["rows"] = static_cast<double>(rows);
     state.counters["days"] = static_cast<double>(days);
     state.counters["miles"] = miles;
@@ -65,50 +54,13 @@ void BM_TripPlanShippedRoute(benchmark::State& state)
     const std::vector<std::string> names = ReadTextLines(kData + "/Highways.txt");
     const std::string& name = names.at(static_cast<size_t>(state.range(0)));
     state.SetLabel(name);
-    Setting setting;
-    Run(state, setting.EndToEnd(ReadTripRoute(kData, name)));
+    Run(state, ReadTripRoute(kData, name));
 }
 BENCHMARK(BM_TripPlanShippedRoute)->DenseRange(0, 40)->MinTime(0.05)->Unit(benchmark::kMillisecond);
 
-// 10,000 towns of the 48 contiguous states from the south up, in bands of half a
-// degree of latitude driven west to east and back in turn, so the legs are short
-// but for the turns.
-TripRoute SyntheticRoute()
-{
-    struct Town {
-        int band;
-        double latitude, longitude;
-        std::string name;
-    };
-    std::vector<Town> towns;
-    for (const UsState& s : kUsStates) {
-        if (s.code == "AK" || s.code == "HI")
-            continue;
-        for (const std::string& line : ReadTextLines(kData + "/" + StateFileName(s))) {
-            const CityRecordValues v = ReadCityRecord(line);
-            if (v.latitude && v.longitude)
-                towns.push_back({static_cast<int>(std::floor(*v.latitude * 2)), *v.latitude, *v.longitude,
-                                 ", " + std::string(s.code)});
-        }
-    }
-    std::sort(towns.begin(), towns.end(), [](const Town& a, const Town& b) {
-        if (a.band != b.band)
-            return a.band < b.band;
-        return a.band % 2 ? a.longitude > b.longitude : a.longitude < b.longitude;
-    });
-    TripRoute route;
-    route.name = "Synthetic";
-    for (int i = 0; i < kSyntheticStops; ++i) {
-        const Town& t = towns.at(static_cast<size_t>(i));
-        route.stops.push_back({"Stop " + std::to_string(i) + t.name, t.name.substr(2), t.latitude, t.longitude});
-    }
-    return route;
-}
-
 void BM_TripPlanSyntheticRoute(benchmark::State& state)
 {
-    Setting setting;
-    Run(state, setting.EndToEnd(SyntheticRoute()));
+    Run(state, bench::SyntheticRoute(kSyntheticStops));
 }
 BENCHMARK(BM_TripPlanSyntheticRoute)->Unit(benchmark::kMillisecond);
 

@@ -42,7 +42,7 @@ void WriteCliError(std::ostream& err, std::string_view command, std::string_view
 int RunTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones);
 int RunMoonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones);
 int RunRouteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones);
-// dawnrule-cli plan: the daylight trip plan (windows/trip_plan.h) as aligned text or
+// dawnrule-cli plan: the daylight trip plan (trip/trip_plan.h) as aligned text or
 // CSV; status 1 for bad data (a route, a stop, Daylight.txt), 2 for a usage error.
 int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones);
 

@@ -5,16 +5,11 @@
 #include "app/local_day.h"
 #include "astro/date_text.h"
 #include "cli/cli_args.h"
-#include "common/errors.h"
-#include "common/text_file.h"
-#include "locations/daylight_rules.h"
-#include "windows/trip_plan.h"
-#include "windows/trip_plan_settings.h"
-#include "windows/trip_plan_text.h"
+#include "trip/trip_plan_settings.h"
+#include "trip/trip_plan_text.h"
+#include "trip/trip_request.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <map>
 #include <optional>
 #include <ostream>
 
@@ -40,7 +35,7 @@ CliOptions ReadPlanArgs(const std::vector<std::string>& args)
 }
 
 // "mm/dd/yyyy" or "mm/dd/yyyy HH:MM" (24-hour).
-void ReadDeparture(const std::string& text, TripPlanInput& in)
+void ReadDeparture(const std::string& text, TripOptions& in)
 {
     const auto bad = [&text]() {
         return CliUsageError("--depart: '" + text +
@@ -72,60 +67,40 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
 {
     CliOptions parsed = ReadPlanArgs(args);
     auto& v = parsed.values;
-    TripPlanInput in;
-    in.from = v["from"];
-    in.to = v["to"];
+    TripRequest request;
+    request.routeNames = parsed.names;
+    request.from = v["from"];
+    request.to = v["to"];
+    TripOptions& in = request.options;
     ReadDeparture(v["depart"], in);
     if (v.count("mph"))
         in.mph = CliNumber("mph", v["mph"], kTripMinMph, kTripMaxMph);
     if (v.count("hours"))
         in.hoursPerDay = CliNumber("hours", v["hours"], 0, kTripMaxHours);
     if (v.count("road-factor"))
-        in.roadFactor = CliNumber("road-factor", v["road-factor"], kTripMinRoadFactor, kTripMaxRoadFactor);
+        request.roadFactor = CliNumber("road-factor", v["road-factor"], kTripMinRoadFactor, kTripMaxRoadFactor);
     in.restSundaysAndHolidays = parsed.Has("rest");
 
     if (!zones)
         throw CliUsageError("this program has no zone database");
-    in.zones = zones;
-    std::optional<HomeClock> home;
     if (v.count("home-zone")) {
-        const ZoneClock* zone = zones->Find(v["home-zone"]);
-        if (!zone)
+        if (!zones->Find(v["home-zone"]))
             throw CliUsageError("--home-zone: the system's zone database does not know '" + v["home-zone"] + "'");
-        home = HomeClock::OfZone(v["home-zone"], *zone, in.departDate.year);
+        request.home.zone = v["home-zone"];
+    } else if (v.count("home-offset")) {
+        request.home.offsetHours = CliNumber("home-offset", v["home-offset"], -12, 14);
     } else {
-        home = HomeClock::OfOffset(v.count("home-offset") ? CliNumber("home-offset", v["home-offset"], -12, 14) : 0);
+        request.home.note = " (no --home-zone or --home-offset given)";
     }
-    in.home = &home->Clock();
-    in.homeCaption = home->Caption();
-    if (!v.count("home-zone") && !v.count("home-offset"))
-        in.homeCaption += " (no --home-zone or --home-offset given)";
+    request.folder = v.count("folder") ? v["folder"] : CliProgramFolder();
 
-    const std::string folder = v.count("folder") ? v["folder"] : CliProgramFolder();
-    try {
-        const std::string rulesPath = (std::filesystem::path(folder) / kDaylightFileName).string();
-        std::vector<std::string> ruleLines;
-        try {
-            ruleLines = ReadTextLines(rulesPath);
-        } catch (const FileError&) {
-            throw TripPlanError("Cannot open file " + rulesPath);
-        }
-        const DaylightRulesRead rules = ParseDaylightRules(ruleLines);
-        for (const DaylightLineProblem& p : rules.problems)
-            WriteCliError(err, "plan", rulesPath + " line " + std::to_string(p.line) + ": " + p.reason);
-        if (!rules.problems.empty())
-            return 1;
-        in.rules = &rules.rules;
-        for (const std::string& name : parsed.names)
-            in.routes.push_back(ReadTripRoute(folder, name));
-
-        const TripPlan plan = PlanTrip(in);
-        for (const std::string& line : parsed.Has("csv") ? TripPlanCsvLines(plan) : TripPlanTextLines(plan))
-            out << line << '\n';
-    } catch (const TripPlanError& e) {
-        WriteCliError(err, "plan", e.what());
+    const TripOutcome outcome = PlanTripRequest(request, *zones);
+    for (const std::string& line : outcome.error)
+        WriteCliError(err, "plan", line);
+    if (!outcome.plan)
         return 1;
-    }
+    for (const std::string& line : parsed.Has("csv") ? TripPlanCsvLines(*outcome.plan) : TripPlanTextLines(*outcome.plan))
+        out << line << '\n';
     return 0;
 }
 

@@ -6,7 +6,7 @@
 #include "app/zururuz.h"
 #include "cli/cli_args.h"
 #include "common/number_text.h"
-#include "locations/place_zone.h"
+#include "locations/place_clock.h"
 
 #include <map>
 #include <optional>
@@ -64,16 +64,15 @@ const ZoneClock& ZoneOf(const TimesArgs& args, ZoneDatabase* zones)
             throw CliUsageError("--zone: the system's zone database does not know '" + *args.zone + "'");
         return *clock;
     }
-    const std::optional<PlaceZone> place = FindPlaceZone(args.in.longitude, args.in.latitude);
-    if (!place) {
+    const PlaceClock place = FindPlaceClock(*zones, args.in.longitude, args.in.latitude);
+    if (!place.zone) {
         throw CliUsageError("no time zone known at --lon " + FloatToStr(args.in.longitude) + " --lat " +
                             FloatToStr(args.in.latitude) + ": no town within " + FloatToStr(kPlaceZoneReachKm) +
                             " km (--zone names one)");
     }
-    const ZoneClock* clock = zones->Find(place->zone);
-    if (!clock)
-        throw CliUsageError("the system's zone database does not know '" + std::string(place->zone) + "'");
-    return *clock;
+    if (!place)
+        throw CliUsageError("the system's zone database does not know '" + std::string(place.zone->zone) + "'");
+    return *place.clock;
 }
 
 void PrintLocalDay(const TimesArgs& args, ZoneDatabase* zones, std::ostream& out)

@@ -3,7 +3,7 @@
 #include "app/local_day.h"
 #include "app/local_zone.h"
 #include "common/number_text.h"
-#include "locations/place_zone.h"
+#include "locations/place_clock.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,12 +61,7 @@ RouteLocalTimes RouteLocalClock::StopTimes(double latitude, double longitude, co
     in.day = m_day;
     in.military = m_military;
 
-    const std::optional<PlaceZone> place = FindPlaceZone(in.longitude, in.latitude);
-    if (place && (!m_lastClock || place->zone != m_lastZone)) {
-        m_lastZone = place->zone;
-        m_lastClock = m_zones.Find(place->zone);
-    }
-    const ZoneClock* clock = place ? m_lastClock : nullptr;
+    const ZoneClock* clock = FindPlaceClock(m_zones, in.longitude, in.latitude).clock;
     // Without a zone the stop still gets the date's own events, in the home clock.
     const LocalDayResult day = ComputeLocalDay(in, clock ? *clock : m_homeClock);
     if (day.rise)

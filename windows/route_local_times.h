@@ -64,7 +64,7 @@ public:
     RouteLocalClock(ZoneDatabase& zones, std::string_view dateText, double homeOffset, bool military);
 
     // The stop's day, at its coordinates as the main window's fields hold them (two
-    // decimals): the zone of FindPlaceZone, none beyond its reach or when the database
+    // decimals): the zone of FindPlaceClock, none beyond its reach or when the database
     // does not know the zone. `calc` is what Calc gave for the stop, kept where no
     // local day is computed.
     RouteLocalTimes StopTimes(double latitude, double longitude, const RouteRiseSet& calc);
@@ -86,8 +86,6 @@ private:
     bool m_military = false;
     FixedOffsetClock m_homeClock;
     // The zone asked for last: stops follow each other along a route, mostly in one zone.
-    std::string_view m_lastZone;
-    const ZoneClock* m_lastClock = nullptr;
     bool m_markedEveningBefore = false;
 };
 

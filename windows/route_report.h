@@ -1,5 +1,7 @@
 #pragma once
 
+#include "trip/stop_line.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,13 +14,8 @@ namespace dawnrule {
 // and of showing progress and warnings.
 //
 // A route file holds two kinds of line:
-// - a stop line contains "[": its label is everything before the first "[" (blanks
-//   kept, the files align their columns with them), its coordinates the text between
-//   that "[" and the first "]" after it, "lat -lon": the latitude up to the first
-//   blank, the longitude from the first "-" to the end (at most 100 characters); only
-//   blanks may stand between the two. Whatever follows the "]" is dropped. The latitude
-//   must lie within -90..90, the longitude within -180..180. A stop line becomes
-//   label + "  " + rise + "  " + set.
+// - a stop line (trip/stop_line.h: ReadStopLine, coordinates range-checked) becomes
+//   label + "  " + rise + "  " + set;
 // - any other line (title, state name, empty line) is copied unchanged.
 
 // A stop's two texts as the main window's rise and set labels hold them after Calc.
@@ -52,11 +49,6 @@ struct RouteReportOperations {
     std::function<bool()> stopped;
 };
 
-// The file of a route: `routeName` + ".txt", a relative name taken from `folder`
-// (the program's folder, where "Highways.txt" lies), an absolute one as it stands.
-// The name is used exactly as written: no trimming, no case change.
-std::string RouteFilePath(const std::string& folder, const std::string& routeName);
-
 // The report lines of the routes, in order, without the date line and the empty line
 // that head the report box. Each route's file is looked up by RouteFilePath(folder,
 // name). A route that fails is warned about once and abandoned where it failed; the
@@ -72,17 +64,5 @@ std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeN
 
 // A stop's report line without the local columns: label + "  " + rise + "  " + set.
 std::string RouteStopLine(const std::string& label, const RouteRiseSet& texts);
-
-// The parts of a stop line ("Omaha, NE   [41.26 -95.94]"), before conversion.
-struct StopLineParts {
-    std::string label;      // before the first "["
-    std::string latitude;   // coordinates up to their first blank
-    std::string longitude;  // coordinates from their first "-", at most 100 characters
-};
-
-// Splits a line that contains "["; throws ConvertError with the reason when the line
-// has no "]" after the "[", its coordinates no blank or no minus sign, or anything but
-// blanks between the latitude and the longitude's minus sign.
-StopLineParts SplitStopLine(const std::string& line);
 
 } // namespace dawnrule

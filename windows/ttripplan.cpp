@@ -8,11 +8,12 @@
 #include "controls/date_edit.h"
 #include "controls/platform.h"
 #include "controls/window_look.h"
-#include "locations/daylight_rules.h"
-#include "locations/place_zone.h"
+#include "trip/route_path.h"
+#include "trip/trip_plan_text.h"
+#include "trip/trip_request.h"
 #include "windows/route_print.h"
 #include "windows/routes_host.h"
-#include "windows/trip_plan_text.h"
+#include "windows/text_table_model.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -21,13 +22,14 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QStringListModel>
+#include <QTableView>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <stdexcept>
+#include <unordered_set>
 
 namespace dawnrule {
 
@@ -37,7 +39,6 @@ constexpr int kStartWidth = 960;
 constexpr int kStartHeight = 600;
 constexpr int kMinWidth = 560;
 constexpr int kMinHeight = 360;
-constexpr int kShownProblems = 3;  // of Daylight.txt's bad lines, in one message
 
 QLabel* Caption(QWidget* parent, const QString& text)
 {
@@ -46,44 +47,18 @@ QLabel* Caption(QWidget* parent, const QString& text)
     return label;
 }
 
-// A table's cells, its first row as the column headings.
-void FillTable(QTableWidget* table, const TextTable& cells, const std::vector<bool>& right)
+QTableView* MakeTable(QWidget* parent, TextTableModel* model)
 {
-    table->clear();
-    if (cells.empty()) {
-        table->setRowCount(0);
-        table->setColumnCount(0);
-        return;
-    }
-    const int columns = static_cast<int>(cells.front().size());
-    table->setColumnCount(columns);
-    table->setRowCount(static_cast<int>(cells.size()) - 1);
-    QStringList headings;
-    for (const std::string& h : cells.front())
-        headings << FromCp1252(h);
-    table->setHorizontalHeaderLabels(headings);
-    for (int r = 1; r < static_cast<int>(cells.size()); ++r) {
-        for (int c = 0; c < columns; ++c) {
-            auto* item = new QTableWidgetItem(FromCp1252(cells[static_cast<size_t>(r)][static_cast<size_t>(c)]));
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (right[static_cast<size_t>(c)])
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table->setItem(r - 1, c, item);
-        }
-    }
-    table->resizeColumnsToContents();
-}
-
-QTableWidget* MakeTable(QWidget* parent)
-{
-    auto* table = new QTableWidget(parent);
+    auto* table = new QTableView(parent);
+    table->setModel(model);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setAlternatingRowColors(true);
     table->setWordWrap(false);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     return table;
 }
 
@@ -112,9 +87,11 @@ TTripPlan::~TTripPlan() = default;
 void TTripPlan::BuildControls()
 {
     auto* form = new QGridLayout;
+    m_stopNames = new QStringListModel(this);
     FromList = new ComboBox(this);
     ToList = new ComboBox(this);
     for (ComboBox* list : {FromList, ToList}) {
+        list->setModel(m_stopNames);
         list->setMinimumContentsLength(22);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
@@ -166,8 +143,10 @@ void TTripPlan::BuildControls()
     Header = new QLabel(this);
     Header->setTextInteractionFlags(Qt::TextSelectableByMouse);
     SetTextColour(Header, kNavy);
-    DaysTable = MakeTable(this);
-    StopsTable = MakeTable(this);
+    m_days = new TextTableModel(this);
+    m_stops = new TextTableModel(this);
+    DaysTable = MakeTable(this, m_days);
+    StopsTable = MakeTable(this, m_stops);
     auto* tables = new QSplitter(Qt::Vertical, this);
     tables->addWidget(DaysTable);
     tables->addWidget(StopsTable);
@@ -194,32 +173,33 @@ QString TTripPlan::FilePath(const char* name) const
 
 bool TTripPlan::Prepare(const QStringList& routeNames)
 {
-    m_routes.clear();
+    m_routeNames.clear();
     m_plan.reset();
     ShowPlan();
+    // Every stop of the routes once, in the routes' order, for From and To.
+    QStringList stops;
+    std::unordered_set<std::string> seen;
     try {
-        for (const QString& name : routeNames)
-            m_routes.push_back(ReadTripRoute(m_platform.programFolder().toStdString(), name.toStdString()));
+        for (const QString& name : routeNames) {
+            m_routeNames.push_back(name.toStdString());
+            for (const TripStop& stop : ReadTripRoute(m_platform.programFolder().toStdString(), m_routeNames.back()).stops) {
+                if (seen.insert(stop.name).second)
+                    stops << FromCp1252(stop.name);
+            }
+        }
     } catch (const TripPlanError& e) {
+        m_routeNames.clear();
         m_platform.showMessage(this, FromCp1252(e.what()));
         return false;
     }
-    QStringList stops;
-    for (const TripRoute& route : m_routes) {
-        for (const TripStop& stop : route.stops) {
-            const QString name = FromCp1252(stop.name);
-            if (!stops.contains(name))
-                stops << name;
-        }
-    }
     if (stops.size() < 2) {
+        m_routeNames.clear();
         m_platform.showMessage(this, QStringLiteral("The routes named hold fewer than two stops: nothing to plan."));
         return false;
     }
-    for (ComboBox* list : {FromList, ToList}) {
-        const QSignalBlocker block(list);
-        list->clear();
-        list->addItems(stops);
+    {
+        const QSignalBlocker fromBlock(FromList), toBlock(ToList);
+        m_stopNames->setStringList(stops);
     }
     TripPlanSettings settings;
     try {
@@ -288,60 +268,37 @@ void TTripPlan::PlanButtonClick()
 {
     m_plan.reset();
     ShowPlan();
-    if (m_routes.empty())
+    if (m_routeNames.empty())
         return;
 
-    const QString rulesPath = FilePath(kDaylightFileName.data());
-    DaylightRulesRead rules;
-    try {
-        rules = ParseDaylightRules(ReadTextLines(rulesPath.toStdString()));
-    } catch (const FileError& e) {
-        m_platform.showMessage(this, QString::fromStdString(e.what()));
-        return;
-    }
-    if (!rules.problems.empty()) {
-        QStringList lines{QStringLiteral("%1 has lines it cannot read; correct them to plan:").arg(rulesPath)};
-        for (size_t i = 0; i < rules.problems.size() && i < kShownProblems; ++i)
-            lines << QStringLiteral("line %1: %2").arg(rules.problems[i].line).arg(FromCp1252(rules.problems[i].reason));
+    const TripPlanSettings s = Settings();
+    TripRequest request;
+    request.folder = m_platform.programFolder().toStdString();
+    request.routeNames = m_routeNames;
+    request.from = s.from;
+    request.to = s.to;
+    request.roadFactor = s.roadFactor;
+    TripOptions& o = request.options;
+    const QDate date = DepartDate->date();
+    o.departDate = {date.year(), date.month(), date.day()};
+    o.departMinute = s.departMinute;
+    o.mph = s.mph;
+    o.hoursPerDay = s.hoursPerDay;
+    o.restSundaysAndHolidays = s.rest;
+    // The home clock: the home place's zone, else a fixed offset (the home place's, or the
+    // main window's without a home place).
+    request.home.place = m_host.HomePlace();
+    request.home.offsetHours = m_host.GmtOffset();
+
+    TripOutcome outcome = PlanTripRequest(request, m_host.Zones());
+    if (!outcome.plan) {
+        QStringList lines;
+        for (const std::string& line : outcome.error)
+            lines << FromCp1252(line);
         m_platform.showMessage(this, lines.join(QLatin1Char('\n')));
         return;
     }
-
-    const TripPlanSettings s = Settings();
-    TripPlanInput in;
-    in.routes = m_routes;
-    in.from = s.from;
-    in.to = s.to;
-    const QDate date = DepartDate->date();
-    in.departDate = {date.year(), date.month(), date.day()};
-    in.departMinute = s.departMinute;
-    in.mph = s.mph;
-    in.hoursPerDay = s.hoursPerDay;
-    in.roadFactor = s.roadFactor;
-    in.restSundaysAndHolidays = s.rest;
-    in.rules = &rules.rules;
-    in.zones = &m_host.Zones();
-
-    // The home clock: the home place's zone, else a fixed offset (the home place's, or the
-    // main window's without a home place).
-    const std::optional<HomeLocation> homePlace = m_host.HomePlace();
-    const std::optional<PlaceZone> homeZone =
-        homePlace ? FindPlaceZone(homePlace->longitude, homePlace->latitude) : std::optional<PlaceZone>();
-    const ZoneClock* zone = homeZone ? m_host.Zones().Find(homeZone->zone) : nullptr;
-    const HomeClock home = zone ? HomeClock::OfZone(homeZone->zone, *zone, in.departDate.year)
-                                : HomeClock::OfOffset(homePlace ? homePlace->gmtOffset : m_host.GmtOffset());
-    in.home = &home.Clock();
-    in.homeCaption = home.Caption();
-
-    try {
-        m_plan = PlanTrip(in);
-    } catch (const TripPlanError& e) {
-        m_platform.showMessage(this, FromCp1252(e.what()));
-        return;
-    } catch (const std::invalid_argument& e) {
-        m_platform.showMessage(this, QString::fromStdString(e.what()));
-        return;
-    }
+    m_plan = std::move(outcome.plan);
     ShowPlan();
     SaveSettings();
 }
@@ -352,36 +309,35 @@ void TTripPlan::ShowPlan()
     SaveButton->setEnabled(m_plan.has_value());
     if (!m_plan) {
         Header->clear();
-        FillTable(DaysTable, {}, {});
-        FillTable(StopsTable, {}, {});
+        m_days->SetTable({}, {});
+        m_stops->SetTable({}, {});
         return;
     }
     QStringList header;
     for (const std::string& line : TripPlanHeaderLines(*m_plan))
         header << FromCp1252(line);
     Header->setText(header.join(QLatin1Char('\n')));
-    FillTable(DaysTable, TripPlanSummaryTable(*m_plan), kTripSummaryRightColumns);
-    FillTable(StopsTable, TripPlanStopTable(*m_plan), kTripStopRightColumns);
+    m_days->SetTable(TripPlanSummaryTable(*m_plan), kTripSummaryRightColumns);
+    m_stops->SetTable(TripPlanStopTable(*m_plan), kTripStopRightColumns);
+    DaysTable->resizeColumnsToContents();
+    StopsTable->resizeColumnsToContents();
 }
 
 void TTripPlan::PrintButtonClick()
 {
     if (!m_plan)
         return;
-    const std::vector<std::string> text = TripPlanTextLines(*m_plan);
-    const std::vector<std::string> header = TripPlanHeaderLines(*m_plan);
-    const std::vector<std::string> stops = AlignedTable(TripPlanStopTable(*m_plan), kTripStopRightColumns);
-
+    const TripPlanHeading h = TripPlanHeadingOf(*m_plan);
     ReportPageHeading heading;
     heading.title = QStringLiteral("Trip plan");
-    heading.date = QString::fromStdString(DateText(m_plan->departDate));
-    heading.clock = FromCp1252(m_plan->homeCaption) + QStringLiteral("; local: each stop's zone");
-    heading.routes = FromCp1252(header[0] + "; " + header[1]);
-    heading.columns = FromCp1252(stops.front());
+    heading.date = QString::fromStdString(DateText(m_plan->options.departDate));
+    heading.clock = FromCp1252(h.clocks);
+    heading.routes = FromCp1252(h.what + "; " + h.pace);
+    heading.columns = FromCp1252(AlignedTable(TripPlanStopTable(*m_plan), kTripStopRightColumns).front());
     heading.columnsFrom = 2;  // the first page heads its own tables
-    QStringList lines;
-    for (size_t i = 3; i < text.size(); ++i)  // the first three lines are in the heading
-        lines << FromCp1252(text[i]);
+    QStringList lines{FromCp1252(h.rules)};
+    for (const std::string& line : TripPlanBodyLines(*m_plan))
+        lines << FromCp1252(line);
     PrintReportFrom(m_platform, this, lines, heading, QPageLayout::Landscape);  // the plan's rows are wide
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/trip_plan.h"
-#include "windows/trip_plan_settings.h"
+#include "trip/trip_plan.h"
+#include "trip/trip_plan_settings.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -13,7 +13,8 @@ class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
-class QTableWidget;
+class QStringListModel;
+class QTableView;
 class QTimeEdit;
 class QToolButton;
 
@@ -23,6 +24,7 @@ class DateEdit;
 class ComboBox;
 class Platform;
 class RoutesHost;
+class TextTableModel;
 
 namespace test {
 struct WindowParts;
@@ -85,12 +87,15 @@ private:
     QToolButton* SaveButton;
     QToolButton* CloseButton;
     QLabel* Header;
-    QTableWidget* DaysTable;
-    QTableWidget* StopsTable;
+    QTableView* DaysTable;
+    QTableView* StopsTable;
+    TextTableModel* m_days;
+    TextTableModel* m_stops;
+    QStringListModel* m_stopNames;  // From's and To's entries
 
     Platform& m_platform;
     RoutesHost& m_host;
-    std::vector<TripRoute> m_routes;
+    std::vector<std::string> m_routeNames;
     std::optional<TripPlan> m_plan;
 };
 

@@ -31,6 +31,7 @@ protected:
             fs::copy_file(fs::path(DAWNRULE_SOURCE_DIR "/data") / name, folder / name);
         std::ofstream(folder / "Far.txt") << "  Tulsa, OK  [36.15 -95.99]\r\n  Claremore, OK  [36.31 -95.62]\r\n";
         std::ofstream(folder / "Bad.txt") << "  Tulsa, OK  [36.15x -95.99]\r\n";
+        std::ofstream(folder / "Off.txt") << "I-40\r\n  Barstow, CA  [34.90 -117.02]\r\n  Needles, CA  [134.85 -114.61]\r\n";
         fs::create_directories(folder / "badrules");
         std::ofstream(folder / "badrules" / "Daylight.txt") << "TX -30 +30\r\nOK soon\r\n";
     }
@@ -89,6 +90,10 @@ TEST_F(CliPlan, RefusesBadArgumentsAndBadData)
          "I-40 and Far do not meet"},
         {Trip({"12/21/2026", "Missing"}), 1, "File:Missing.txt not found"},
         {Trip({"12/21/2026", "Bad"}), 1, "File:Bad.txt line 1: '36.15x' is not a valid floating point value"},
+        // A stop beyond the globe: the line's fault, as the Routes report says it.
+        {{"--from", "Barstow, CA", "--to", "Needles, CA", "--depart", "12/21/2026", "Off"},
+         1,
+         "File:Off.txt line 3: '134.85' is not a valid latitude"},
     };
     for (const auto& c : cases) {
         const CliRun run = Plan(c.args);

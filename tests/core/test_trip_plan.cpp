@@ -7,8 +7,9 @@
 #include "app/qt_zone_clock.h"
 #include "common/text_file.h"
 #include "locations/place_zone.h"
-#include "windows/trip_plan.h"
-#include "windows/trip_plan_settings.h"
+#include "trip/route_path.h"
+#include "trip/trip_plan.h"
+#include "trip/trip_plan_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -40,23 +41,29 @@ protected:
             f << l << "\r\n";
     }
 
-    TripPlanInput Input(const std::vector<std::string>& routes, const std::string& from, const std::string& to,
-                        CivilDate date, const std::string& dir = kData)
+    struct Trip {
+        TripPath path;
+        TripOptions options;
+        TripRules rules;
+    };
+
+    Trip Input(const std::vector<std::string>& routes, const std::string& from, const std::string& to,
+               CivilDate date, const std::string& dir = kData)
     {
-        TripPlanInput in;
+        std::vector<TripRoute> read;
         for (const std::string& r : routes) {
-            in.routes.push_back(ReadTripRoute(dir, r));
-            for (const TripStop& s : in.routes.back().stops)
+            read.push_back(ReadTripRoute(dir, r));
+            for (const TripStop& s : read.back().stops)
                 stops[s.name] = s;
         }
-        in.from = from;
-        in.to = to;
-        in.departDate = date;
-        in.rules = &shipped;
-        in.zones = &zones;
-        in.home = &home;
+        Trip in;
+        in.path = ChainRoutes(read, from, to, 1.1);
+        in.options.departDate = date;
+        in.rules.daylight = shipped;
         return in;
     }
+
+    TripPlan Plan(const Trip& in) { return PlanTrip(in.path, in.options, in.rules, {&zones, &home}); }
 
     const ZoneClock& ClockOf(const std::string& stop)
     {
@@ -64,33 +71,33 @@ protected:
         return *zones.Find(FindPlaceZone(s.longitude, s.latitude)->zone);
     }
 
-    TravelWindow WindowAt(const TripPlanInput& in, const std::string& stop, std::int64_t t)
+    TravelWindow WindowAt(const Trip& in, const std::string& stop, std::int64_t t)
     {
         const TripStop& s = stops.at(stop);
         const ZoneClock& zone = ClockOf(stop);
         const CivilDate date = DateOfDays(static_cast<int>((t + zone.OffsetAt(t)) / 86400));
-        return ComputeTravelWindow(in.rules->ForState(s.state), s.longitude, s.latitude, date, zone);
+        return ComputeTravelWindow(in.rules.daylight.ForState(s.state), s.longitude, s.latitude, date, zone);
     }
 
-    void CheckRules(const TripPlanInput& in, const TripPlan& plan);
+    void CheckRules(const Trip& in, const TripPlan& plan);
 
     QtZoneDatabase zones;
-    FixedOffsetClock home{-6 * 3600};
+    HomeClock home = HomeClock::OfOffset(-6);
     DaylightRules shipped;
     std::map<std::string, TripStop> stops;
     fs::path folder;
 };
 
-void TripPlanTest::CheckRules(const TripPlanInput& in, const TripPlan& plan)
+void TripPlanTest::CheckRules(const Trip& in, const TripPlan& plan)
 {
-    const std::int64_t limit = std::llround(in.hoursPerDay * 3600);
+    const std::int64_t limit = std::llround(in.options.hoursPerDay * 3600);
     std::int64_t today = 0;  // seconds driven since the last park
     const TripStopRow* leaving = nullptr;
     bool longLegToday = false;
     for (const TripStopRow& row : plan.rows) {
         SCOPED_TRACE(row.stop + " day " + std::to_string(row.day));
         EXPECT_EQ(row.rule == "unknown", (row.flags & kTripCheckPermit) != 0);
-        const bool rest = in.restSundaysAndHolidays && (WeekdayOf(row.date) == 0 || (row.flags & kTripHoliday));
+        const bool rest = in.options.restSundaysAndHolidays && (WeekdayOf(row.date) == 0 || (row.flags & kTripHoliday));
         if (row.arrive) {
             ASSERT_TRUE(leaving && leaving->depart);
             const std::int64_t leg = row.arrive->utc - leaving->depart->utc;
@@ -159,11 +166,11 @@ TEST_F(TripPlanTest, KeepsTheDaylightRulesAlongShippedRoutes)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " to " + c.to);
-        TripPlanInput in = Input(c.routes, c.from, c.to, c.date);
-        in.departMinute = c.minute;
-        in.hoursPerDay = c.hours;
-        in.restSundaysAndHolidays = c.rest;
-        const TripPlan plan = PlanTrip(in);
+        Trip in = Input(c.routes, c.from, c.to, c.date);
+        in.options.departMinute = c.minute;
+        in.options.hoursPerDay = c.hours;
+        in.options.restSundaysAndHolidays = c.rest;
+        const TripPlan plan = Plan(in);
         CheckRules(in, plan);
     }
 }
@@ -180,8 +187,8 @@ std::vector<std::string> StopsOf(const TripPlan& plan)
 
 TEST_F(TripPlanTest, DrivesARouteBackwardsWhenToComesFirst)
 {
-    const TripPlan east = PlanTrip(Input({"I-40"}, "Kingman, AZ", "Amarillo, TX", {2026, 6, 1}));
-    const TripPlan west = PlanTrip(Input({"I-40"}, "amarillo, tx", "Kingman, AZ", {2026, 6, 1}));
+    const TripPlan east = Plan(Input({"I-40"}, "Kingman, AZ", "Amarillo, TX", {2026, 6, 1}));
+    const TripPlan west = Plan(Input({"I-40"}, "amarillo, tx", "Kingman, AZ", {2026, 6, 1}));
     std::vector<std::string> back = StopsOf(west);
     std::reverse(back.begin(), back.end());
     EXPECT_EQ(StopsOf(east), back);
@@ -192,7 +199,7 @@ TEST_F(TripPlanTest, DrivesARouteBackwardsWhenToComesFirst)
 TEST_F(TripPlanTest, JoinsRoutesAtACommonTownOrTwoNearStops)
 {
     // I-35 north from Dallas meets I-40 at Oklahoma City: it stands once in the plan.
-    const std::vector<std::string> joined = StopsOf(PlanTrip(Input({"I-35", "I-40"}, "Dallas, TX", "Amarillo, TX",
+    const std::vector<std::string> joined = StopsOf(Plan(Input({"I-35", "I-40"}, "Dallas, TX", "Amarillo, TX",
                                                                    {2026, 6, 1})));
     EXPECT_EQ(std::count(joined.begin(), joined.end(), "Oklahoma City, OK"), 1);
     EXPECT_EQ(joined[joined.size() - 2], "Shamrock, TX");
@@ -201,14 +208,14 @@ TEST_F(TripPlanTest, JoinsRoutesAtACommonTownOrTwoNearStops)
     WriteRoute("North", {"North", "  Guthrie, OK  [35.88 -97.43]", "  Edmond, OK  [35.65 -97.48]"});
     WriteRoute("West", {"  El Reno, OK  [35.53 -97.95]", "Line", "  Yukon, OK  [35.51 -97.76]",
                         "  Oklahoma City, OK  [35.60 -97.49]"});
-    const TripPlan hop = PlanTrip(Input({"North", "West"}, "Guthrie, OK", "El Reno, OK", {2026, 6, 1}, folder));
+    const TripPlan hop = Plan(Input({"North", "West"}, "Guthrie, OK", "El Reno, OK", {2026, 6, 1}, folder));
     EXPECT_EQ(StopsOf(hop), (std::vector<std::string>{"Guthrie, OK", "Edmond, OK", "Oklahoma City, OK",
                                                       "Yukon, OK", "El Reno, OK"}));
     EXPECT_NEAR(hop.rows[2].miles - hop.rows[1].miles, 1.1 * GreatCircleMiles(35.65, -97.48, 35.60, -97.49), 1e-9);
 
     WriteRoute("Far", {"  Tulsa, OK  [36.15 -95.99]", "  Claremore, OK  [36.31 -95.62]"});
     try {
-        PlanTrip(Input({"North", "Far"}, "Guthrie, OK", "Claremore, OK", {2026, 6, 1}, folder));
+        Plan(Input({"North", "Far"}, "Guthrie, OK", "Claremore, OK", {2026, 6, 1}, folder));
         FAIL() << "no junction, no error";
     } catch (const TripPlanError& e) {
         EXPECT_STREQ(e.what(), "North and Far do not meet: no town of the same name, no two stops within 10 miles");
@@ -217,10 +224,10 @@ TEST_F(TripPlanTest, JoinsRoutesAtACommonTownOrTwoNearStops)
 
 TEST_F(TripPlanTest, RestDaysAreStoodAtTheParkingStop)
 {
-    TripPlanInput in = Input({"I-40"}, "Flagstaff, AZ", "Oklahoma City, OK", {2026, 12, 26});
-    in.hoursPerDay = 4;
-    in.restSundaysAndHolidays = true;
-    const TripPlan plan = PlanTrip(in);
+    Trip in = Input({"I-40"}, "Flagstaff, AZ", "Oklahoma City, OK", {2026, 12, 26});
+    in.options.hoursPerDay = 4;
+    in.options.restSundaysAndHolidays = true;
+    const TripPlan plan = Plan(in);
     std::vector<std::pair<int, std::string>> stands;
     for (const TripDay& d : plan.days) {
         if (!d.roll)
@@ -230,8 +237,8 @@ TEST_F(TripPlanTest, RestDaysAreStoodAtTheParkingStop)
     ASSERT_EQ(stands.size(), 2u);
     EXPECT_EQ(stands[0].first, 27);
     EXPECT_EQ(stands[1].first, 1);
-    in.restSundaysAndHolidays = false;
-    for (const TripDay& d : PlanTrip(in).days)
+    in.options.restSundaysAndHolidays = false;
+    for (const TripDay& d : Plan(in).days)
         EXPECT_TRUE(d.roll) << "day " << d.day;
 }
 
@@ -241,10 +248,10 @@ TEST_F(TripPlanTest, FollowsTheClockChangeMidTrip)
 {
     DaylightRules rules = ParseDaylightRules({"TX -30 +30", "OK -30 +30", "KS -30 +30", "MO -30 +30",
                                               "IA -30 +30", "MN -30 +30"}).rules;
-    TripPlanInput in = Input({"I-35"}, "Laredo, TX", "Duluth, MN", {2026, 3, 4});
-    in.rules = &rules;
-    in.hoursPerDay = 3;
-    const TripPlan plan = PlanTrip(in);
+    Trip in = Input({"I-35"}, "Laredo, TX", "Duluth, MN", {2026, 3, 4});
+    in.rules.daylight = rules;
+    in.options.hoursPerDay = 3;
+    const TripPlan plan = Plan(in);
     CheckRules(in, plan);
     ASSERT_GE(plan.days.size(), 7u);
     for (size_t i = 1; i < plan.days.size(); ++i) {
@@ -261,7 +268,7 @@ TEST_F(TripPlanTest, PolarDaysFromTheSunsAltitudeAndNoEndlessWaiting)
 {
     WriteRoute("Top", {"  Utqiagvik, AK  [71.29 -156.79]", "  Airstrip, AK  [71.20 -156.60]"});
     // Midnight sun: the whole day is open, the load rolls at midnight.
-    TripPlan summer = PlanTrip(Input({"Top"}, "Utqiagvik, AK", "Airstrip, AK", {2026, 6, 21}, folder));
+    TripPlan summer = Plan(Input({"Top"}, "Utqiagvik, AK", "Airstrip, AK", {2026, 6, 21}, folder));
     ASSERT_TRUE(summer.rows.front().depart);
     EXPECT_EQ(summer.rows.front().depart->utc, summer.rows.front().rollFrom->utc);
     EXPECT_EQ(summer.rows.front().parkBy->utc - summer.rows.front().rollFrom->utc, 86400);
@@ -269,7 +276,7 @@ TEST_F(TripPlanTest, PolarDaysFromTheSunsAltitudeAndNoEndlessWaiting)
 
     // Early August: the set of the night before comes before the day's rise; the day's
     // light runs from the rise to the next set, after midnight, and the load rolls.
-    const TripPlan august = PlanTrip(Input({"Top"}, "Utqiagvik, AK", "Airstrip, AK", {2027, 8, 3}, folder));
+    const TripPlan august = Plan(Input({"Top"}, "Utqiagvik, AK", "Airstrip, AK", {2027, 8, 3}, folder));
     const TripStopRow& first = august.rows.front();
     ASSERT_TRUE(first.depart && first.parkBy);
     EXPECT_EQ(first.day, 1);
@@ -277,17 +284,17 @@ TEST_F(TripPlanTest, PolarDaysFromTheSunsAltitudeAndNoEndlessWaiting)
     EXPECT_EQ((first.parkBy->utc + first.parkBy->localOffset) / 86400, DaysSinceEpoch({2027, 8, 4}));
 
     // Polar night: it stands from December 1 until the sun comes back late in January.
-    TripPlanInput in = Input({"Top"}, "Utqiagvik, AK", "Airstrip, AK", {2026, 12, 1}, folder);
-    const TripPlan winter = PlanTrip(in);
+    Trip in = Input({"Top"}, "Utqiagvik, AK", "Airstrip, AK", {2026, 12, 1}, folder);
+    const TripPlan winter = Plan(in);
     CheckRules(in, winter);
     ASSERT_GT(winter.rows.size(), 40u);
     EXPECT_FALSE(winter.rows.front().rollFrom);
     EXPECT_EQ(winter.rows.front().flags & kTripNoSunrise, kTripNoSunrise);
     EXPECT_EQ(winter.days.back().date.month, 1);
 
-    in.maxWaitDays = 30;
+    in.options.maxWaitDays = 30;
     try {
-        PlanTrip(in);
+        Plan(in);
         FAIL() << "waited past the guard";
     } catch (const TripPlanError& e) {
         EXPECT_STREQ(e.what(), "no daylight to roll in at 'Utqiagvik, AK' for 30 days from 12/01/2026");
@@ -298,9 +305,9 @@ TEST_F(TripPlanTest, ALegTooLongForAnyDayIsDrivenFromTheWindowStart)
 {
     WriteRoute("Long", {"  Amarillo, TX  [35.22 -101.83]", "  Flagstaff, AZ  [35.20 -111.65]",
                         "  Winslow, AZ  [35.02 -110.70]"});
-    TripPlanInput in = Input({"Long"}, "Amarillo, TX", "Winslow, AZ", {2026, 6, 1}, folder);
-    in.departMinute = 12 * 60;  // too late for the long leg today
-    const TripPlan plan = PlanTrip(in);
+    Trip in = Input({"Long"}, "Amarillo, TX", "Winslow, AZ", {2026, 6, 1}, folder);
+    in.options.departMinute = 12 * 60;  // too late for the long leg today
+    const TripPlan plan = Plan(in);
     CheckRules(in, plan);
     ASSERT_EQ(plan.rows.size(), 5u);  // Amarillo and Flagstaff two days each, Winslow
     EXPECT_FALSE(plan.rows[0].depart);
@@ -313,7 +320,7 @@ TEST_F(TripPlanTest, ReportsAStopWithoutAZone)
 {
     WriteRoute("Sea", {"  Shore, TX  [27.80 -97.39]", "  Offshore, TX  [26.00 -94.00]"});
     try {
-        PlanTrip(Input({"Sea"}, "Shore, TX", "Offshore, TX", {2026, 6, 1}, folder));
+        Plan(Input({"Sea"}, "Shore, TX", "Offshore, TX", {2026, 6, 1}, folder));
         FAIL() << "no zone, no error";
     } catch (const TripPlanError& e) {
         EXPECT_STREQ(e.what(), "no time zone known for 'Offshore, TX': no town of the state lists within 25 km");

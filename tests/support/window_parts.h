@@ -15,7 +15,7 @@
 class QCheckBox;
 class QDoubleSpinBox;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 class QTimeEdit;
 class QFrame;
 class QLabel;
@@ -143,8 +143,8 @@ struct TripPlanParts {
     QToolButton* SaveButton;
     QToolButton* CloseButton;
     QLabel* Header;
-    QTableWidget* DaysTable;
-    QTableWidget* StopsTable;
+    QTableView* DaysTable;
+    QTableView* StopsTable;
 };
 
 struct AboutParts {

@@ -6,7 +6,7 @@
 #include "common/text_file.h"
 #include "controls/combo_box.h"
 #include "controls/date_edit.h"
-#include "windows/trip_plan_text.h"
+#include "trip/trip_plan_text.h"
 #include "windows/ttripplan.h"
 #include "window_fixture.h"
 
@@ -14,7 +14,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 
 #include <sstream>
@@ -69,9 +69,9 @@ TEST_F(TripPlanWindow, PlanOpensForTheRoutesNamedAndShowsWhatTheCommandLinePrint
     Parts(windows->routes).SpeedButton5->click();
     ASSERT_TRUE(plan().Plan());
     EXPECT_EQ(plan().Plan()->days.size(), 2u);  // Oklahoma City to Moriarty, then Flagstaff
-    EXPECT_EQ(ui().DaysTable->rowCount(), 2);
-    EXPECT_EQ(ui().StopsTable->rowCount(), static_cast<int>(plan().Plan()->rows.size()));
-    EXPECT_EQ(ui().StopsTable->item(0, 2)->text(), "Oklahoma City, OK");
+    EXPECT_EQ(ui().DaysTable->model()->rowCount(), 2);
+    EXPECT_EQ(ui().StopsTable->model()->rowCount(), static_cast<int>(plan().Plan()->rows.size()));
+    EXPECT_EQ(ui().StopsTable->model()->index(0, 2).data().toString(), "Oklahoma City, OK");
     EXPECT_TRUE(ui().Header->text().contains(QStringLiteral("home: Central, CST/CDT")));
     EXPECT_TRUE(platform.saveSuggestions.value(0).endsWith(QStringLiteral(".csv")));
 
@@ -101,7 +101,7 @@ TEST_F(TripPlanWindow, InputsAreKeptBetweenRunsInAFileOfTheirOwn)
     ui().ToList->setItemIndex(ui().ToList->findText(QStringLiteral("Amarillo, TX")));
     ui().PlanButton->click();
     ASSERT_TRUE(plan().Plan());
-    EXPECT_EQ(plan().Plan()->mph, 45);
+    EXPECT_EQ(plan().Plan()->options.mph, 45);
     EXPECT_EQ(plan().Plan()->to, "Amarillo, TX");
 
     // Opened again: the inputs as they were left; Parm.dat untouched.

@@ -1,4 +1,4 @@
-#include "windows/trip_plan_settings.h"
+#include "trip/trip_plan_settings.h"
 
 #include "astro/date_text.h"
 #include "common/errors.h"

@@ -1,10 +1,10 @@
-#include "windows/trip_plan.h"
+#include "trip/trip_plan.h"
 
 #include "app/local_day.h"
 #include "app/zururuz.h"
 #include "astro/date_text.h"
 #include "common/number_text.h"
-#include "locations/place_zone.h"
+#include "locations/place_clock.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,44 +24,6 @@ constexpr int kNoDay = std::numeric_limits<int>::min();
 constexpr std::string_view kFlagNames[] = {"start",        "park",     "end",       "weekend",    "holiday",
                                            "eve-of-holiday", "check-permit", "long-leg", "no-sunrise", "no-sunset"};
 
-// An event's instant on the minute its clock text shows (the text rounds half a minute up).
-std::int64_t OnTheMinute(std::int64_t utcSeconds)
-{
-    return FloorDiv(utcSeconds + 30, 60) * 60;
-}
-
-CivilDate NextDate(const CivilDate& date)
-{
-    return DateOfDays(DaysSinceEpoch(date) + 1);
-}
-
-LocalDayResult LocalDayOf(double longitude, double latitude, const CivilDate& date, const ZoneClock& zone)
-{
-    LocalDayInput in;
-    in.longitude = longitude;
-    in.latitude = latitude;
-    in.year = date.year;
-    in.month = date.month;
-    in.day = date.day;
-    return ComputeLocalDay(in, zone);
-}
-
-// The sign of the sun's altitude function at 13:00 local of the date, for a day without
-// rise or set: the hour scan's first hour starts at local noon of the date when its
-// window is anchored on the right day.
-bool SunUpAllDay(double longitude, double latitude, const CivilDate& date, int noonOffsetSeconds)
-{
-    ZuruRuzInput z;
-    z.longitude = longitude;
-    z.latitude = latitude;
-    z.gmtOffset = noonOffsetSeconds / 3600.0;
-    const CivilDate scanDate = z.gmtOffset < 0 ? NextDate(date) : date;  // the scan starts the day before then
-    z.year = scanDate.year;
-    z.month = scanDate.month;
-    z.day = scanDate.day;
-    return ScanZuruRuz(z, 0, 1).lastV2 > 0;
-}
-
 struct DatedWindow {
     int day = 0;  // days since 1970 of the local date whose window it is
     TravelWindow window;
@@ -69,7 +31,6 @@ struct DatedWindow {
 
 struct PlanStop {
     const TripStop* where = nullptr;
-    double miles = 0;
     DaylightRule rule;
     const ZoneClock* clock = nullptr;
     std::vector<DatedWindow> windows;  // computed so far
@@ -94,12 +55,18 @@ struct Shift {
 
 class Planner {
 public:
-    explicit Planner(const TripPlanInput& in) : m_in(in) {}
+    Planner(const TripPath& path, const TripOptions& options, const TripRules& rules, const TripClocks& clocks)
+        : m_path(path)
+        , m_in(options)
+        , m_rules(rules)
+        , m_clocks(clocks)
+    {
+    }
 
     TripPlan Run();
 
 private:
-    void ResolveStops(const TripPath& path);
+    void ResolveStops();
     TravelWindow Window(size_t k, int day);
     bool RestDay(int day);
     const DayMarks& Marks(int day);
@@ -114,7 +81,10 @@ private:
     void BuildRows(TripPlan& plan);
     void BuildDays(TripPlan& plan);
 
-    const TripPlanInput& m_in;
+    const TripPath& m_path;
+    const TripOptions& m_in;
+    const TripRules& m_rules;
+    const TripClocks& m_clocks;
     std::vector<PlanStop> m_stops;
     std::vector<Visit> m_visits;
     std::vector<Shift> m_shifts;
@@ -124,31 +94,18 @@ private:
     std::vector<std::pair<int, DayMarks>> m_marks;
 };
 
-void Planner::ResolveStops(const TripPath& path)
+void Planner::ResolveStops()
 {
-    std::string_view lastZone;
-    const ZoneClock* lastClock = nullptr;
-    m_stops.resize(path.stops.size());
-    for (size_t k = 0; k < path.stops.size(); ++k) {
-        const TripStop& stop = path.stops[k];
+    m_stops.resize(m_path.stops.size());
+    for (size_t k = 0; k < m_path.stops.size(); ++k) {
+        const TripStop& stop = m_path.stops[k];
         PlanStop& p = m_stops[k];
         p.where = &stop;
-        p.miles = path.miles[k];
-        p.rule = m_in.rules->ForState(stop.state);
-        const std::optional<PlaceZone> zone = FindPlaceZone(stop.longitude, stop.latitude);
-        if (!zone) {
-            throw TripPlanError("no time zone known for '" + stop.name + "': no town of the state lists within " +
-                                std::to_string(static_cast<int>(kPlaceZoneReachKm)) + " km");
-        }
-        if (zone->zone != lastZone) {
-            lastClock = m_in.zones->Find(zone->zone);
-            lastZone = zone->zone;
-        }
-        if (!lastClock) {
-            throw TripPlanError("the zone database does not know '" + std::string(zone->zone) + "' of '" +
-                                stop.name + "'");
-        }
-        p.clock = lastClock;
+        p.rule = m_rules.daylight.ForState(stop.state);
+        const PlaceClock place = FindPlaceClock(*m_clocks.zones, stop.longitude, stop.latitude);
+        if (!place)
+            throw TripPlanError(place.Missing("'" + stop.name + "'"));
+        p.clock = place.clock;
     }
 }
 
@@ -251,7 +208,7 @@ void Planner::Drive()
 
     m_visits.assign(m_stops.size(), {});
     for (size_t k = 0; k + 1 < m_stops.size(); ++k) {
-        const double legMiles = m_stops[k + 1].miles - m_stops[k].miles;
+        const double legMiles = m_stops[k + 1].where->miles - m_stops[k].where->miles;
         const auto leg = static_cast<std::int64_t>(std::llround(legMiles / m_in.mph * 3600));
         DatedWindow w = WindowOrFail(k, t, minDay);
         minDay = kNoDay;
@@ -296,7 +253,7 @@ void Planner::Drive()
 TripTime Planner::Time(size_t k, std::int64_t utc) const
 {
     const ZoneClock& zone = *m_stops[k].clock;
-    return {utc, zone.OffsetAt(utc), zone.AbbreviationAt(utc), m_in.home->OffsetAt(utc)};
+    return {utc, zone.OffsetAt(utc), zone.AbbreviationAt(utc), m_clocks.home->Clock().OffsetAt(utc)};
 }
 
 void Planner::BuildRows(TripPlan& plan)
@@ -316,7 +273,7 @@ void Planner::BuildRows(TripPlan& plan)
             row.date = DateOfDays(day);
             row.stop = p.where->name;
             row.state = p.where->state;
-            row.miles = p.miles;
+            row.miles = p.where->miles;
             row.rule = DaylightRuleText(p.rule);
             if (day == firstDay && v.arrive)
                 row.arrive = Time(k, *v.arrive);
@@ -375,27 +332,24 @@ void Planner::BuildDays(TripPlan& plan)
 
 TripPlan Planner::Run()
 {
-    if (!m_in.rules || !m_in.zones || !m_in.home)
-        throw std::invalid_argument("PlanTrip needs the rules, the zone database and the home clock");
-    if (!(m_in.mph > 0) || !(m_in.hoursPerDay >= 0) || !(m_in.roadFactor > 0) || m_in.maxWaitDays < 1)
-        throw std::invalid_argument("PlanTrip needs a positive speed and road factor and hours of 0 or more");
-    const TripPath path = ChainRoutes(m_in.routes, m_in.from, m_in.to, m_in.roadFactor);
-    ResolveStops(path);
+    if (!m_clocks.zones || !m_clocks.home)
+        throw std::invalid_argument("PlanTrip needs the zone database and the home clock");
+    if (m_path.stops.size() < 2)
+        throw std::invalid_argument("PlanTrip needs a path of two stops or more");
+    if (!(m_in.mph > 0) || !(m_in.hoursPerDay >= 0) || m_in.maxWaitDays < 1)
+        throw std::invalid_argument("PlanTrip needs a positive speed and hours of 0 or more");
+    ResolveStops();
     m_departDay = DaysSinceEpoch(m_in.departDate);
     m_limit = static_cast<std::int64_t>(std::llround(m_in.hoursPerDay * 3600));
 
     TripPlan plan;
-    plan.from = m_stops.front().where->name;
-    plan.to = m_stops.back().where->name;
-    for (const TripRoute& r : m_in.routes)
-        plan.routeNames.push_back(r.name);
-    plan.departDate = m_in.departDate;
-    plan.mph = m_in.mph;
-    plan.hoursPerDay = m_in.hoursPerDay;
-    plan.roadFactor = m_in.roadFactor;
-    plan.restSundaysAndHolidays = m_in.restSundaysAndHolidays;
-    plan.homeCaption = m_in.homeCaption;
-    plan.totalMiles = m_stops.back().miles;
+    plan.from = m_path.stops.front().name;
+    plan.to = m_path.stops.back().name;
+    plan.by = m_path.by;
+    plan.milesFrom = m_path.milesFrom;
+    plan.options = m_in;
+    plan.homeCaption = m_clocks.home->Caption();
+    plan.totalMiles = m_path.stops.back().miles;
     try {
         Drive();
         BuildRows(plan);
@@ -407,57 +361,6 @@ TripPlan Planner::Run()
 }
 
 } // namespace
-
-std::int64_t LocalInstant(const ZoneClock& zone, const CivilDate& date, std::int64_t secondsOfDay)
-{
-    const std::int64_t local = std::int64_t{DaysSinceEpoch(date)} * kDaySeconds + secondsOfDay;
-    return local - zone.OffsetAt(local - zone.OffsetAt(local));
-}
-
-TravelWindow ComputeTravelWindow(const DaylightRule& rule, double longitude, double latitude,
-                                     const CivilDate& date, const ZoneClock& zone)
-{
-    TravelWindow w;
-    const std::int64_t midnight = LocalInstant(zone, date, 0);
-    const std::int64_t nextMidnight = LocalInstant(zone, NextDate(date), 0);
-    if (rule.kind == DaylightRuleKind::kNone) {
-        w.open = true;
-        w.start = midnight;
-        w.end = nextMidnight;
-        return w;
-    }
-    const bool offsets = rule.kind == DaylightRuleKind::kOffsets;
-    const std::int64_t roll = offsets ? rule.rollMinutes * 60 : 0;
-    const std::int64_t park = offsets ? rule.parkMinutes * 60 : 0;
-
-    const LocalDayResult day = LocalDayOf(longitude, latitude, date, zone);
-    w.noSunrise = !day.rise;
-    w.noSunset = !day.set;
-    if (day.rise && day.set) {
-        const std::int64_t rise = OnTheMinute(day.rise->utcSeconds);
-        const std::int64_t set = OnTheMinute(day.set->utcSeconds);
-        w.start = rise + roll;
-        w.end = set + park;
-        if (set < rise) {  // the set of the night before: the day's light lasts to the next set
-            const LocalDayResult after = LocalDayOf(longitude, latitude, NextDate(date), zone);
-            const std::int64_t next = after.set ? OnTheMinute(after.set->utcSeconds) : nextMidnight;
-            w.end = after.set && next > rise ? next + park : nextMidnight;
-        }
-    } else if (day.rise) {
-        w.start = OnTheMinute(day.rise->utcSeconds) + roll;
-        w.end = nextMidnight;
-    } else if (day.set) {
-        w.start = midnight;
-        w.end = OnTheMinute(day.set->utcSeconds) + park;
-    } else if (SunUpAllDay(longitude, latitude, date, day.noonOffsetSeconds)) {
-        w.start = midnight;
-        w.end = nextMidnight;
-    } else {
-        return w;  // down all day: no window
-    }
-    w.open = w.start < w.end;
-    return w;
-}
 
 std::string TripFlagsText(unsigned flags, std::string_view separator)
 {
@@ -472,9 +375,9 @@ std::string TripFlagsText(unsigned flags, std::string_view separator)
     return text;
 }
 
-TripPlan PlanTrip(const TripPlanInput& in)
+TripPlan PlanTrip(const TripPath& path, const TripOptions& options, const TripRules& rules, const TripClocks& clocks)
 {
-    return Planner(in).Run();
+    return Planner(path, options, rules, clocks).Run();
 }
 
 } // namespace dawnrule

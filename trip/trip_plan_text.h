@@ -1,8 +1,6 @@
 #pragma once
 
-#include "app/fixed_offset_clock.h"
-#include "app/zone_clock.h"
-#include "windows/trip_plan.h"
+#include "trip/trip_plan.h"
 
 #include <string>
 #include <string_view>
@@ -31,7 +29,17 @@ std::vector<std::string> TripPlanTextLines(const TripPlan& plan);
 // the tables (what, when, the pace, the clocks, where the rules come from), and the
 // day-by-day summary and the stops as cells, their headings first.
 using TextTable = std::vector<std::vector<std::string>>;
-std::vector<std::string> TripPlanHeaderLines(const TripPlan& plan);
+struct TripPlanHeading {
+    std::string what;    // "Daylight trip plan: Oklahoma City, OK to Flagstaff, AZ by I-40, departing Mon 12/21/2026"
+    std::string pace;    // "50 mph, 11 driving hours a day, road factor 1.1, 600.0 road miles"
+    std::string clocks;  // "home: Central, CST/CDT; local: each stop's zone"
+    std::string rules;   // where the rules come from
+};
+TripPlanHeading TripPlanHeadingOf(const TripPlan& plan);
+std::vector<std::string> TripPlanHeaderLines(const TripPlan& plan);  // the heading's four lines
+// The lines below the heading in the aligned form: an empty line, the summary, an empty
+// line, the stops.
+std::vector<std::string> TripPlanBodyLines(const TripPlan& plan);
 TextTable TripPlanSummaryTable(const TripPlan& plan);
 TextTable TripPlanStopTable(const TripPlan& plan);
 // The columns of each table that are aligned to the right (numbers).
@@ -41,29 +49,6 @@ extern const std::vector<bool> kTripStopRightColumns;
 // A table as text: each column as wide as its widest cell, two blanks apart, `right`
 // columns aligned to the right, trailing blanks cut.
 std::vector<std::string> AlignedTable(const TextTable& table, const std::vector<bool>& right);
-
-// How the header names the home clock: "home: Central, CST/CDT" for a zone of the
-// US ("Eastern", "Central", "Mountain", "Arizona", "Pacific", "Alaska", "Hawaii"; the
-// IANA name for any other zone), with its abbreviations in January and July of the
-// year; "home: GMT -6:00" for a fixed offset.
-std::string HomeZoneCaption(std::string_view ianaName, const ZoneClock& zone, int year);
-std::string HomeOffsetCaption(int offsetSeconds);
-
-// The home clock of a plan and how it is named: a zone of the database, or a fixed GMT
-// offset (hours, to the minute) when there is none.
-class HomeClock {
-public:
-    static HomeClock OfZone(std::string_view ianaName, const ZoneClock& zone, int year);
-    static HomeClock OfOffset(double hours);
-
-    const ZoneClock& Clock() const { return m_zone ? *m_zone : m_fixed; }
-    const std::string& Caption() const { return m_caption; }
-
-private:
-    const ZoneClock* m_zone = nullptr;
-    FixedOffsetClock m_fixed{0};
-    std::string m_caption;
-};
 
 // "HH:MM" of an instant at an offset.
 std::string TripClockText(std::int64_t utc, int offsetSeconds);

@@ -1,9 +1,9 @@
-#include "windows/trip_route.h"
+#include "trip/route_path.h"
 
 #include "common/number_text.h"
 #include "common/text_file.h"
 #include "locations/us_states.h"
-#include "windows/route_report.h"
+#include "trip/stop_line.h"
 
 #include <cctype>
 #include <cmath>
@@ -17,9 +17,7 @@ namespace dawnrule {
 
 namespace {
 
-constexpr double kEarthRadiusMiles = 6371.0088 / 1.609344;  // mean radius (IUGG), km to statute miles
-constexpr double kDegree = std::numbers::pi / 180;
-constexpr double kMilesPerDegreeLatitude = kEarthRadiusMiles * kDegree;  // about 69
+constexpr double kMilesPerDegreeLatitude = 6371.0088 / 1.609344 * std::numbers::pi / 180;  // about 69
 
 std::string Trimmed(std::string_view text)
 {
@@ -125,28 +123,19 @@ void AppendStops(const TripRoute& route, size_t from, size_t to, bool inclusive,
 
 } // namespace
 
-double GreatCircleMiles(double latitude1, double longitude1, double latitude2, double longitude2)
-{
-    const double p1 = latitude1 * kDegree, p2 = latitude2 * kDegree;
-    const double dp = p2 - p1, dl = (longitude2 - longitude1) * kDegree;
-    const double h =
-        std::sin(dp / 2) * std::sin(dp / 2) + std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
-    return 2 * kEarthRadiusMiles * std::asin(std::sqrt(std::min(1.0, h)));
-}
-
 TripRoute TripRouteFromLines(const std::string& routeName, const std::vector<std::string>& lines)
 {
     TripRoute route;
     route.name = routeName;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].find('[') == std::string::npos)
+        if (!IsStopLine(lines[i]))
             continue;
         try {
-            const StopLineParts parts = SplitStopLine(lines[i]);
+            const StopLine line = ReadStopLine(lines[i]);
             TripStop stop;
-            stop.name = Trimmed(parts.label);
-            stop.latitude = StrToFloat(parts.latitude);
-            stop.longitude = StrToFloat(parts.longitude);
+            stop.name = Trimmed(line.label);
+            stop.latitude = line.latitude;
+            stop.longitude = line.longitude;
             stop.state = StateOfLabel(stop.name);
             route.stops.push_back(std::move(stop));
         } catch (const std::exception& e) {
@@ -195,9 +184,12 @@ TripPath ChainRoutes(const std::vector<TripRoute>& routes, std::string_view from
     if (path.stops.size() < 2)
         throw TripPlanError("'" + Trimmed(from) + "' and '" + Trimmed(to) + "' are the same stop: there is no drive");
 
-    path.miles.assign(path.stops.size(), 0);
+    path.stops.front().miles = 0;
     for (size_t i = 1; i < path.stops.size(); ++i)
-        path.miles[i] = path.miles[i - 1] + Between(path.stops[i - 1], path.stops[i]) * roadFactor;
+        path.stops[i].miles = path.stops[i - 1].miles + Between(path.stops[i - 1], path.stops[i]) * roadFactor;
+    for (const TripRoute& r : routes)
+        path.by += (path.by.empty() ? "" : ", ") + r.name;
+    path.milesFrom = "road factor " + FloatToStr(roadFactor);
     return path;
 }
 

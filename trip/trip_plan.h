@@ -3,7 +3,9 @@
 #include "app/zone_clock.h"
 #include "astro/holidays.h"
 #include "locations/daylight_rules.h"
-#include "windows/trip_route.h"
+#include "trip/home_clock.h"
+#include "trip/travel_window.h"
+#include "trip/trip_path.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,9 +17,9 @@ namespace dawnrule {
 
 // The daylight trip plan: when an oversize load can roll and where it must park, day by
 // day, in each stop's local clock and in the driver's home clock. No windows; the
-// command line's `plan` prints it (windows/trip_plan_text.h) and a window may show it.
+// command line's `plan` prints it (trip/trip_plan_text.h) and a window may show it.
 //
-// The load moves stop to stop along the path ChainRoutes gives. A leg takes its road
+// The load moves stop to stop along a TripPath. A leg takes its road
 // miles at the average speed. At each stop the day's window is the stop's daylight under
 // its state's rule (ComputeTravelWindow). The load leaves a stop no earlier than the
 // window start there, arrives at the next stop within that stop's window, and drives no
@@ -26,32 +28,6 @@ namespace dawnrule {
 // stop can be reached within both limits. A leg that does not fit even from a window
 // start with a fresh day is driven from the window start anyway and marked long-leg.
 // With rest days on, the load does not roll on a Sunday or holiday at the stop.
-
-// The window of one local date at one stop, in UTC seconds since 1970:
-// - offsets (and unknown, as 0/0): from the date's own sunrise (ComputeLocalDay, rounded
-//   to the minute as its clock texts are) plus the roll minutes to the date's sunset plus
-//   the park minutes; a date whose set comes before its rise (the short nights of the far
-//   north) runs from the rise to the next set;
-// - none: the whole local day, midnight to midnight;
-// - a date with a set but no rise: from midnight to the set plus the park minutes
-//   (noSunrise); with a rise but no set: from the rise plus the roll minutes to midnight
-//   (noSunset); with neither (both flags): the whole day when the sun's altitude at 13:00
-//   local says it stays up, no window when it stays down.
-// A window whose offsets leave nothing (start after end) is closed.
-struct TravelWindow {
-    bool open = false;
-    std::int64_t start = 0;
-    std::int64_t end = 0;
-    bool noSunrise = false;
-    bool noSunset = false;
-};
-
-// Throws std::invalid_argument for a date that ComputeLocalDay does not take.
-TravelWindow ComputeTravelWindow(const DaylightRule& rule, double longitude, double latitude,
-                                     const CivilDate& date, const ZoneClock& zone);
-
-// The UTC instant of a local clock time (seconds after the local midnight of the date).
-std::int64_t LocalInstant(const ZoneClock& zone, const CivilDate& date, std::int64_t secondsOfDay);
 
 enum TripFlag : unsigned {
     kTripStart = 1u << 0,
@@ -113,42 +89,45 @@ struct TripDay {
     unsigned flags = 0;
 };
 
-struct TripPlanInput {
-    std::vector<TripRoute> routes;  // in driving order
-    std::string from;               // a stop of the first route
-    std::string to;                 // a stop of the last route
-    CivilDate departDate;           // local date at From
+// How the load is driven.
+struct TripOptions {
+    CivilDate departDate;  // local date at From
     // Minutes after midnight at From; none: the first legal minute, the start of the first
     // window of the date (or of a later one, when the date has none or is a rest day).
     std::optional<int> departMinute;
     double mph = 50;
     double hoursPerDay = 11;  // 0: no limit
-    double roadFactor = 1.1;
     bool restSundaysAndHolidays = false;
-    const DaylightRules* rules = nullptr;  // every member must be set
-    ZoneDatabase* zones = nullptr;
-    const ZoneClock* home = nullptr;
-    std::string homeCaption;  // how the text names the home clock: "home: Central, CST/CDT"
     // A stop that offers no window to roll in for this many days in a row is an error.
     int maxWaitDays = 366;
 };
 
+// The states' rules the load keeps.
+struct TripRules {
+    DaylightRules daylight;
+};
+
+// The clocks: every stop's zone (FindPlaceClock over the database) and the home clock.
+struct TripClocks {
+    ZoneDatabase* zones = nullptr;
+    const HomeClock* home = nullptr;
+};
+
 struct TripPlan {
     std::string from, to;
-    std::vector<std::string> routeNames;
-    CivilDate departDate;
-    double mph = 0, hoursPerDay = 0, roadFactor = 0;
-    bool restSundaysAndHolidays = false;
+    std::string by;         // the path's: "I-35, I-40"
+    std::string milesFrom;  // the path's: "road factor 1.1"
+    TripOptions options;
     std::string homeCaption;
     double totalMiles = 0;
     std::vector<TripStopRow> rows;  // in driving order
     std::vector<TripDay> days;      // by day
 };
 
-// Throws TripPlanError for what the data make impossible (ChainRoutes' errors, a stop
-// with no zone or a zone the database does not know, a stop without a window to roll
-// in for maxWaitDays, a date the local day does not take) and std::invalid_argument for
-// inputs a caller must not pass (a speed that is not positive, a missing member).
-TripPlan PlanTrip(const TripPlanInput& in);
+// Throws TripPlanError for what the data make impossible (a stop with no zone or a zone
+// the database does not know, a stop without a window to roll in for maxWaitDays, a
+// date the local day does not take) and std::invalid_argument for inputs a caller must
+// not pass (a path of fewer than two stops, a speed that is not positive, a missing clock).
+TripPlan PlanTrip(const TripPath& path, const TripOptions& options, const TripRules& rules, const TripClocks& clocks);
 
 } // namespace dawnrule

@@ -1,6 +1,5 @@
-#include "windows/trip_plan_text.h"
+#include "trip/trip_plan_text.h"
 
-#include "app/fixed_offset_clock.h"
 #include "astro/date_text.h"
 #include "common/number_text.h"
 
@@ -115,57 +114,6 @@ std::string TripClockText(std::int64_t utc, int offsetSeconds)
     return text;
 }
 
-std::string HomeZoneCaption(std::string_view ianaName, const ZoneClock& zone, int year)
-{
-    static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
-        {"America/New_York", "Eastern"},       {"America/Detroit", "Eastern"},
-        {"America/Indiana/Indianapolis", "Eastern"}, {"America/Indiana/Marengo", "Eastern"},
-        {"America/Indiana/Petersburg", "Eastern"},   {"America/Indiana/Vevay", "Eastern"},
-        {"America/Indiana/Vincennes", "Eastern"},    {"America/Indiana/Winamac", "Eastern"},
-        {"America/Kentucky/Louisville", "Eastern"},  {"America/Kentucky/Monticello", "Eastern"},
-        {"America/Chicago", "Central"},        {"America/Indiana/Knox", "Central"},
-        {"America/Indiana/Tell_City", "Central"},    {"America/Menominee", "Central"},
-        {"America/North_Dakota/Beulah", "Central"},  {"America/North_Dakota/Center", "Central"},
-        {"America/North_Dakota/New_Salem", "Central"}, {"America/Denver", "Mountain"},
-        {"America/Boise", "Mountain"},         {"America/Phoenix", "Arizona"},
-        {"America/Los_Angeles", "Pacific"},    {"America/Anchorage", "Alaska"},
-        {"America/Juneau", "Alaska"},          {"America/Metlakatla", "Alaska"},
-        {"America/Nome", "Alaska"},            {"America/Sitka", "Alaska"},
-        {"America/Yakutat", "Alaska"},         {"Pacific/Honolulu", "Hawaii"},
-    };
-    std::string name(ianaName);
-    for (const auto& [zoneName, words] : kWords) {
-        if (zoneName == ianaName)
-            name = words;
-    }
-    const CivilDate january{year, 1, 15}, july{year, 7, 15};
-    const std::string winter = zone.AbbreviationAt(LocalInstant(zone, january, kDaySeconds / 2));
-    const std::string summer = zone.AbbreviationAt(LocalInstant(zone, july, kDaySeconds / 2));
-    return "home: " + name + ", " + (winter == summer ? winter : winter + "/" + summer);
-}
-
-std::string HomeOffsetCaption(int offsetSeconds)
-{
-    return "home: GMT " + FixedOffsetClock::OffsetText(offsetSeconds);
-}
-
-HomeClock HomeClock::OfZone(std::string_view ianaName, const ZoneClock& zone, int year)
-{
-    HomeClock home;
-    home.m_zone = &zone;
-    home.m_caption = HomeZoneCaption(ianaName, zone, year);
-    return home;
-}
-
-HomeClock HomeClock::OfOffset(double hours)
-{
-    HomeClock home;
-    const int seconds = static_cast<int>(std::lround(hours * 60)) * 60;
-    home.m_fixed = FixedOffsetClock(seconds);
-    home.m_caption = HomeOffsetCaption(seconds);
-    return home;
-}
-
 std::vector<std::string> TripPlanCsvLines(const TripPlan& plan)
 {
     std::vector<std::string> lines{std::string(kTripCsvHeader)};
@@ -185,23 +133,26 @@ std::vector<std::string> TripPlanCsvLines(const TripPlan& plan)
     return lines;
 }
 
+TripPlanHeading TripPlanHeadingOf(const TripPlan& plan)
+{
+    const TripOptions& o = plan.options;
+    TripPlanHeading h;
+    h.what = "Daylight trip plan: " + plan.from + " to " + plan.to + " by " + plan.by + ", departing " +
+             DayName(o.departDate);
+    h.pace = FloatToStr(o.mph) + " mph, ";
+    h.pace += o.hoursPerDay > 0 ? FloatToStr(o.hoursPerDay) + " driving hours a day" : "no limit of hours a day";
+    h.pace += ", " + plan.milesFrom + ", " + Fixed(plan.totalMiles, 1) + " road miles";
+    if (o.restSundaysAndHolidays)
+        h.pace += ", no rolling on Sundays and holidays";
+    h.clocks = plan.homeCaption + "; local: each stop's zone";
+    h.rules = "Daylight rules from Daylight.txt: the permit governs.";
+    return h;
+}
+
 std::vector<std::string> TripPlanHeaderLines(const TripPlan& plan)
 {
-    std::string routes;
-    for (const std::string& r : plan.routeNames)
-        routes += (routes.empty() ? "" : ", ") + r;
-    std::string pace = FloatToStr(plan.mph) + " mph, ";
-    pace += plan.hoursPerDay > 0 ? FloatToStr(plan.hoursPerDay) + " driving hours a day" : "no limit of hours a day";
-    pace += ", road factor " + FloatToStr(plan.roadFactor) + ", " + Fixed(plan.totalMiles, 1) + " road miles";
-    if (plan.restSundaysAndHolidays)
-        pace += ", no rolling on Sundays and holidays";
-    return {
-        "Daylight trip plan: " + plan.from + " to " + plan.to + " by " + routes + ", departing " +
-            DayName(plan.departDate),
-        pace,
-        plan.homeCaption + "; local: each stop's zone",
-        "Daylight rules from Daylight.txt: the permit governs.",
-    };
+    TripPlanHeading h = TripPlanHeadingOf(plan);
+    return {std::move(h.what), std::move(h.pace), std::move(h.clocks), std::move(h.rules)};
 }
 
 TextTable TripPlanSummaryTable(const TripPlan& plan)
@@ -240,14 +191,21 @@ const std::vector<bool> kTripSummaryRightColumns = {true, false, false, false, f
 const std::vector<bool> kTripStopRightColumns = {true,  false, false, false, true,  false, false,
                                                  false, false, false, false, false, false};
 
-std::vector<std::string> TripPlanTextLines(const TripPlan& plan)
+std::vector<std::string> TripPlanBodyLines(const TripPlan& plan)
 {
-    std::vector<std::string> lines = TripPlanHeaderLines(plan);
-    lines.emplace_back();
+    std::vector<std::string> lines(1);
     for (std::string& line : AlignedTable(TripPlanSummaryTable(plan), kTripSummaryRightColumns))
         lines.push_back(std::move(line));
     lines.emplace_back();
     for (std::string& line : AlignedTable(TripPlanStopTable(plan), kTripStopRightColumns))
+        lines.push_back(std::move(line));
+    return lines;
+}
+
+std::vector<std::string> TripPlanTextLines(const TripPlan& plan)
+{
+    std::vector<std::string> lines = TripPlanHeaderLines(plan);
+    for (std::string& line : TripPlanBodyLines(plan))
         lines.push_back(std::move(line));
     return lines;
 }

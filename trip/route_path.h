@@ -1,37 +1,23 @@
 #pragma once
 
-#include <stdexcept>
+#include "trip/trip_path.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace dawnrule {
 
-// The stops of a daylight trip: route files read as the Routes window reads them, joined
-// into one drive from a From stop to a To stop.
-
-// What makes a trip impossible to plan from its data: a route file that cannot be read
-// or has a bad stop line, a stop that is not on its route, routes that do not meet, a
-// stop with no time zone, no daylight for too long. The text says which and where.
-class TripPlanError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-struct TripStop {
-    std::string name;   // the stop line's label without the blanks around it: "Oklahoma City, OK"
-    std::string state;  // the two letters after the label's last ", ": "OK"
-    double latitude = 0;   // decimal degrees, north positive
-    double longitude = 0;  // east positive
-};
+// The path of a daylight trip along route files (Interstates): the files read as the
+// Routes report reads them, joined into one drive from a From stop to a To stop.
 
 struct TripRoute {
     std::string name;             // "I-40"
     std::vector<TripStop> stops;  // stop lines in file order; other lines are left out
 };
 
-// A route's stops from its file's lines. A stop line is split by SplitStopLine and its
-// numbers read by StrToFloat; a label without ", " and a state code after it is refused.
+// A route's stops from its file's lines (ReadStopLine: coordinates within the globe); a
+// label without ", " and a state code after it is refused. The stops' miles are 0.
 // Throws TripPlanError "File:I-40.txt line 12: <reason>".
 TripRoute TripRouteFromLines(const std::string& routeName, const std::vector<std::string>& lines);
 
@@ -39,16 +25,8 @@ TripRoute TripRouteFromLines(const std::string& routeName, const std::vector<std
 // TripPlanError "File:I-40.txt not found" when it cannot be read.
 TripRoute ReadTripRoute(const std::string& folder, const std::string& routeName);
 
-// Great-circle miles between two points (sphere of the Earth's mean radius).
-double GreatCircleMiles(double latitude1, double longitude1, double latitude2, double longitude2);
-
 // Two routes with no town of the same name may still meet at two stops this close.
 inline constexpr double kJunctionReachMiles = 10;
-
-struct TripPath {
-    std::vector<TripStop> stops;  // in driving order, From first, To last
-    std::vector<double> miles;    // road miles from From to each stop
-};
 
 // The drive from `from` (a stop of the first route) to `to` (a stop of the last), stop
 // names compared without regard to case. Each route is driven from where the load
@@ -57,7 +35,8 @@ struct TripPath {
 // along the route) to where the load entered the earlier route; when they share no
 // name, at the closest pair of stops, one of each, within kJunctionReachMiles, and the
 // hop between those two is a leg of its own. Road miles are great-circle miles between
-// consecutive stops times roadFactor. Throws TripPlanError for a stop not on its
+// consecutive stops times roadFactor. The path is by the routes' names ("I-35, I-40"),
+// its miles from the road factor ("road factor 1.1"). Throws TripPlanError for a stop not on its
 // route, two routes that do not meet (naming both), and a trip of one stop.
 TripPath ChainRoutes(const std::vector<TripRoute>& routes, std::string_view from, std::string_view to,
                      double roadFactor);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/fixed_offset_clock.h"
+#include "app/zone_clock.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dawnrule {
+
+// How the header names the home clock: "home: Central, CST/CDT" for a zone of the
+// US ("Eastern", "Central", "Mountain", "Arizona", "Pacific", "Alaska", "Hawaii"; the
+// IANA name for any other zone), with its abbreviations in January and July of the
+// year; "home: GMT -6:00" for a fixed offset.
+std::string HomeZoneCaption(std::string_view ianaName, const ZoneClock& zone, int year);
+std::string HomeOffsetCaption(int offsetSeconds);
+
+// The home clock of a plan and how it is named: a zone of the database, or a fixed GMT
+// offset (hours, to the minute) when there is none.
+class HomeClock {
+public:
+    static HomeClock OfZone(std::string_view ianaName, const ZoneClock& zone, int year);
+    static HomeClock OfOffset(double hours);
+
+    const ZoneClock& Clock() const { return m_zone ? *m_zone : m_fixed; }
+    const std::string& Caption() const { return m_caption; }
+    void AddToCaption(const std::string& note) { m_caption += note; }
+
+private:
+    const ZoneClock* m_zone = nullptr;
+    FixedOffsetClock m_fixed{0};
+    std::string m_caption;
+};
+
+} // namespace dawnrule

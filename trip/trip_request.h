@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/zone_clock.h"
+#include "locations/home_location.h"
+#include "trip/home_clock.h"
+#include "trip/trip_plan.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dawnrule {
+
+// What the Trip Plan window and `dawnrule-cli plan` ask for, and the one loader that
+// answers both: it reads and checks the rules beside the program, chooses the home
+// clock, builds the path and plans.
+
+// The home clock asked for, in this order: a zone by name (the command line's
+// --home-zone, a name the database knows), the zone of a home place (or its offset
+// when no zone is found), a fixed offset in hours.
+struct TripHomeChoice {
+    std::optional<std::string> zone;
+    std::optional<HomeLocation> place;
+    double offsetHours = 0;
+    std::string note;  // added to the clock's caption: " (no --home-zone or --home-offset given)"
+};
+
+struct TripRequest {
+    std::string folder;                   // the program's folder: Daylight.txt and the route files
+    std::vector<std::string> routeNames;  // in driving order
+    std::string from, to;                 // stops of the first and the last route
+    double roadFactor = 1.1;
+    TripOptions options;
+    TripHomeChoice home;
+};
+
+// A plan, or the lines that say why there is none (most often one).
+struct TripOutcome {
+    std::optional<TripPlan> plan;
+    std::vector<std::string> error;
+};
+
+// The home clock of the choice; a zone name the database does not know counts as none.
+HomeClock ChooseHomeClock(const TripHomeChoice& choice, ZoneDatabase& zones, int year);
+
+// The rules from the folder's Daylight.txt; a file that cannot be read or has damaged
+// lines fills `error` ("Cannot open file <path>", "<path> line 3: <reason>") instead.
+std::optional<TripRules> ReadTripRules(const std::string& folder, std::vector<std::string>& error);
+
+TripOutcome PlanTripRequest(const TripRequest& request, ZoneDatabase& zones);
+
+} // namespace dawnrule
