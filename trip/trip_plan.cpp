@@ -273,6 +273,8 @@ void Planner::BuildRows(TripPlan& plan)
             row.date = DateOfDays(day);
             row.stop = p.where->name;
             row.state = p.where->state;
+            row.latitude = p.where->latitude;
+            row.longitude = p.where->longitude;
             row.miles = p.where->miles;
             row.rule = DaylightRuleText(p.rule);
             if (day == firstDay && v.arrive)

@@ -61,6 +61,7 @@ struct TripStopRow {
     CivilDate date;
     std::string stop;
     std::string state;
+    double latitude = 0, longitude = 0;  // the stop's
     double miles = 0;  // road miles from From
     std::optional<TripTime> arrive;
     std::optional<TripTime> depart;
