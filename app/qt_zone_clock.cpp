@@ -106,4 +106,10 @@ const ZoneClock* QtZoneDatabase::Find(std::string_view ianaName)
     return found->second.get();
 }
 
+std::string QtZoneDatabase::SystemZone()
+{
+    const std::string name = QTimeZone::systemTimeZoneId().toStdString();
+    return Find(name) ? name : std::string();
+}
+
 } // namespace dawnrule

@@ -56,6 +56,8 @@ public:
     // written like a zone name (letters, digits, "_", "-", "+", parts joined by "/"),
     // so no path is ever handed to the file lookup.
     const ZoneClock* Find(std::string_view ianaName) override;
+    // QTimeZone::systemTimeZoneId(), which reads TZ first.
+    std::string SystemZone() override;
 
 private:
     std::map<std::string, std::unique_ptr<QtZoneClock>, std::less<>> zones_;

@@ -31,6 +31,10 @@ public:
     // The clock of the named zone, or nullptr when the database does not know the name.
     // The clock lives as long as the database.
     virtual const ZoneClock* Find(std::string_view ianaName) = 0;
+
+    // The IANA name of this computer's own zone ("America/Chicago", from TZ when it is
+    // set), or empty when the system does not tell one the database knows.
+    virtual std::string SystemZone() { return {}; }
 };
 
 } // namespace dawnrule

@@ -10,6 +10,31 @@ using std::chrono::year_month_day;
 
 constexpr int kSunday = 0, kMonday = 1, kThursday = 4, kSaturday = 6;
 
+struct StateHolidayText {
+    std::string_view key;
+    std::string_view name;
+};
+constexpr StateHolidayText kStateHolidays[] = {
+    {"new-year", "New Year's Day"},
+    {"memorial", "Memorial Day"},
+    {"independence", "Independence Day"},
+    {"labor", "Labor Day"},
+    {"thanksgiving", "Thanksgiving"},
+    {"christmas", "Christmas"},
+    {"good-friday", "Good Friday"},
+    {"easter", "Easter"},
+    {"day-after-thanksgiving", "the day after Thanksgiving"},
+    {"christmas-eve", "Christmas Eve"},
+    {"new-years-eve", "New Year's Eve"},
+    {"columbus", "Columbus Day"},
+    {"veterans", "Veterans Day"},
+    {"victory", "Victory Day"},
+    {"presidents", "Presidents' Day"},
+    {"mlk", "Martin Luther King Jr. Day"},
+    {"deer-opener", "the deer-gun opener"},
+};
+static_assert(std::size(kStateHolidays) == kStateHolidayCount);
+
 year_month_day Ymd(const CivilDate& d)
 {
     return year_month_day{std::chrono::year{d.year}, std::chrono::month{static_cast<unsigned>(d.month)},
@@ -96,6 +121,80 @@ std::array<ObservedHoliday, 6> HolidaysOfYear(int year)
         {UsHoliday::kThanksgiving, "Thanksgiving", thanksgiving, thanksgiving},
         {UsHoliday::kChristmas, "Christmas", christmas, ObservedDay(christmas)},
     }};
+}
+
+std::string_view StateHolidayKey(StateHoliday holiday)
+{
+    return kStateHolidays[static_cast<int>(holiday)].key;
+}
+
+std::string_view StateHolidayName(StateHoliday holiday)
+{
+    return kStateHolidays[static_cast<int>(holiday)].name;
+}
+
+bool StateHolidayByKey(std::string_view key, StateHoliday& holiday)
+{
+    for (int i = 0; i < kStateHolidayCount; ++i) {
+        if (kStateHolidays[i].key == key) {
+            holiday = static_cast<StateHoliday>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+CivilDate EasterSunday(int year)
+{
+    const int a = year % 19, b = year / 100, c = year % 100, d = b / 4, e = b % 4;
+    const int f = (b + 8) / 25, g = (b - f + 1) / 3, h = (19 * a + b - d - g + 15) % 30;
+    const int i = c / 4, k = c % 4, l = (32 + 2 * e + 2 * i - h - k) % 7;
+    const int m = (a + 11 * h + 22 * l) / 451;
+    const int month = (h + l - 7 * m + 114) / 31, day = (h + l - 7 * m + 114) % 31 + 1;
+    return {year, month, day};
+}
+
+CivilDate StateHolidayDate(StateHoliday holiday, int year)
+{
+    constexpr int kFriday = 5;
+    const CivilDate thanksgiving = NthWeekday(year, 11, kThursday, 4);
+    switch (holiday) {
+    case StateHoliday::kNewYear:
+        return ObservedDay({year, 1, 1});
+    case StateHoliday::kMemorial:
+        return NthWeekday(year, 5, kMonday, 0);
+    case StateHoliday::kIndependence:
+        return ObservedDay({year, 7, 4});
+    case StateHoliday::kLabor:
+        return NthWeekday(year, 9, kMonday, 1);
+    case StateHoliday::kThanksgiving:
+        return thanksgiving;
+    case StateHoliday::kChristmas:
+        return ObservedDay({year, 12, 25});
+    case StateHoliday::kGoodFriday:
+        return Shifted(EasterSunday(year), kFriday - 7);
+    case StateHoliday::kEaster:
+        return EasterSunday(year);
+    case StateHoliday::kDayAfterThanksgiving:
+        return Shifted(thanksgiving, 1);
+    case StateHoliday::kChristmasEve:
+        return {year, 12, 24};
+    case StateHoliday::kNewYearsEve:
+        return {year, 12, 31};
+    case StateHoliday::kColumbus:
+        return NthWeekday(year, 10, kMonday, 2);
+    case StateHoliday::kVeterans:
+        return ObservedDay({year, 11, 11});
+    case StateHoliday::kVictory:
+        return NthWeekday(year, 8, kMonday, 2);
+    case StateHoliday::kPresidents:
+        return NthWeekday(year, 2, kMonday, 3);
+    case StateHoliday::kMlk:
+        return NthWeekday(year, 1, kMonday, 3);
+    case StateHoliday::kDeerOpener:
+        return Shifted(thanksgiving, -5);
+    }
+    return {year, 1, 1};
 }
 
 DayMarks MarksOf(const CivilDate& date)

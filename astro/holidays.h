@@ -44,4 +44,32 @@ struct DayMarks {
 };
 DayMarks MarksOf(const CivilDate& date);
 
+// The holidays on which a state may stop oversize loads, by the names the states'
+// calendars use: the six above ("six") and the extras some states add.
+enum class StateHoliday {
+    kNewYear, kMemorial, kIndependence, kLabor, kThanksgiving, kChristmas,  // the six
+    kGoodFriday, kEaster, kDayAfterThanksgiving, kChristmasEve, kNewYearsEve, kColumbus, kVeterans,
+    kVictory, kPresidents, kMlk, kDeerOpener,
+};
+inline constexpr int kStateHolidayCount = 17;
+using StateHolidaySet = unsigned;  // bit i: StateHoliday i
+inline constexpr StateHolidaySet kSixHolidays = 0x3f;
+
+// "new-year", "memorial", "independence", "labor", "thanksgiving", "christmas",
+// "good-friday", "easter", "day-after-thanksgiving", "christmas-eve", "new-years-eve",
+// "columbus", "veterans", "victory", "presidents", "mlk", "deer-opener".
+std::string_view StateHolidayKey(StateHoliday holiday);
+std::string_view StateHolidayName(StateHoliday holiday);  // "Thanksgiving", "Good Friday"
+bool StateHolidayByKey(std::string_view key, StateHoliday& holiday);
+
+// The day a state closes for the holiday in a year: for New Year's Day, Independence
+// Day, Christmas and Veterans Day (November 11) the observed day (the Friday before a
+// Saturday, the Monday after a Sunday); Good Friday and Easter Sunday from the Gregorian
+// Easter; the day after Thanksgiving; December 24 and 31; Columbus Day (second Monday
+// of October), Victory Day (second Monday of August), Presidents' Day (third Monday of
+// February), Martin Luther King Jr. Day (third Monday of January); the deer-gun opener,
+// the Saturday before Thanksgiving.
+CivilDate StateHolidayDate(StateHoliday holiday, int year);
+CivilDate EasterSunday(int year);  // Gregorian, the anonymous (Meeus/Jones/Butcher) rule
+
 } // namespace dawnrule

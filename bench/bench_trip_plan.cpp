@@ -10,6 +10,7 @@
 #include "synthetic_route.h"
 #include "trip/route_path.h"
 #include "trip/trip_plan.h"
+#include "trip/trip_request.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,7 +23,13 @@ constexpr int kSyntheticStops = 10000;
 
 struct Setting {
     QtZoneDatabase zones;
-    TripRules rules{ParseDaylightRules(ReadTextLines(kData + "/Daylight.txt")).rules};
+    TripRules rules = Rules();
+
+    static TripRules Rules()
+    {
+        std::vector<std::string> error;
+        return ReadTripRules(kData, error).value();
+    }
     HomeClock home = HomeClock::OfOffset(-6);
     TripOptions options;
 

@@ -24,8 +24,12 @@ constexpr Command kCommands[] = {
     {"route", "--date mm/dd/yyyy --offset H [--military] [--folder DIR] NAME... [--local]", RunRouteCommand},
     {"parse", "FILE | -", RunParseCommand},
     {"plan",
-     "--from STOP --to STOP --depart \"mm/dd/yyyy[ HH:MM]\" [--mph 50] [--hours 11] [--road-factor 1.1] [--rest]\n"
-     "           [--home-zone NAME | --home-offset H] [--folder DIR] [--csv] ROUTE...",
+     "--from STOP --to STOP --depart \"mm/dd/yyyy[ HH:MM]\" [--mph 50] [--hours 11] [--duty 14] [--off 10]\n"
+     "           [--break] [--width FEET] [--road-factor 1.1] [--rest] [--home-zone NAME | --home-offset H]\n"
+     "           [--folder DIR] [--csv] ROUTE...\n"
+     "           --hours: driving hours of a duty period, --duty: its hours from the first departure to the\n"
+     "           last arrival (0: no limit), --off: the rest between two periods; --break: 30 minutes off duty\n"
+     "           before 8 hours of driving (permitted oversize loads are exempt from it through June 17, 2030)",
      RunPlanCommand},
 };
 

@@ -19,9 +19,9 @@ namespace {
 
 CliOptions ReadPlanArgs(const std::vector<std::string>& args)
 {
-    CliOptions parsed = ReadCliOptions(args, {"rest", "csv"},
-                                       {"from", "to", "depart", "mph", "hours", "road-factor", "home-zone",
-                                        "home-offset", "folder"},
+    CliOptions parsed = ReadCliOptions(args, {"rest", "csv", "break"},
+                                       {"from", "to", "depart", "mph", "hours", "duty", "off", "width", "road-factor",
+                                        "home-zone", "home-offset", "folder"},
                                        true);
     for (const char* name : {"from", "to", "depart"}) {
         if (!parsed.values.count(name))
@@ -61,6 +61,19 @@ void ReadDeparture(const std::string& text, TripOptions& in)
     in.departMinute = *seconds / 60;
 }
 
+// The number of an option, in the plan's ranges (the window's too).
+double PlanNumber(const CliOptions& parsed, const TripNumberRange& range, double otherwise)
+{
+    const std::optional<std::string> text = parsed.Value(range.option);
+    if (!text)
+        return otherwise;
+    try {
+        return ReadTripNumber(range, *text);
+    } catch (const TripNumberError& e) {
+        throw CliUsageError(e.what());
+    }
+}
+
 } // namespace
 
 int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ZoneDatabase* zones)
@@ -73,12 +86,14 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     request.to = v["to"];
     TripOptions& in = request.options;
     ReadDeparture(v["depart"], in);
-    if (v.count("mph"))
-        in.mph = CliNumber("mph", v["mph"], kTripMinMph, kTripMaxMph);
-    if (v.count("hours"))
-        in.hoursPerDay = CliNumber("hours", v["hours"], 0, kTripMaxHours);
-    if (v.count("road-factor"))
-        request.roadFactor = CliNumber("road-factor", v["road-factor"], kTripMinRoadFactor, kTripMaxRoadFactor);
+    in.mph = PlanNumber(parsed, kTripMphRange, in.mph);
+    in.drivingHours = PlanNumber(parsed, kTripHoursRange, in.drivingHours);
+    in.dutyHours = PlanNumber(parsed, kTripDutyRange, in.dutyHours);
+    in.offHours = PlanNumber(parsed, kTripOffRange, in.offHours);
+    if (parsed.Value("width"))
+        in.widthFeet = PlanNumber(parsed, kTripWidthRange, 0);
+    in.breaks = parsed.Has("break");
+    request.roadFactor = PlanNumber(parsed, kTripRoadFactorRange, request.roadFactor);
     in.restSundaysAndHolidays = parsed.Has("rest");
 
     if (!zones)
@@ -89,8 +104,6 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         request.home.zone = v["home-zone"];
     } else if (v.count("home-offset")) {
         request.home.offsetHours = CliNumber("home-offset", v["home-offset"], -12, 14);
-    } else {
-        request.home.note = " (no --home-zone or --home-offset given)";
     }
     request.folder = v.count("folder") ? v["folder"] : CliProgramFolder();
 
@@ -99,8 +112,13 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         WriteCliError(err, "plan", line);
     if (!outcome.plan)
         return 1;
-    for (const std::string& line : parsed.Has("csv") ? TripPlanCsvLines(*outcome.plan) : TripPlanTextLines(*outcome.plan))
-        out << line << '\n';
+    if (parsed.Has("csv")) {
+        for (const std::string& line : TripPlanCsvLines(*outcome.plan))
+            out << line << "\r\n";  // RFC 4180, as the window's Save CSV writes it
+    } else {
+        for (const std::string& line : TripPlanTextLines(*outcome.plan))
+            out << line << '\n';
+    }
     return 0;
 }
 

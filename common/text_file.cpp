@@ -14,11 +14,11 @@
 
 namespace dawnrule {
 
-std::vector<std::string> SplitLines(std::string_view text)
+std::vector<std::string> SplitLines(std::string_view text, NulByte nul)
 {
-    const size_t nul = text.find('\0');
-    if (nul != std::string_view::npos)
-        text = text.substr(0, nul);
+    const size_t end = nul == NulByte::kEndsText ? text.find('\0') : std::string_view::npos;
+    if (end != std::string_view::npos)
+        text = text.substr(0, end);
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
@@ -73,7 +73,9 @@ bool ReadAll(int fd, std::string& text)
 
 } // namespace
 
-std::vector<std::string> ReadTextLines(const std::string& path)
+namespace {
+
+std::vector<std::string> ReadLines(const std::string& path, NulByte nul)
 {
     // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused below.
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -85,7 +87,19 @@ std::vector<std::string> ReadTextLines(const std::string& path)
     text.reserve(static_cast<size_t>(info.st_size));
     if (!ReadAll(fd.get(), text))
         throw FileError("Cannot open file " + path);
-    return SplitLines(text);
+    return SplitLines(text, nul);
+}
+
+} // namespace
+
+std::vector<std::string> ReadTextLines(const std::string& path)
+{
+    return ReadLines(path, NulByte::kEndsText);
+}
+
+std::vector<std::string> ReadEditedTextLines(const std::string& path)
+{
+    return ReadLines(path, NulByte::kKept);
 }
 
 namespace {

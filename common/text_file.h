@@ -10,9 +10,14 @@ namespace dawnrule {
 // The program's data files: 8-bit Windows-1252 text, one item per line. Every data
 // file of the program is read by ReadTextLines and written by WriteTextLines.
 
+// What a NUL byte does to a text: end it (the program's lists, as they always read), or
+// stay in its line, for the files a user edits by hand, whose readers refuse such a
+// line instead of losing every line after it.
+enum class NulByte { kEndsText, kKept };
+
 // Splits text into lines at CR LF, LF or CR. A final line end adds no empty line;
-// every other line, empty ones included, is kept; a NUL byte ends the text.
-std::vector<std::string> SplitLines(std::string_view text);
+// every other line, empty ones included, is kept; a NUL byte ends the text (or is kept).
+std::vector<std::string> SplitLines(std::string_view text, NulByte nul = NulByte::kEndsText);
 
 // The largest file ReadTextLines takes: 16 MiB, some 300 times the largest town list
 // and a thousand times the largest route file.
@@ -22,6 +27,9 @@ inline constexpr std::size_t kMaxTextFileBytes = std::size_t{16} << 20;
 // read: a FIFO, a device (a link to /dev/zero), a folder or a larger file is refused
 // without blocking or reading it. Throws FileError "Cannot open file <path>".
 std::vector<std::string> ReadTextLines(const std::string& path);
+// The same for a file the user edits by hand (the trip plan's rules): a NUL byte stays
+// in its line, for the file's reader to refuse.
+std::vector<std::string> ReadEditedTextLines(const std::string& path);
 
 // Writes the lines, each followed by CR LF, replacing the file atomically: the text
 // goes to a temporary file "<name>.XXXXXX" in the same folder, is flushed to disk and

@@ -60,21 +60,27 @@ int Minutes(const std::string& text, std::string_view what)
 DaylightRule RuleOf(const std::vector<std::string>& fields)
 {
     DaylightRule rule;
-    if (fields.size() == 2) {
-        const std::string word = Upper(fields[1]);
-        if (word == "UNKNOWN")
-            return rule;
-        if (word == "NONE") {
-            rule.kind = DaylightRuleKind::kNone;
-            return rule;
-        }
+    size_t calendarFrom = 2;
+    const std::string word = fields.size() > 1 ? Upper(fields[1]) : std::string();
+    if (word == "UNKNOWN") {
+    } else if (word == "NONE") {
+        rule.kind = DaylightRuleKind::kNone;
+    } else if (fields.size() == 2 || (fields.size() > 2 && IsCalendarWord(fields[2]))) {
         throw ConvertError("'" + fields[1] + "' is neither minutes nor 'unknown' or 'none'");
-    }
-    if (fields.size() != 3)
+    } else if (fields.size() < 3) {
         throw ConvertError("expected a state and its roll and park minutes, or 'unknown' or 'none'");
-    rule.kind = DaylightRuleKind::kOffsets;
-    rule.rollMinutes = Minutes(fields[1], "roll");
-    rule.parkMinutes = Minutes(fields[2], "park");
+    } else {
+        rule.kind = DaylightRuleKind::kOffsets;
+        rule.rollMinutes = Minutes(fields[1], "roll");
+        rule.parkMinutes = Minutes(fields[2], "park");
+        calendarFrom = 3;
+    }
+    for (size_t i = calendarFrom; i < fields.size(); ++i) {
+        if (!IsCalendarWord(fields[i]))
+            throw ConvertError("expected a state and its roll and park minutes, or 'unknown' or 'none', then "
+                               "calendar words key=value, not '" + fields[i] + "'");
+        ReadCalendarWord(fields[i], rule.calendar);
+    }
     return rule;
 }
 
@@ -119,6 +125,10 @@ DaylightRulesRead ParseDaylightRules(const std::vector<std::string>& lines)
     std::array<int, 50> givenOn{};  // the line that gave each state, 0 while none
     for (size_t i = 0; i < lines.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
+        if (lines[i].find('\0') != std::string::npos) {
+            read.problems.push_back({number, "the line holds a NUL byte: the file is damaged here"});
+            continue;
+        }
         const std::string_view line = std::string_view(lines[i]).substr(0, lines[i].find('#'));
         const std::vector<std::string> fields = Fields(line);
         if (fields.empty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "locations/state_calendar.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -17,8 +19,15 @@ namespace dawnrule {
 //   KY  none        no daylight limit
 //
 // State codes and the two words are read without regard to case; minutes are whole
-// numbers with an optional sign, at most kDaylightMaxMinutes either way. A state the
-// file does not name is unknown.
+// numbers with an optional sign, at most kDaylightMaxMinutes either way. The state's
+// weekend and holiday calendar may follow on the same line, in words "key=value"
+// (locations/state_calendar.h):
+//
+//   NY  -30  +30  sat=none sun=none before=noon holidays=six long-weekend=closed
+//
+// A line without them (as the file was before it kept calendars) leaves the calendar
+// "?" throughout. A state the file does not name is unknown. A line holding a NUL byte
+// is refused, as any other line that does not read.
 
 inline constexpr std::string_view kDaylightFileName = "Daylight.txt";
 inline constexpr int kDaylightMaxMinutes = 120;
@@ -29,6 +38,7 @@ struct DaylightRule {
     DaylightRuleKind kind = DaylightRuleKind::kUnknown;
     int rollMinutes = 0;  // from sunrise; only for kOffsets
     int parkMinutes = 0;  // from sunset
+    StateCalendar calendar;
 };
 
 // The rule as the plan shows it: "-30/+30", "0/0", "+30/-30", "unknown", "none".
@@ -55,8 +65,8 @@ struct DaylightRulesRead {
     std::vector<DaylightLineProblem> problems;  // every refused line, in file order
 };
 
-// Reads the file's lines (ReadTextLines). A state given twice is refused on its second
-// line; the first stands.
+// Reads the file's lines (ReadTextLines, NUL bytes kept). A state given twice is
+// refused on its second line; the first stands.
 DaylightRulesRead ParseDaylightRules(const std::vector<std::string>& lines);
 
 } // namespace dawnrule

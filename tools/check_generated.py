@@ -19,7 +19,7 @@ root = os.path.dirname(tools)
 # from the published list) is stale too, not left to be shipped.
 OWNED = {
     "gen_routes.py": ["data/Highways.txt", "data/I-*.txt"],
-    "gen_daylight.py": ["data/Daylight.txt"],
+    "gen_daylight.py": ["data/Daylight.txt", "data/Curfews.txt"],
 }
 
 

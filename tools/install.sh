@@ -7,12 +7,12 @@
 #   uninstall_for_user keep|purge
 #
 # The program reads and writes Parm.dat and U.txt beside itself, and the user edits
-# Daylight.txt there to match a permit: install places them only when absent, and
+# Daylight.txt and Curfews.txt there to match a permit: install places them only when absent, and
 # uninstall keeps them unless purging. Everything else install puts down, the folders
 # it had to create included, is listed in the program folder's manifest, and uninstall
 # removes exactly that. No root rights are needed.
 
-dawnrule_user_files=(Parm.dat U.txt Daylight.txt)
+dawnrule_user_files=(Parm.dat U.txt Daylight.txt Curfews.txt)
 dawnrule_icon_sizes=(16 32 64)
 
 # Sets the install paths from HOME and XDG_DATA_HOME.

@@ -36,10 +36,15 @@ std::string HomeZoneCaption(std::string_view ianaName, const ZoneClock& zone, in
         if (zoneName == ianaName)
             name = words;
     }
+    return "home: " + name + ", " + ZoneAbbreviations(zone, year);
+}
+
+std::string ZoneAbbreviations(const ZoneClock& zone, int year)
+{
     const CivilDate january{year, 1, 15}, july{year, 7, 15};
     const std::string winter = zone.AbbreviationAt(LocalInstant(zone, january, kDaySeconds / 2));
     const std::string summer = zone.AbbreviationAt(LocalInstant(zone, july, kDaySeconds / 2));
-    return "home: " + name + ", " + (winter == summer ? winter : winter + "/" + summer);
+    return winter == summer ? winter : winter + "/" + summer;
 }
 
 std::string HomeOffsetCaption(int offsetSeconds)
@@ -52,6 +57,7 @@ HomeClock HomeClock::OfZone(std::string_view ianaName, const ZoneClock& zone, in
     HomeClock home;
     home.m_zone = &zone;
     home.m_caption = HomeZoneCaption(ianaName, zone, year);
+    home.m_short = ZoneAbbreviations(zone, year);
     return home;
 }
 
@@ -61,6 +67,7 @@ HomeClock HomeClock::OfOffset(double hours)
     const int seconds = static_cast<int>(std::lround(hours * 60)) * 60;
     home.m_fixed = FixedOffsetClock(seconds);
     home.m_caption = HomeOffsetCaption(seconds);
+    home.m_short = home.m_fixed.AbbreviationAt(0);
     return home;
 }
 

@@ -15,6 +15,8 @@ namespace dawnrule {
 // year; "home: GMT -6:00" for a fixed offset.
 std::string HomeZoneCaption(std::string_view ianaName, const ZoneClock& zone, int year);
 std::string HomeOffsetCaption(int offsetSeconds);
+// "CST/CDT": a zone's abbreviations in January and July of the year, one when they agree.
+std::string ZoneAbbreviations(const ZoneClock& zone, int year);
 
 // The home clock of a plan and how it is named: a zone of the database, or a fixed GMT
 // offset (hours, to the minute) when there is none.
@@ -25,12 +27,15 @@ public:
 
     const ZoneClock& Clock() const { return m_zone ? *m_zone : m_fixed; }
     const std::string& Caption() const { return m_caption; }
+    // What a column heading names it by: "CST/CDT", "GMT-6:00".
+    const std::string& ShortName() const { return m_short; }
     void AddToCaption(const std::string& note) { m_caption += note; }
 
 private:
     const ZoneClock* m_zone = nullptr;
     FixedOffsetClock m_fixed{0};
     std::string m_caption;
+    std::string m_short;
 };
 
 } // namespace dawnrule

@@ -45,6 +45,14 @@ bool SunUpAllDay(double longitude, double latitude, const CivilDate& date, int n
 
 } // namespace
 
+std::optional<std::int64_t> SunriseOn(double longitude, double latitude, const CivilDate& date, const ZoneClock& zone)
+{
+    const LocalDayResult day = LocalDayOf(longitude, latitude, date, zone);
+    if (!day.rise)
+        return std::nullopt;
+    return OnTheMinute(day.rise->utcSeconds);
+}
+
 CivilDate NextDate(const CivilDate& date)
 {
     return DateOfDays(DaysSinceEpoch(date) + 1);

@@ -6,6 +6,7 @@
 #include "locations/daylight_rules.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace dawnrule {
 
@@ -31,6 +32,10 @@ struct TravelWindow {
 // Throws std::invalid_argument for a date that ComputeLocalDay does not take.
 TravelWindow ComputeTravelWindow(const DaylightRule& rule, double longitude, double latitude,
                                  const CivilDate& date, const ZoneClock& zone);
+
+// The date's own sunrise at a place, on the minute, as the window starts from it; none
+// when the sun does not rise that date. Throws as ComputeTravelWindow.
+std::optional<std::int64_t> SunriseOn(double longitude, double latitude, const CivilDate& date, const ZoneClock& zone);
 
 // The UTC instant of a local clock time (seconds after the local midnight of the date).
 std::int64_t LocalInstant(const ZoneClock& zone, const CivilDate& date, std::int64_t secondsOfDay);

@@ -1,14 +1,13 @@
 #include "trip/trip_plan.h"
 
-#include "app/local_day.h"
-#include "app/zururuz.h"
 #include "astro/date_text.h"
 #include "common/number_text.h"
 #include "locations/place_clock.h"
+#include "trip/stop_hours.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <cstdio>
 #include <stdexcept>
 
 namespace dawnrule {
@@ -16,41 +15,45 @@ namespace dawnrule {
 namespace {
 
 constexpr std::int64_t kDaySeconds = 86400;
-// No window of a date reaches further into the next date than this: the latest set
-// (just after midnight in the far north) plus the largest park minutes.
-constexpr std::int64_t kSpillSeconds = 4 * 3600;
-constexpr int kNoDay = std::numeric_limits<int>::min();
+constexpr std::int64_t kBreakSeconds = 30 * 60;
+constexpr std::int64_t kDrivingBeforeBreak = 8 * 3600;
 
-constexpr std::string_view kFlagNames[] = {"start",        "park",     "end",       "weekend",    "holiday",
-                                           "eve-of-holiday", "check-permit", "long-leg", "no-sunrise", "no-sunset"};
+constexpr std::string_view kFlagNames[] = {"start",        "park",       "end",       "weekend", "holiday",
+                                           "eve-of-holiday", "check-permit", "no-sunrise", "no-sunset", "wait",
+                                           "break",        "calendar",   "curfew"};
 
-struct DatedWindow {
-    int day = 0;  // days since 1970 of the local date whose window it is
-    TravelWindow window;
-};
+std::int64_t Seconds(double hours)
+{
+    return static_cast<std::int64_t>(std::llround(hours * 3600));
+}
 
-struct PlanStop {
-    const TripStop* where = nullptr;
-    DaylightRule rule;
-    const ZoneClock* clock = nullptr;
-    std::vector<DatedWindow> windows;  // computed so far
-};
+// "5:07": hours and minutes of a span of seconds.
+std::string HoursText(std::int64_t seconds)
+{
+    const std::int64_t minutes = (seconds + 30) / 60;
+    char text[24];
+    std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(minutes / 60),
+                  static_cast<long long>(minutes % 60));
+    return text;
+}
 
 struct Visit {
     std::optional<std::int64_t> arrive;
     std::optional<std::int64_t> depart;
-    bool parked = false;     // a day of driving ended here
-    bool longLegIn = false;  // the leg that ended here was a long leg
+    int arrivePeriod = 0;
+    int departPeriod = 0;
+    bool parked = false;    // a rest began here
+    unsigned flags = 0;     // wait, break, calendar, curfew
+    std::vector<std::string> notes;
 };
 
-struct Shift {
+struct Period {
     size_t rollStop = 0;
     std::int64_t rollTime = 0;
-    int rollDay = 0;
     size_t parkStop = 0;
     std::int64_t parkTime = 0;
     double miles = 0;
-    std::int64_t seconds = 0;
+    std::int64_t driving = 0;
 };
 
 class Planner {
@@ -67,17 +70,14 @@ public:
 
 private:
     void ResolveStops();
-    TravelWindow Window(size_t k, int day);
-    bool RestDay(int day);
-    const DayMarks& Marks(int day);
-    std::optional<DatedWindow> WindowFrom(size_t k, std::int64_t t, int minDay);
-    DatedWindow WindowOrFail(size_t k, std::int64_t t, int minDay);
-    std::optional<std::int64_t> Attempt(size_t k, const DatedWindow& w, std::int64_t earliest, std::int64_t used,
-                                        std::int64_t leg);
+    void CheckLeg(size_t k, std::int64_t leg) const;
+    std::optional<std::int64_t> Earliest(size_t k, std::int64_t leg, std::int64_t from, unsigned closures);
+    std::int64_t EarliestOrFail(size_t k, std::int64_t leg, std::int64_t from);
+    void Attribute(size_t k, std::int64_t leg, std::int64_t base, std::int64_t standStart, std::int64_t leave,
+                   int period);
     void Drive();
-    void EndShift(size_t k, std::int64_t t);
     TripTime Time(size_t k, std::int64_t utc) const;
-    int LocalDay(size_t k, std::int64_t t) const;
+    std::string LegName(size_t k) const;
     void BuildRows(TripPlan& plan);
     void BuildDays(TripPlan& plan);
 
@@ -85,235 +85,271 @@ private:
     const TripOptions& m_in;
     const TripRules& m_rules;
     const TripClocks& m_clocks;
-    std::vector<PlanStop> m_stops;
+    HolidayDates m_holidays;
+    std::vector<StopHours> m_hours;
     std::vector<Visit> m_visits;
-    std::vector<Shift> m_shifts;
+    std::vector<Period> m_periods;
+    std::vector<TripActivity> m_activities;  // rows filled in by BuildRows
+    std::vector<size_t> m_activityStop;      // the stop each activity starts at
+    std::vector<TripHold> m_holds;
     std::vector<size_t> m_firstRow, m_lastRow;  // each stop's rows in the plan
-    int m_departDay = 0;
-    std::int64_t m_limit = 0;  // driving seconds a day, 0 for none
-    std::vector<std::pair<int, DayMarks>> m_marks;
+    std::int64_t m_requested = 0;               // the departure asked for
 };
 
 void Planner::ResolveStops()
 {
-    m_stops.resize(m_path.stops.size());
-    for (size_t k = 0; k < m_path.stops.size(); ++k) {
-        const TripStop& stop = m_path.stops[k];
-        PlanStop& p = m_stops[k];
-        p.where = &stop;
-        p.rule = m_rules.daylight.ForState(stop.state);
+    m_hours.reserve(m_path.stops.size());
+    for (const TripStop& stop : m_path.stops) {
         const PlaceClock place = FindPlaceClock(*m_clocks.zones, stop.longitude, stop.latitude);
         if (!place)
             throw TripPlanError(place.Missing("'" + stop.name + "'"));
-        p.clock = place.clock;
+        std::vector<const Curfew*> curfews;
+        for (const Curfew& c : m_rules.curfews) {
+            if (c.HoldsWidth(m_in.widthFeet) && c.Holds(stop.state, stop.latitude, stop.longitude))
+                curfews.push_back(&c);
+        }
+        m_hours.emplace_back(stop, *place.clock, m_rules.daylight.ForState(stop.state), std::move(curfews),
+                             m_in.restSundaysAndHolidays, m_holidays);
     }
 }
 
-TravelWindow Planner::Window(size_t k, int day)
+std::string Planner::LegName(size_t k) const
 {
-    PlanStop& p = m_stops[k];
-    for (auto it = p.windows.rbegin(); it != p.windows.rend(); ++it) {
-        if (it->day == day)
-            return it->window;
-    }
-    const TravelWindow w =
-        ComputeTravelWindow(p.rule, p.where->longitude, p.where->latitude, DateOfDays(day), *p.clock);
-    p.windows.push_back({day, w});
-    return w;
+    return "the leg from '" + m_path.stops[k].name + "' to '" + m_path.stops[k + 1].name + "'";
 }
 
-const DayMarks& Planner::Marks(int day)
+// A leg longer than a duty period may drive cannot be driven at all.
+void Planner::CheckLeg(size_t k, std::int64_t leg) const
 {
-    for (const auto& [d, marks] : m_marks) {
-        if (d == day)
-            return marks;
-    }
-    if (m_marks.size() > 64)
-        m_marks.erase(m_marks.begin(), m_marks.begin() + 32);
-    m_marks.emplace_back(day, MarksOf(DateOfDays(day)));
-    return m_marks.back().second;
+    const std::string takes = LegName(k) + " takes " + HoursText(leg) + " of driving at " + FloatToStr(m_in.mph) +
+                              " mph, more than ";
+    if (m_in.drivingHours > 0 && leg > Seconds(m_in.drivingHours))
+        throw TripPlanError(takes + "the " + FloatToStr(m_in.drivingHours) + " driving hours of a duty period");
+    if (m_in.dutyHours > 0 && leg > Seconds(m_in.dutyHours))
+        throw TripPlanError(takes + "the " + FloatToStr(m_in.dutyHours) + " hours of a duty period");
+    if (m_in.breaks && leg > kDrivingBeforeBreak)
+        throw TripPlanError(takes + "the 8 hours of driving allowed between breaks");
 }
 
-bool Planner::RestDay(int day)
+// The first instant from `from` at which the load may leave stop k and may arrive at k+1
+// a leg later, the drive lying within the open hours of its two ends; none within
+// maxWaitDays.
+std::optional<std::int64_t> Planner::Earliest(size_t k, std::int64_t leg, std::int64_t from, unsigned closures)
 {
-    return m_in.restSundaysAndHolidays && (WeekdayOf(DateOfDays(day)) == 0 || Marks(day).holiday);
-}
-
-int Planner::LocalDay(size_t k, std::int64_t t) const
-{
-    return static_cast<int>(FloorDiv(t + m_stops[k].clock->OffsetAt(t), kDaySeconds));
-}
-
-// The window the instant lies in, or the first that opens after it, of a date no earlier
-// than minDay; rest days and dates without a window are passed over.
-std::optional<DatedWindow> Planner::WindowFrom(size_t k, std::int64_t t, int minDay)
-{
-    const std::int64_t local = t + m_stops[k].clock->OffsetAt(t);
-    const int today = static_cast<int>(FloorDiv(local, kDaySeconds));
-    const bool early = local - std::int64_t{today} * kDaySeconds < kSpillSeconds;
-    const int first = std::max(early ? today - 1 : today, minDay);
-    for (int day = first; day <= first + m_in.maxWaitDays; ++day) {
-        if (RestDay(day))
-            continue;
-        const TravelWindow w = Window(k, day);
-        if (w.open && w.end >= t)
-            return DatedWindow{day, w};
+    StopHours& here = m_hours[k];
+    StopHours& there = m_hours[k + 1];
+    const std::int64_t limit = from + std::int64_t{m_in.maxWaitDays} * kDaySeconds;
+    const int lastHere = here.LocalDay(limit);
+    const int lastThere = there.LocalDay(limit + leg);
+    std::int64_t leave = from;
+    while (leave <= limit) {
+        const std::optional<OpenSpan> open = here.OpenFrom(leave, lastHere, closures);
+        if (!open)
+            return std::nullopt;
+        leave = std::max(leave, open->start);
+        const std::int64_t arrive = leave + leg;
+        const std::optional<OpenSpan> next = there.OpenFrom(arrive, lastThere, closures);
+        if (!next)
+            return std::nullopt;
+        if (next->start > arrive)
+            leave = next->start - leg;  // wait here rather than arrive before it opens there
+        else if (next->start > open->end)
+            leave = next->start;  // the drive would cross closed hours at both ends
+        else
+            return leave;
     }
     return std::nullopt;
 }
 
-DatedWindow Planner::WindowOrFail(size_t k, std::int64_t t, int minDay)
+std::int64_t Planner::EarliestOrFail(size_t k, std::int64_t leg, std::int64_t from)
 {
-    if (std::optional<DatedWindow> w = WindowFrom(k, t, minDay))
-        return *w;
-    throw TripPlanError("no daylight to roll in at '" + m_stops[k].where->name + "' for " +
-                        std::to_string(m_in.maxWaitDays) + " days from " +
-                        DateText(DateOfDays(std::max(LocalDay(k, t), minDay))));
+    if (const std::optional<std::int64_t> leave = Earliest(k, leg, from, kAllClosures))
+        return *leave;
+    StopHours& here = m_hours[k];
+    const std::string days = std::to_string(m_in.maxWaitDays) + " days from " + DateText(DateOfDays(here.LocalDay(from)));
+    if (!here.OpenFrom(from, here.LocalDay(from) + m_in.maxWaitDays))
+        throw TripPlanError("no daylight to roll in at '" + m_path.stops[k].name + "' for " + days);
+    throw TripPlanError(LegName(k) + " takes " + HoursText(leg) + " of driving at " + FloatToStr(m_in.mph) +
+                        " mph: no daylight at its two ends holds it for " + days);
 }
 
-// The earliest time the load can leave stop k within window w, no earlier than
-// `earliest`, with `used` seconds driven today, for a leg of `leg` seconds: none when
-// the next stop cannot be reached within its window and the day's hours.
-std::optional<std::int64_t> Planner::Attempt(size_t k, const DatedWindow& w, std::int64_t earliest,
-                                             std::int64_t used, std::int64_t leg)
+// What kept the load standing at stop k from `standStart` to `leave`: a kind of closure
+// held it when without it the load could have left earlier.
+void Planner::Attribute(size_t k, std::int64_t leg, std::int64_t base, std::int64_t standStart, std::int64_t leave,
+                        int period)
 {
-    if (m_limit > 0 && used + leg > m_limit)
-        return std::nullopt;
-    std::int64_t leave = std::max(earliest, w.window.start);
-    if (leave > w.window.end)
-        return std::nullopt;
-    const DatedWindow there = WindowOrFail(k + 1, leave + leg, kNoDay);
-    if (there.window.start > leave + leg)
-        leave = there.window.start - leg;  // wait here rather than arrive before it opens there
-    if (leave > w.window.end)
-        return std::nullopt;
-    return leave;
-}
-
-void Planner::EndShift(size_t k, std::int64_t t)
-{
-    m_visits[k].parked = k + 1 < m_stops.size();
-    m_shifts.back().parkStop = k;
-    m_shifts.back().parkTime = t;
+    Visit& v = m_visits[k];
+    for (const auto& [kind, flag] : {std::pair{kClosedByCalendar, kTripCalendar}, std::pair{kClosedByCurfew, kTripCurfew}}) {
+        const std::optional<std::int64_t> without = Earliest(k, leg, base, kAllClosures & ~kind);
+        if (without && *without >= leave)
+            continue;
+        v.flags |= flag;
+        const auto note = [&](const StopClosure& c, std::int64_t shift) {
+            if (std::find(v.notes.begin(), v.notes.end(), c.note) == v.notes.end())
+                v.notes.push_back(c.note);
+            const std::int64_t start = std::max(c.start - shift, standStart), end = std::min(c.end - shift, leave);
+            if (start < end)
+                m_holds.push_back({period, start, end, static_cast<unsigned>(flag), c.note});
+        };
+        for (const StopClosure& c : m_hours[k].ClosuresBetween(standStart, leave, kind))
+            note(c, 0);
+        for (const StopClosure& c : m_hours[k + 1].ClosuresBetween(standStart + leg, leave + leg, kind))
+            note(c, leg);
+    }
 }
 
 void Planner::Drive()
 {
-    const PlanStop& from = m_stops.front();
-    const CivilDate& date = m_in.departDate;
-    std::int64_t t = LocalInstant(*from.clock, date, std::int64_t{m_in.departMinute.value_or(0)} * 60);
-    int minDay = m_departDay;
-    std::int64_t used = 0;
-    bool rolling = false;  // within a day of driving
+    const std::int64_t drivingLimit = Seconds(m_in.drivingHours);
+    const std::int64_t dutyLimit = Seconds(m_in.dutyHours);
+    const std::int64_t off = Seconds(m_in.offHours);
+    std::int64_t t = m_requested;
+    int period = 0;
+    std::int64_t periodStart = 0, driven = 0, sinceBreak = 0;
 
-    m_visits.assign(m_stops.size(), {});
-    for (size_t k = 0; k + 1 < m_stops.size(); ++k) {
-        const double legMiles = m_stops[k + 1].where->miles - m_stops[k].where->miles;
-        const auto leg = static_cast<std::int64_t>(std::llround(legMiles / m_in.mph * 3600));
-        DatedWindow w = WindowOrFail(k, t, minDay);
-        minDay = kNoDay;
-        if (rolling && w.window.start > t) {  // arrived after the window closed
-            EndShift(k, t);
-            rolling = false;
-            used = 0;
-        }
-        std::optional<std::int64_t> leave = Attempt(k, w, t, used, leg);
-        bool longLeg = false;
-        if (!leave) {
-            const bool freshStart = !rolling && t <= w.window.start;
-            if (!freshStart) {  // try again at the next window start with a fresh day
-                if (rolling) {
-                    EndShift(k, t);
-                    rolling = false;
-                    used = 0;
+    m_visits.assign(m_hours.size(), {});
+    for (size_t k = 0; k + 1 < m_hours.size(); ++k) {
+        const double legMiles = m_path.stops[k + 1].miles - m_path.stops[k].miles;
+        const std::int64_t leg = std::llround(legMiles / m_in.mph * 3600);
+        CheckLeg(k, leg);
+        Visit& v = m_visits[k];
+        const bool needBreak = m_in.breaks && period > 0 && sinceBreak + leg > kDrivingBeforeBreak;
+        std::int64_t base = t + (needBreak ? kBreakSeconds : 0);
+        std::int64_t leave = EarliestOrFail(k, leg, base);
+        TripActivity::Kind stand = TripActivity::Kind::kWait;
+        int standPeriod = period;
+        if (period == 0) {
+            stand = TripActivity::Kind::kBeforeStart;
+            standPeriod = period = 1;
+            m_periods.push_back({k, leave});
+            periodStart = leave;
+        } else {
+            const bool fits = (drivingLimit == 0 || driven + leg <= drivingLimit) &&
+                              (dutyLimit == 0 || leave + leg - periodStart <= dutyLimit);
+            if (!fits || leave - t >= off) {
+                if (!fits) {
+                    base = t + off;
+                    leave = EarliestOrFail(k, leg, base);
                 }
-                w = WindowOrFail(k, w.window.end + 1, w.day + 1);
-                leave = Attempt(k, w, w.window.start, 0, leg);
-            }
-            if (!leave) {
-                leave = w.window.start;
-                longLeg = true;
+                stand = TripActivity::Kind::kRest;
+                m_periods.back().parkStop = k;
+                m_periods.back().parkTime = t;
+                v.parked = true;
+                m_periods.push_back({k, leave});
+                ++period;
+                periodStart = leave;
+                driven = 0;
+                sinceBreak = 0;
+            } else if (leave > t) {
+                stand = needBreak ? TripActivity::Kind::kBreak : TripActivity::Kind::kWait;
+                v.flags |= needBreak ? kTripBreak : kTripWait;
             }
         }
-        if (!rolling) {
-            m_shifts.push_back({k, *leave, w.day});
-            rolling = true;
+        if (leave > t) {
+            if (leave - t >= kBreakSeconds)
+                sinceBreak = 0;
+            m_activities.push_back({stand, standPeriod, t, leave});
+            m_activityStop.push_back(k);
+            Attribute(k, leg, base, t, leave, standPeriod);
         }
-        m_visits[k].depart = *leave;
-        t = *leave + leg;
-        used += leg;
-        m_shifts.back().miles += legMiles;
-        m_shifts.back().seconds += leg;
+        v.depart = leave;
+        v.departPeriod = period;
+        m_activities.push_back({TripActivity::Kind::kDrive, period, leave, leave + leg});
+        m_activityStop.push_back(k);
+        t = leave + leg;
+        driven += leg;
+        sinceBreak += leg;
+        m_periods.back().miles += legMiles;
+        m_periods.back().driving += leg;
         m_visits[k + 1].arrive = t;
-        m_visits[k + 1].longLegIn = longLeg;
+        m_visits[k + 1].arrivePeriod = period;
     }
-    EndShift(m_stops.size() - 1, t);
+    m_periods.back().parkStop = m_hours.size() - 1;
+    m_periods.back().parkTime = t;
 }
 
 TripTime Planner::Time(size_t k, std::int64_t utc) const
 {
-    const ZoneClock& zone = *m_stops[k].clock;
+    const ZoneClock& zone = m_hours[k].Clock();
     return {utc, zone.OffsetAt(utc), zone.AbbreviationAt(utc), m_clocks.home->Clock().OffsetAt(utc)};
 }
 
 void Planner::BuildRows(TripPlan& plan)
 {
-    plan.rows.reserve(m_stops.size() + m_shifts.size());  // a stop a row, and the day after each park
-    m_firstRow.assign(m_stops.size(), 0);
-    m_lastRow.assign(m_stops.size(), 0);
-    for (size_t k = 0; k < m_stops.size(); ++k) {
-        const PlanStop& p = m_stops[k];
+    plan.rows.reserve(m_hours.size() + m_periods.size());  // a stop a row, and the day after each rest
+    m_firstRow.assign(m_hours.size(), 0);
+    m_lastRow.assign(m_hours.size(), 0);
+    for (size_t k = 0; k < m_hours.size(); ++k) {
+        StopHours& hours = m_hours[k];
+        const TripStop& stop = m_path.stops[k];
         const Visit& v = m_visits[k];
-        const int firstDay = k == 0 ? m_departDay : LocalDay(k, *v.arrive);
-        const int lastDay = std::max(firstDay, v.depart ? LocalDay(k, *v.depart) : firstDay);
+        const int firstDay = hours.LocalDay(k == 0 ? m_requested : *v.arrive);
+        const int lastDay = std::max(firstDay, v.depart ? hours.LocalDay(*v.depart) : firstDay);
         m_firstRow[k] = plan.rows.size();
         for (int day = firstDay; day <= lastDay; ++day) {
             TripStopRow row;
-            row.day = 1 + day - m_departDay;
+            row.day = day == lastDay && v.depart ? v.departPeriod : std::max(v.arrivePeriod, 1);
             row.date = DateOfDays(day);
-            row.stop = p.where->name;
-            row.state = p.where->state;
-            row.latitude = p.where->latitude;
-            row.longitude = p.where->longitude;
-            row.miles = p.where->miles;
-            row.rule = DaylightRuleText(p.rule);
+            row.stop = stop.name;
+            row.state = stop.state;
+            row.latitude = stop.latitude;
+            row.longitude = stop.longitude;
+            row.miles = stop.miles;
+            row.rule = DaylightRuleText(hours.Rule());
             if (day == firstDay && v.arrive)
                 row.arrive = Time(k, *v.arrive);
             if (day == lastDay && v.depart)
                 row.depart = row.arrive && row.arrive->utc == *v.depart ? row.arrive : Time(k, *v.depart);
             row.zone = row.arrive   ? row.arrive->abbreviation
                        : row.depart ? row.depart->abbreviation
-                                    : p.clock->AbbreviationAt(LocalInstant(*p.clock, row.date, kDaySeconds / 2));
-            const TravelWindow w = Window(k, day);
+                                    : hours.Clock().AbbreviationAt(LocalInstant(hours.Clock(), row.date, kDaySeconds / 2));
+            const TravelWindow& w = hours.Window(day);
             if (w.open) {
                 row.rollFrom = Time(k, w.start);
                 row.parkBy = Time(k, w.end);
             }
-            const DayMarks& marks = Marks(day);
-            row.flags = (k == 0 && day == firstDay ? kTripStart : 0u) |
-                        (v.parked && day == firstDay ? kTripPark : 0u) |
-                        (k + 1 == m_stops.size() ? kTripEnd : 0u) |
-                        (v.longLegIn && day == firstDay ? kTripLongLeg : 0u) | (marks.weekend ? kTripWeekend : 0u) |
+            const DayMarks marks = MarksOf(row.date);
+            row.flags = (k == 0 && day == firstDay ? kTripStart : 0u) | (v.parked && day == firstDay ? kTripPark : 0u) |
+                        (k + 1 == m_hours.size() ? kTripEnd : 0u) | (marks.weekend ? kTripWeekend : 0u) |
                         (marks.holiday ? kTripHoliday : 0u) | (marks.eveOfHoliday ? kTripEveOfHoliday : 0u) |
-                        (p.rule.kind == DaylightRuleKind::kUnknown ? kTripCheckPermit : 0u) |
-                        (w.noSunrise ? kTripNoSunrise : 0u) | (w.noSunset ? kTripNoSunset : 0u);
+                        (hours.CheckPermitOn(day) ? kTripCheckPermit : 0u) | (w.noSunrise ? kTripNoSunrise : 0u) |
+                        (w.noSunset ? kTripNoSunset : 0u) | v.flags;
+            if (day == firstDay)
+                row.notes = v.notes;
             plan.rows.push_back(std::move(row));
         }
         m_lastRow[k] = plan.rows.size() - 1;
     }
+    plan.activities = std::move(m_activities);
+    for (size_t i = 0; i < plan.activities.size(); ++i) {
+        TripActivity& a = plan.activities[i];
+        const size_t k = m_activityStop[i];
+        if (a.kind == TripActivity::Kind::kDrive) {
+            a.fromRow = m_lastRow[k];
+            a.toRow = m_firstRow[k + 1];
+        } else {
+            a.fromRow = m_firstRow[k];
+            a.toRow = m_lastRow[k];
+        }
+    }
+    plan.holds = std::move(m_holds);
+    std::stable_sort(plan.holds.begin(), plan.holds.end(),
+                     [](const TripHold& a, const TripHold& b) { return a.start < b.start; });
 }
 
 void Planner::BuildDays(TripPlan& plan)
 {
-    for (const Shift& s : m_shifts) {
+    int number = 0;
+    for (const Period& p : m_periods) {
         TripDay day;
-        day.day = 1 + s.rollDay - m_departDay;
-        day.date = DateOfDays(s.rollDay);
-        day.roll = TripPoint{m_stops[s.rollStop].where->name, Time(s.rollStop, s.rollTime)};
-        day.park = TripPoint{m_stops[s.parkStop].where->name, Time(s.parkStop, s.parkTime)};
-        day.miles = s.miles;
-        day.drivingHours = s.seconds / 3600.0;
-        for (size_t r = m_lastRow[s.rollStop]; r <= m_firstRow[s.parkStop]; ++r)
+        day.day = ++number;
+        day.date = DateOfDays(m_hours[p.rollStop].LocalDay(p.rollTime));
+        day.roll = TripPoint{m_path.stops[p.rollStop].name, Time(p.rollStop, p.rollTime)};
+        day.park = TripPoint{m_path.stops[p.parkStop].name, Time(p.parkStop, p.parkTime)};
+        day.miles = p.miles;
+        day.drivingHours = static_cast<double>(p.driving) / 3600;
+        day.dutyHours = static_cast<double>(p.parkTime - p.rollTime) / 3600;
+        for (size_t r = m_lastRow[p.rollStop]; r <= m_firstRow[p.parkStop]; ++r)
             day.flags |= plan.rows[r].flags;
         day.flags &= ~static_cast<unsigned>(kTripPark);
         plan.days.push_back(std::move(day));
@@ -328,8 +364,9 @@ void Planner::BuildDays(TripPlan& plan)
         day.flags = row.flags & ~static_cast<unsigned>(kTripPark);
         plan.days.push_back(std::move(day));
     }
-    std::stable_sort(plan.days.begin(), plan.days.end(),
-                     [](const TripDay& a, const TripDay& b) { return a.day < b.day; });
+    std::stable_sort(plan.days.begin(), plan.days.end(), [](const TripDay& a, const TripDay& b) {
+        return a.day != b.day ? a.day < b.day : DaysSinceEpoch(a.date) < DaysSinceEpoch(b.date);
+    });
 }
 
 TripPlan Planner::Run()
@@ -338,11 +375,10 @@ TripPlan Planner::Run()
         throw std::invalid_argument("PlanTrip needs the zone database and the home clock");
     if (m_path.stops.size() < 2)
         throw std::invalid_argument("PlanTrip needs a path of two stops or more");
-    if (!(m_in.mph > 0) || !(m_in.hoursPerDay >= 0) || m_in.maxWaitDays < 1)
-        throw std::invalid_argument("PlanTrip needs a positive speed and hours of 0 or more");
+    if (!(m_in.mph > 0) || !(m_in.drivingHours >= 0) || !(m_in.dutyHours >= 0) || !(m_in.offHours >= 0) ||
+        m_in.maxWaitDays < 1)
+        throw std::invalid_argument("PlanTrip needs a positive speed, and hours of 0 or more");
     ResolveStops();
-    m_departDay = DaysSinceEpoch(m_in.departDate);
-    m_limit = static_cast<std::int64_t>(std::llround(m_in.hoursPerDay * 3600));
 
     TripPlan plan;
     plan.from = m_path.stops.front().name;
@@ -351,8 +387,11 @@ TripPlan Planner::Run()
     plan.milesFrom = m_path.milesFrom;
     plan.options = m_in;
     plan.homeCaption = m_clocks.home->Caption();
+    plan.homeShort = m_clocks.home->ShortName();
     plan.totalMiles = m_path.stops.back().miles;
     try {
+        m_requested = LocalInstant(m_hours.front().Clock(), m_in.departDate,
+                                   std::int64_t{m_in.departMinute.value_or(0)} * 60);
         Drive();
         BuildRows(plan);
     } catch (const std::invalid_argument& e) {  // a date the local day does not take

@@ -98,6 +98,12 @@ std::vector<std::string> AlignedTable(const TextTable& table, const std::vector<
 
 namespace {
 
+// "Home CST/CDT": the home columns' heading names the home clock.
+std::string HomeHeading(const TripPlan& plan)
+{
+    return plan.homeShort.empty() ? "Home" : "Home " + plan.homeShort;
+}
+
 std::string WithZone(const std::optional<TripTime>& t, const CivilDate& date)
 {
     return t ? Local(t, date, true) + " " + t->abbreviation : std::string();
@@ -139,13 +145,19 @@ TripPlanHeading TripPlanHeadingOf(const TripPlan& plan)
     TripPlanHeading h;
     h.what = "Daylight trip plan: " + plan.from + " to " + plan.to + " by " + plan.by + ", departing " +
              DayName(o.departDate);
-    h.pace = FloatToStr(o.mph) + " mph, ";
-    h.pace += o.hoursPerDay > 0 ? FloatToStr(o.hoursPerDay) + " driving hours a day" : "no limit of hours a day";
-    h.pace += ", " + plan.milesFrom + ", " + Fixed(plan.totalMiles, 1) + " road miles";
+    h.pace = FloatToStr(o.mph) + " mph; duty periods of ";
+    h.pace += o.drivingHours > 0 ? FloatToStr(o.drivingHours) + " hours' driving" : "any hours' driving";
+    h.pace += o.dutyHours > 0 ? " within " + FloatToStr(o.dutyHours) + " hours" : " without a limit of duty hours";
+    h.pace += ", " + FloatToStr(o.offHours) + " hours' rest between";
+    if (o.breaks)
+        h.pace += ", a 30-minute break before 8 hours' driving";
+    if (o.widthFeet)
+        h.pace += "; a load " + FloatToStr(*o.widthFeet) + " ft wide";
+    h.pace += "; " + plan.milesFrom + ", " + Fixed(plan.totalMiles, 1) + " road miles";
     if (o.restSundaysAndHolidays)
-        h.pace += ", no rolling on Sundays and holidays";
+        h.pace += "; no rolling on Sundays and holidays";
     h.clocks = plan.homeCaption + "; local: each stop's zone";
-    h.rules = "Daylight rules from Daylight.txt: the permit governs.";
+    h.rules = "Daylight hours and calendars from Daylight.txt, curfews from Curfews.txt: the permit governs.";
     return h;
 }
 
@@ -157,39 +169,45 @@ std::vector<std::string> TripPlanHeaderLines(const TripPlan& plan)
 
 TextTable TripPlanSummaryTable(const TripPlan& plan)
 {
-    TextTable summary = {
-        {"Day", "Date", "Rolls from", "Local", "Home", "Parks at", "Local", "Home", "Miles", "Hours", "Flags"}};
+    const std::string home = HomeHeading(plan);
+    TextTable summary = {{"Day", "Date", "Rolls from", "Local", home, "Parks at", "Local", home, "Miles", "Driving",
+                          "On duty", "Flags"}};
     for (const TripDay& d : plan.days) {
         if (!d.roll) {
             summary.push_back({std::to_string(d.day), DayName(d.date), "stands at " + d.standsAt, "", "", "", "",
-                               "", "", "", TripFlagsText(d.flags, " ")});
+                               "", "", "", "", TripFlagsText(d.flags, " ")});
             continue;
         }
         const std::optional<TripTime> roll = d.roll->time, park = d.park->time;
         summary.push_back({std::to_string(d.day), DayName(d.date), d.roll->stop, WithZone(roll, d.date),
                            Home(roll, d.date, true), d.park->stop, WithZone(park, d.date), Home(park, d.date, true),
-                           Fixed(d.miles, 1), HoursText(d.drivingHours), TripFlagsText(d.flags, " ")});
+                           Fixed(d.miles, 1), HoursText(d.drivingHours), HoursText(d.dutyHours),
+                           TripFlagsText(d.flags, " ")});
     }
     return summary;
 }
 
 TextTable TripPlanStopTable(const TripPlan& plan)
 {
-    TextTable stops = {{"Day", "Date", "Stop", "St", "Miles", "Arrive", "Home", "Depart", "Home", "Roll from",
-                        "Park by", "Rule", "Flags"}};
+    const std::string home = HomeHeading(plan);
+    TextTable stops = {{"Day", "Date", "Stop", "St", "Miles", "Arrive", home, "Depart", home, "Roll from", "Park by",
+                        "Rule", "Flags", "Notes"}};
     for (const TripStopRow& r : plan.rows) {
+        std::string notes;
+        for (const std::string& n : r.notes)
+            notes += (notes.empty() ? "" : "; ") + n;
         stops.push_back({std::to_string(r.day), DateText(r.date), r.stop, r.state, Fixed(r.miles, 1),
                          WithZone(r.arrive, r.date), Home(r.arrive, r.date, true), WithZone(r.depart, r.date),
                          Home(r.depart, r.date, true), Local(r.rollFrom, r.date, true),
-                         Local(r.parkBy, r.date, true, true), r.rule, TripFlagsText(r.flags, " ")});
+                         Local(r.parkBy, r.date, true, true), r.rule, TripFlagsText(r.flags, " "), notes});
     }
     return stops;
 }
 
-const std::vector<bool> kTripSummaryRightColumns = {true, false, false, false, false, false,
-                                                    false, false, true,  true,  false};
+const std::vector<bool> kTripSummaryRightColumns = {true,  false, false, false, false, false,
+                                                    false, false, true,  true,  true,  false};
 const std::vector<bool> kTripStopRightColumns = {true,  false, false, false, true,  false, false,
-                                                 false, false, false, false, false, false};
+                                                 false, false, false, false, false, false, false};
 
 std::vector<std::string> TripPlanBodyLines(const TripPlan& plan)
 {

@@ -13,34 +13,71 @@ namespace dawnrule {
 
 HomeClock ChooseHomeClock(const TripHomeChoice& choice, ZoneDatabase& zones, int year)
 {
-    HomeClock home = HomeClock::OfOffset(choice.offsetHours);
-    if (const ZoneClock* named = choice.zone ? zones.Find(*choice.zone) : nullptr) {
-        home = HomeClock::OfZone(*choice.zone, *named, year);
-    } else if (choice.place) {
+    if (const ZoneClock* named = choice.zone ? zones.Find(*choice.zone) : nullptr)
+        return HomeClock::OfZone(*choice.zone, *named, year);
+    if (choice.place) {
         const PlaceClock place = FindPlaceClock(zones, choice.place->longitude, choice.place->latitude);
-        home = place ? HomeClock::OfZone(place.zone->zone, *place.clock, year)
+        return place ? HomeClock::OfZone(place.zone->zone, *place.clock, year)
                      : HomeClock::OfOffset(choice.place->gmtOffset);
     }
-    home.AddToCaption(choice.note);
+    if (choice.offsetHours)
+        return HomeClock::OfOffset(*choice.offsetHours);
+    const std::string system = zones.SystemZone();
+    if (const ZoneClock* own = system.empty() ? nullptr : zones.Find(system)) {
+        HomeClock home = HomeClock::OfZone(system, *own, year);
+        home.AddToCaption(" (this computer's zone)");
+        return home;
+    }
+    HomeClock home = HomeClock::OfOffset(0);
+    home.AddToCaption(" (this computer names no zone)");
     return home;
 }
 
-std::optional<TripRules> ReadTripRules(const std::string& folder, std::vector<std::string>& error)
+namespace {
+
+// The lines of a file the program keeps rules in, NUL bytes kept for its reader to refuse.
+std::optional<std::vector<std::string>> RuleLines(const std::string& path, std::vector<std::string>& error)
 {
-    const std::string path = (std::filesystem::path(folder) / kDaylightFileName).string();
-    std::vector<std::string> lines;
     try {
-        lines = ReadTextLines(path);
+        return ReadEditedTextLines(path);
     } catch (const FileError&) {
-        error = {"Cannot open file " + path};
+        error.push_back("Cannot open file " + path);
         return std::nullopt;
     }
-    const DaylightRulesRead read = ParseDaylightRules(lines);
-    for (const DaylightLineProblem& p : read.problems)
-        error.push_back(path + " line " + std::to_string(p.line) + ": " + p.reason);
+}
+
+template <typename Problem>
+void AddProblems(const std::string& path, const std::vector<Problem>& problems, std::vector<std::string>& error)
+{
+    for (size_t i = 0; i < problems.size() && i < kShownFileProblems; ++i)
+        error.push_back(path + " line " + std::to_string(problems[i].line) + ": " + problems[i].reason);
+    if (problems.size() > kShownFileProblems) {
+        const size_t more = problems.size() - kShownFileProblems;
+        error.push_back(path + ": and " + std::to_string(more) + " more line" + (more == 1 ? "" : "s") +
+                        " it cannot read");
+    }
+}
+
+} // namespace
+
+std::optional<TripRules> ReadTripRules(const std::string& folder, std::vector<std::string>& error)
+{
+    const std::string daylightPath = (std::filesystem::path(folder) / kDaylightFileName).string();
+    const std::string curfewPath = (std::filesystem::path(folder) / kCurfewFileName).string();
+    TripRules rules;
+    if (const auto lines = RuleLines(daylightPath, error)) {
+        DaylightRulesRead read = ParseDaylightRules(*lines);
+        AddProblems(daylightPath, read.problems, error);
+        rules.daylight = read.rules;
+    }
+    if (const auto lines = RuleLines(curfewPath, error)) {
+        CurfewsRead read = ParseCurfews(*lines);
+        AddProblems(curfewPath, read.problems, error);
+        rules.curfews = std::move(read.curfews);
+    }
     if (!error.empty())
         return std::nullopt;
-    return TripRules{read.rules};
+    return rules;
 }
 
 TripOutcome PlanTripRequest(const TripRequest& request, ZoneDatabase& zones)

@@ -17,12 +17,12 @@ namespace dawnrule {
 
 // The home clock asked for, in this order: a zone by name (the command line's
 // --home-zone, a name the database knows), the zone of a home place (or its offset
-// when no zone is found), a fixed offset in hours.
+// when no zone is found), a fixed offset in hours; with none of them, this computer's
+// own zone (the caption says so), or GMT when the system names none.
 struct TripHomeChoice {
     std::optional<std::string> zone;
     std::optional<HomeLocation> place;
-    double offsetHours = 0;
-    std::string note;  // added to the clock's caption: " (no --home-zone or --home-offset given)"
+    std::optional<double> offsetHours;
 };
 
 struct TripRequest {
@@ -43,8 +43,11 @@ struct TripOutcome {
 // The home clock of the choice; a zone name the database does not know counts as none.
 HomeClock ChooseHomeClock(const TripHomeChoice& choice, ZoneDatabase& zones, int year);
 
-// The rules from the folder's Daylight.txt; a file that cannot be read or has damaged
-// lines fills `error` ("Cannot open file <path>", "<path> line 3: <reason>") instead.
+// The rules from the folder's Daylight.txt and Curfews.txt; a file that cannot be read
+// or has damaged lines fills `error` instead: "Cannot open file <path>", "<path> line 3:
+// <reason>", at most kShownFileProblems lines of a file, then "<path>: and 12 more
+// lines it cannot read".
+inline constexpr size_t kShownFileProblems = 10;
 std::optional<TripRules> ReadTripRules(const std::string& folder, std::vector<std::string>& error);
 
 TripOutcome PlanTripRequest(const TripRequest& request, ZoneDatabase& zones);

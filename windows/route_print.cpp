@@ -50,11 +50,15 @@ QFont RouteReportFont(qreal pointSize)
 }
 
 std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, int rowsPerPage, int roomyPages,
-                                        int roomyRows)
+                                        int roomyRows, int firstRows)
 {
     columns = std::max(columns, 1);
     rowsPerPage = std::max(rowsPerPage, 1);
-    const auto capacity = [&](size_t page) { return static_cast<int>(page) < roomyPages ? roomyRows : rowsPerPage; };
+    const auto capacity = [&](size_t page) {
+        if (page == 0 && firstRows >= 0)
+            return std::max(firstRows, 1);
+        return static_cast<int>(page) < roomyPages ? roomyRows : rowsPerPage;
+    };
     std::vector<QStringList> pages(1);
     auto addRow = [&](const QString& row) {
         if (pages.back().size() >= capacity(pages.size() - 1))
@@ -108,9 +112,14 @@ int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList
     const int columnRows = heading.columns.isEmpty() ? 0 : 1;
     const int footRows = heading.note.isEmpty() ? 0 : 2;
     const int rowsPerPage = (pageRect.height() - rowHeight * (headingRows + columnRows + footRows)) / rowHeight;
-    // Pages before `columnsFrom` have the headings' row for report rows.
-    const std::vector<QStringList> pages =
-        PaginateReport(lines, columns, rowsPerPage, columnRows > 0 ? heading.columnsFrom - 1 : 0, rowsPerPage + columnRows);
+    // Pages before `columnsFrom` have the headings' row for report rows; the first page
+    // gives the picture its rows.
+    const int roomyPages = columnRows > 0 ? heading.columnsFrom - 1 : 0;
+    const int firstPageRows = roomyPages > 0 ? rowsPerPage + columnRows : rowsPerPage;
+    const int pictureRows =
+        heading.picture && heading.pictureRows ? std::clamp(heading.pictureRows(rowHeight, firstPageRows - 1), 0, firstPageRows - 1) : 0;
+    const std::vector<QStringList> pages = PaginateReport(lines, columns, rowsPerPage, roomyPages, rowsPerPage + columnRows,
+                                                          pictureRows > 0 ? firstPageRows - pictureRows : -1);
     const int count = static_cast<int>(pages.size());
     const QString title = ReportPageTitle(heading);
 
@@ -131,6 +140,12 @@ int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList
         const int ruleY = top + rowHeight / 3;
         painter.drawLine(pageRect.left(), ruleY, pageRect.right(), ruleY);
         top += rowHeight * kHeadingGapRows;
+        if (p == 0 && pictureRows > 0) {
+            painter.save();
+            heading.picture(painter, QRect(pageRect.left(), top, pageRect.width(), rowHeight * pictureRows));
+            painter.restore();
+            top += rowHeight * pictureRows;
+        }
         if (columnRows > 0 && p + 1 >= heading.columnsFrom) {
             painter.drawText(QPoint(pageRect.left(), top + fm.ascent()), heading.columns.left(columns));
             top += rowHeight;

@@ -26,10 +26,11 @@ QFont RouteReportFont(qreal pointSize);
 
 // The report's lines as they lie on printed pages: `columns` characters to a row (a
 // longer line goes on over the next rows), `rowsPerPage` rows to a page but the first
-// `roomyPages`, which hold `roomyRows`. Every page holds at least one row; an empty
-// report is one empty page.
+// `roomyPages`, which hold `roomyRows`, and the very first, which holds `firstRows` when
+// that is not negative. Every page holds at least one row; an empty report is one empty
+// page.
 std::vector<QStringList> PaginateReport(const QStringList& lines, int columns, int rowsPerPage, int roomyPages = 0,
-                                        int roomyRows = 0);
+                                        int roomyRows = 0, int firstRows = -1);
 
 // What heads every printed page, for the driver who leafs through the sheets in the
 // cab and the dispatcher who files them:
@@ -46,6 +47,10 @@ struct ReportPageHeading {
     QString columns;  // the column headings line (RouteColumnHeadings); none before a report
     int columnsFrom = 1;  // the first page that shows them (a report that heads its own first page)
     QString note;     // a line at the foot of every page, when set
+    // A picture under the first page's heading, when set: pictureRows(lineHeight, rows)
+    // says how many of the page's rows it takes (at most `rows`), picture draws it there.
+    std::function<int(int lineHeight, int rows)> pictureRows;
+    std::function<void(QPainter& painter, const QRect& area)> picture;
 };
 
 // "Routes  11/09/2005   Eastern (-5:00)": the left half of the first heading row.

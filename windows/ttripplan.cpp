@@ -2,25 +2,28 @@
 
 #include "astro/date_text.h"
 #include "common/errors.h"
+#include "common/number_text.h"
 #include "common/text_file.h"
 #include "controls/combo_box.h"
 #include "controls/cp1252_text.h"
-#include "controls/date_edit.h"
 #include "controls/platform.h"
 #include "controls/window_look.h"
 #include "trip/route_path.h"
 #include "trip/trip_plan_text.h"
 #include "trip/trip_request.h"
+#include "trip/trip_timeline.h"
 #include "windows/route_print.h"
 #include "windows/routes_host.h"
 #include "windows/text_table_model.h"
+#include "windows/trip_timeline_view.h"
 
 #include <QCheckBox>
-#include <QDoubleSpinBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QSpinBox>
+#include <QLineEdit>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStringListModel>
 #include <QTableView>
@@ -28,6 +31,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_set>
 
@@ -36,7 +40,7 @@ namespace dawnrule {
 namespace {
 
 constexpr int kStartWidth = 960;
-constexpr int kStartHeight = 600;
+constexpr int kStartHeight = 720;
 constexpr int kMinWidth = 560;
 constexpr int kMinHeight = 360;
 
@@ -84,6 +88,27 @@ TTripPlan::TTripPlan(Platform& platform, RoutesHost& host, QWidget* parent)
 
 TTripPlan::~TTripPlan() = default;
 
+namespace {
+
+// A number field: it keeps whatever is typed; "Plan" checks it.
+QLineEdit* NumberField(QWidget* parent, const QString& tip, int characters = 5)
+{
+    auto* field = new QLineEdit(parent);
+    field->setToolTip(tip);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * characters + 12);
+    return field;
+}
+
+QString RangeTip(const TripNumberRange& range, const QString& what)
+{
+    return QStringLiteral("%1: %2 to %3%4")
+        .arg(what)
+        .arg(QString::fromStdString(FloatToStr(range.low)), QString::fromStdString(FloatToStr(range.high)),
+             range.zeroForNoLimit ? QStringLiteral(", or 0 for no limit") : QString());
+}
+
+} // namespace
+
 void TTripPlan::BuildControls()
 {
     auto* form = new QGridLayout;
@@ -95,68 +120,96 @@ void TTripPlan::BuildControls()
         list->setMinimumContentsLength(22);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
-    DepartDate = new DateEdit(this);
-    DepartDate->setMinimumWidth(DepartDate->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 28);
+    DepartDate = new QDateEdit(this);
+    DepartDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    DepartDate->setCalendarPopup(true);
+    DepartDate->setDateRange(QDate(1583, 1, 2), QDate(9999, 12, 31));
     DepartTime = new QTimeEdit(this);
     DepartTime->setDisplayFormat(QStringLiteral("HH:mm"));
     FirstMinute = new QCheckBox(QStringLiteral("first legal minute"), this);
     FirstMinute->setChecked(true);
-    Speed = new QSpinBox(this);
-    Speed->setRange(static_cast<int>(kTripMinMph), static_cast<int>(kTripMaxMph));
-    Speed->setSuffix(QStringLiteral(" mph"));
-    Hours = new QSpinBox(this);
-    Hours->setRange(0, static_cast<int>(kTripMaxHours));
-    Hours->setSpecialValueText(QStringLiteral("no limit"));
-    RoadFactor = new QDoubleSpinBox(this);
-    RoadFactor->setRange(kTripMinRoadFactor, kTripMaxRoadFactor);
-    RoadFactor->setDecimals(2);
-    RoadFactor->setSingleStep(0.05);
-    RoadFactor->setToolTip(QStringLiteral("Road miles for each straight-line mile between two stops"));
+    Speed = NumberField(this, RangeTip(kTripMphRange, QStringLiteral("Average speed, mph")));
+    Hours = NumberField(this, RangeTip(kTripHoursRange, QStringLiteral("Hours of driving in a duty period")));
+    Duty = NumberField(this, RangeTip(kTripDutyRange,
+                                      QStringLiteral("Hours from a duty period's first departure to its last arrival")));
+    OffDuty = NumberField(this, RangeTip(kTripOffRange, QStringLiteral("Hours of rest between two duty periods")));
+    Width = NumberField(this, RangeTip(kTripWidthRange, QStringLiteral("The load's width in feet, for the curfews "
+                                                                       "that hold wider loads only; empty: every curfew")));
+    Break = new QCheckBox(QStringLiteral("30-minute break"), this);
+    Break->setToolTip(QStringLiteral("30 minutes off duty before 8 hours of driving. Permitted oversize loads are "
+                                     "exempt from the break through June 17, 2030."));
+    RoadFactor = NumberField(this, RangeTip(kTripRoadFactorRange,
+                                            QStringLiteral("Road miles for each straight-line mile between two stops")));
     Rest = new QCheckBox(QStringLiteral("Rest on Sundays and holidays"), this);
     PlanButton = MakeFlatButton(this, QStringLiteral("Plan"), QRect(0, 0, 64, 22));
     PrintButton = MakeFlatButton(this, QStringLiteral("Print"), QRect(0, 0, 64, 22));
     SaveButton = MakeFlatButton(this, QStringLiteral("Save CSV"), QRect(0, 0, 72, 22));
     CloseButton = MakeFlatButton(this, QStringLiteral("Close"), QRect(0, 0, 64, 22));
 
+    const auto field = [this](QWidget* w, const QString& unit) {
+        auto* box = new QHBoxLayout;
+        box->setSpacing(3);
+        box->addWidget(w);
+        if (!unit.isEmpty())
+            box->addWidget(Caption(this, unit));
+        box->addStretch();
+        return box;
+    };
     form->addWidget(Caption(this, QStringLiteral("From")), 0, 0);
     form->addWidget(FromList, 0, 1, 1, 3);
     form->addWidget(Caption(this, QStringLiteral("To")), 0, 4);
-    form->addWidget(ToList, 0, 5, 1, 3);
+    form->addWidget(ToList, 0, 5, 1, 5);
     form->addWidget(Caption(this, QStringLiteral("Depart")), 1, 0);
     form->addWidget(DepartDate, 1, 1);
     form->addWidget(DepartTime, 1, 2);
     form->addWidget(FirstMinute, 1, 3);
     form->addWidget(Caption(this, QStringLiteral("Speed")), 1, 4);
-    form->addWidget(Speed, 1, 5);
-    form->addWidget(Caption(this, QStringLiteral("Hours a day")), 1, 6);
-    form->addWidget(Hours, 1, 7);
+    form->addLayout(field(Speed, QStringLiteral("mph")), 1, 5);
+    form->addWidget(Caption(this, QStringLiteral("Driving hours")), 1, 6);
+    form->addLayout(field(Hours, {}), 1, 7);
+    form->addWidget(Caption(this, QStringLiteral("Duty hours")), 1, 8);
+    form->addLayout(field(Duty, {}), 1, 9);
     form->addWidget(Caption(this, QStringLiteral("Road factor")), 2, 0);
     form->addWidget(RoadFactor, 2, 1);
     form->addWidget(Rest, 2, 2, 1, 2);
+    form->addWidget(Caption(this, QStringLiteral("Load width")), 2, 4);
+    form->addLayout(field(Width, QStringLiteral("ft")), 2, 5);
+    form->addWidget(Caption(this, QStringLiteral("Off-duty hours")), 2, 6);
+    form->addLayout(field(OffDuty, {}), 2, 7);
+    form->addWidget(Break, 2, 8, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QToolButton* b : {PlanButton, PrintButton, SaveButton, CloseButton})
         buttons->addWidget(b);
-    form->addLayout(buttons, 2, 4, 1, 4);
+    form->addLayout(buttons, 3, 0, 1, 10);
     form->setColumnStretch(3, 1);
 
     Header = new QLabel(this);
     Header->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Header->setWordWrap(true);
     SetTextColour(Header, kNavy);
+    Timeline = new TripTimelineView(this);
+    TimelineArea = new QScrollArea(this);
+    TimelineArea->setWidget(Timeline);
+    TimelineArea->setWidgetResizable(true);
+    TimelineArea->setFrameShape(QFrame::NoFrame);
     m_days = new TextTableModel(this);
     m_stops = new TextTableModel(this);
     DaysTable = MakeTable(this, m_days);
     StopsTable = MakeTable(this, m_stops);
-    auto* tables = new QSplitter(Qt::Vertical, this);
-    tables->addWidget(DaysTable);
-    tables->addWidget(StopsTable);
-    tables->setStretchFactor(0, 1);
-    tables->setStretchFactor(1, 3);
+    auto* parts = new QSplitter(Qt::Vertical, this);
+    parts->addWidget(TimelineArea);
+    parts->addWidget(DaysTable);
+    parts->addWidget(StopsTable);
+    parts->setStretchFactor(0, 2);
+    parts->setStretchFactor(1, 1);
+    parts->setStretchFactor(2, 3);
+    parts->setSizes({kStartHeight * 2 / 5, kStartHeight / 5, kStartHeight * 2 / 5});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(Header);
-    layout->addWidget(tables, 1);
+    layout->addWidget(parts, 1);
 
     connect(PlanButton, &QToolButton::clicked, this, &TTripPlan::PlanButtonClick);
     connect(PrintButton, &QToolButton::clicked, this, &TTripPlan::PrintButtonClick);
@@ -201,16 +254,23 @@ bool TTripPlan::Prepare(const QStringList& routeNames)
         const QSignalBlocker fromBlock(FromList), toBlock(ToList);
         m_stopNames->setStringList(stops);
     }
-    TripPlanSettings settings;
+    TripPlanSettingsRead kept;
     try {
-        settings = ParseTripPlanSettings(ReadTextLines(FilePath(kTripPlanFileName).toStdString()));
+        kept = ParseTripPlanSettings(ReadTextLines(FilePath(kTripPlanFileName).toStdString()));
     } catch (const FileError&) {
         // None kept yet: the defaults.
     }
-    ApplySettings(settings);
+    ApplySettings(kept.settings);
     if (const std::optional<CivilDate> date = ParseDateText(m_host.DateFieldText().toStdString()))
         DepartDate->setDate(QDate(date->year, date->month, date->day));
-    PlanButtonClick();
+    if (!kept.problems.empty()) {
+        QStringList lines{QStringLiteral("%1 has lines it cannot read; those inputs keep their defaults:")
+                              .arg(FilePath(kTripPlanFileName))};
+        for (const std::string& problem : kept.problems)
+            lines << FromCp1252(problem);
+        m_platform.showMessage(this, lines.join(QLatin1Char('\n')));
+    }
+    ShowPlan();
     return true;
 }
 
@@ -220,18 +280,45 @@ void TTripPlan::ShowFor(const QStringList& routeNames)
         exec();
 }
 
-TripPlanSettings TTripPlan::Settings() const
+bool TTripPlan::ReadSettings(TripPlanSettings& s)
 {
-    TripPlanSettings s;
     s.from = ToCp1252(FromList->currentText());
     s.to = ToCp1252(ToList->currentText());
+    s.departMinute.reset();
     if (!FirstMinute->isChecked())
         s.departMinute = DepartTime->time().hour() * 60 + DepartTime->time().minute();
-    s.mph = Speed->value();
-    s.hoursPerDay = Hours->value();
-    s.roadFactor = RoadFactor->value();
+    s.breaks = Break->isChecked();
     s.rest = Rest->isChecked();
-    return s;
+    const struct {
+        QLineEdit* field;
+        const TripNumberRange& range;
+        double& value;
+    } numbers[] = {
+        {Speed, kTripMphRange, s.mph},           {Hours, kTripHoursRange, s.drivingHours},
+        {Duty, kTripDutyRange, s.dutyHours},     {OffDuty, kTripOffRange, s.offHours},
+        {RoadFactor, kTripRoadFactorRange, s.roadFactor},
+    };
+    const auto refused = [this](QLineEdit* field, const TripNumberError& e) {
+        m_platform.showMessage(this, QString::fromStdString(e.what()));
+        field->setFocus();
+        field->selectAll();
+        return false;
+    };
+    for (const auto& n : numbers) {
+        try {
+            n.value = ReadTripNumber(n.range, n.field->text().trimmed().toStdString());
+        } catch (const TripNumberError& e) {
+            return refused(n.field, e);
+        }
+    }
+    s.widthFeet.reset();
+    try {
+        if (!Width->text().trimmed().isEmpty())
+            s.widthFeet = ReadTripNumber(kTripWidthRange, Width->text().trimmed().toStdString());
+    } catch (const TripNumberError& e) {
+        return refused(Width, e);
+    }
+    return true;
 }
 
 void TTripPlan::ApplySettings(const TripPlanSettings& s)
@@ -244,16 +331,21 @@ void TTripPlan::ApplySettings(const TripPlanSettings& s)
     FirstMinute->setChecked(!s.departMinute);
     DepartTime->setTime(s.departMinute ? QTime(*s.departMinute / 60, *s.departMinute % 60) : QTime(7, 0));
     DepartTime->setEnabled(s.departMinute.has_value());
-    Speed->setValue(static_cast<int>(std::lround(s.mph)));
-    Hours->setValue(static_cast<int>(std::lround(s.hoursPerDay)));
-    RoadFactor->setValue(s.roadFactor);
+    const auto number = [](double value) { return QString::fromStdString(FloatToStr(value)); };
+    Speed->setText(number(s.mph));
+    Hours->setText(number(s.drivingHours));
+    Duty->setText(number(s.dutyHours));
+    OffDuty->setText(number(s.offHours));
+    Width->setText(s.widthFeet ? number(*s.widthFeet) : QString());
+    Break->setChecked(s.breaks);
+    RoadFactor->setText(number(s.roadFactor));
     Rest->setChecked(s.rest);
 }
 
-void TTripPlan::SaveSettings()
+void TTripPlan::SaveSettings(const TripPlanSettings& settings)
 {
     try {
-        WriteTextLines(FilePath(kTripPlanFileName).toStdString(), TripPlanSettingsLines(Settings()));
+        WriteTextLines(FilePath(kTripPlanFileName).toStdString(), TripPlanSettingsLines(settings));
     } catch (const FileError& e) {
         m_platform.showMessage(this, QString::fromStdString(e.what()));
     }
@@ -270,8 +362,10 @@ void TTripPlan::PlanButtonClick()
     ShowPlan();
     if (m_routeNames.empty())
         return;
+    TripPlanSettings s;
+    if (!ReadSettings(s))
+        return;
 
-    const TripPlanSettings s = Settings();
     TripRequest request;
     request.folder = m_platform.programFolder().toStdString();
     request.routeNames = m_routeNames;
@@ -283,12 +377,14 @@ void TTripPlan::PlanButtonClick()
     o.departDate = {date.year(), date.month(), date.day()};
     o.departMinute = s.departMinute;
     o.mph = s.mph;
-    o.hoursPerDay = s.hoursPerDay;
+    o.drivingHours = s.drivingHours;
+    o.dutyHours = s.dutyHours;
+    o.offHours = s.offHours;
+    o.breaks = s.breaks;
+    o.widthFeet = s.widthFeet;
     o.restSundaysAndHolidays = s.rest;
-    // The home clock: the home place's zone, else a fixed offset (the home place's, or the
-    // main window's without a home place).
+    // The home clock: the home place's zone (or its offset), else this computer's zone.
     request.home.place = m_host.HomePlace();
-    request.home.offsetHours = m_host.GmtOffset();
 
     TripOutcome outcome = PlanTripRequest(request, m_host.Zones());
     if (!outcome.plan) {
@@ -300,7 +396,7 @@ void TTripPlan::PlanButtonClick()
     }
     m_plan = std::move(outcome.plan);
     ShowPlan();
-    SaveSettings();
+    SaveSettings(s);
 }
 
 void TTripPlan::ShowPlan()
@@ -308,7 +404,8 @@ void TTripPlan::ShowPlan()
     PrintButton->setEnabled(m_plan.has_value());
     SaveButton->setEnabled(m_plan.has_value());
     if (!m_plan) {
-        Header->clear();
+        Header->setText(m_routeNames.empty() ? QString() : QStringLiteral("Press Plan to plan the trip."));
+        Timeline->SetRows({}, {});
         m_days->SetTable({}, {});
         m_stops->SetTable({}, {});
         return;
@@ -317,28 +414,46 @@ void TTripPlan::ShowPlan()
     for (const std::string& line : TripPlanHeaderLines(*m_plan))
         header << FromCp1252(line);
     Header->setText(header.join(QLatin1Char('\n')));
+    Timeline->SetRows(TripTimeline(*m_plan), FromCp1252(m_plan->homeShort));
     m_days->SetTable(TripPlanSummaryTable(*m_plan), kTripSummaryRightColumns);
     m_stops->SetTable(TripPlanStopTable(*m_plan), kTripStopRightColumns);
     DaysTable->resizeColumnsToContents();
     StopsTable->resizeColumnsToContents();
 }
 
+TripPlanPages TripPlanPrintout(const TripPlan& plan)
+{
+    const TripPlanHeading h = TripPlanHeadingOf(plan);
+    TripPlanPages pages;
+    ReportPageHeading& heading = pages.heading;
+    heading.title = QStringLiteral("Trip plan");
+    heading.date = QString::fromStdString(DateText(plan.options.departDate));
+    heading.clock = FromCp1252(h.clocks);
+    heading.routes = FromCp1252(h.what + "; " + h.pace);
+    heading.columns = FromCp1252(AlignedTable(TripPlanStopTable(plan), kTripStopRightColumns).front());
+    heading.columnsFrom = 2;  // the first page heads its own tables
+    // The plan at a glance heads the first page, as tall as its rows need (half the page at most).
+    const std::vector<TimelineRow> rows = TripTimeline(plan);
+    const QString homeClock = FromCp1252(plan.homeShort);
+    heading.pictureRows = [rows](int lineHeight, int maxRows) {
+        const int height = TripTimelineHeight(static_cast<int>(rows.size()), lineHeight);
+        return std::min((height + lineHeight - 1) / lineHeight, maxRows / 2);
+    };
+    heading.picture = [rows, homeClock](QPainter& painter, const QRect& area) {
+        PaintTripTimeline(painter, area, rows, homeClock);
+    };
+    pages.lines << FromCp1252(h.rules);
+    for (const std::string& line : TripPlanBodyLines(plan))
+        pages.lines << FromCp1252(line);
+    return pages;
+}
+
 void TTripPlan::PrintButtonClick()
 {
     if (!m_plan)
         return;
-    const TripPlanHeading h = TripPlanHeadingOf(*m_plan);
-    ReportPageHeading heading;
-    heading.title = QStringLiteral("Trip plan");
-    heading.date = QString::fromStdString(DateText(m_plan->options.departDate));
-    heading.clock = FromCp1252(h.clocks);
-    heading.routes = FromCp1252(h.what + "; " + h.pace);
-    heading.columns = FromCp1252(AlignedTable(TripPlanStopTable(*m_plan), kTripStopRightColumns).front());
-    heading.columnsFrom = 2;  // the first page heads its own tables
-    QStringList lines{FromCp1252(h.rules)};
-    for (const std::string& line : TripPlanBodyLines(*m_plan))
-        lines << FromCp1252(line);
-    PrintReportFrom(m_platform, this, lines, heading, QPageLayout::Landscape);  // the plan's rows are wide
+    const TripPlanPages pages = TripPlanPrintout(*m_plan);
+    PrintReportFrom(m_platform, this, pages.lines, pages.heading, QPageLayout::Landscape);  // the plan's rows are wide
 }
 
 void TTripPlan::SaveButtonClick()

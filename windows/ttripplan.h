@@ -2,17 +2,20 @@
 
 #include "trip/trip_plan.h"
 #include "trip/trip_plan_settings.h"
+#include "windows/route_print.h"
 
 #include <QDialog>
 #include <QStringList>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 class QCheckBox;
-class QDoubleSpinBox;
+class QDateEdit;
 class QLabel;
-class QSpinBox;
+class QLineEdit;
+class QScrollArea;
 class QStringListModel;
 class QTableView;
 class QTimeEdit;
@@ -20,37 +23,52 @@ class QToolButton;
 
 namespace dawnrule {
 
-class DateEdit;
 class ComboBox;
 class Platform;
 class RoutesHost;
 class TextTableModel;
+class TripTimelineView;
 
 namespace test {
 struct WindowParts;
 }
 
-// "Trip Plan": where an oversize load may roll and where it must park, day by day, along
-// the routes the Routes window names, in each stop's clock and the home clock. The inputs
-// (From, To, departure, speed, hours a day, road factor, rest days) sit above the plan,
-// which shows in two tables (the days, then every stop) that grow with the window;
-// "Print" prints the plan as the command line writes it, "Save CSV" writes its rows.
-// The inputs but the date are kept in TripPlan.dat beside the program.
+// What "Print" puts on paper: each page's heading (the plan's first two heading lines,
+// its clocks, the stop table's column headings from the second page on; the plan at a
+// glance under the first page's heading) and the lines below it, the aligned text of
+// `dawnrule-cli plan` after its first three lines.
+struct TripPlanPages {
+    ReportPageHeading heading;
+    QStringList lines;
+};
+TripPlanPages TripPlanPrintout(const TripPlan& plan);
+
+// "Trip Plan": where an oversize load may roll and where it must park, duty period by
+// duty period, along the routes the Routes window names, in each stop's clock and the
+// home clock. The inputs (From, To, departure, speed, driving, duty and off-duty hours,
+// the break, the load's width, road factor, rest days) sit above the plan, which shows
+// as a picture (a row per duty period on the home clock's 24 hours) and two tables (the
+// periods, then every stop) that grow with the window. "Print" prints the picture and
+// the plan as the command line writes it; "Save CSV" writes its rows as --csv does.
 //
-// The home clock is the home place's zone when a home place is set, else the main
-// window's GMT offset. The rules of the states come from Daylight.txt beside the program.
+// Every number field keeps what was typed; "Plan" refuses a value out of its range with
+// the command line's message. Opening the window fills it and plans nothing; the inputs
+// (but the date) are kept in TripPlan.dat beside the program at each plan made.
+// The home clock is the home place's zone when a home place is set, else this
+// computer's own zone. The states' rules come from Daylight.txt and Curfews.txt.
 class TTripPlan : public QDialog {
     Q_OBJECT
 public:
     TTripPlan(Platform& platform, RoutesHost& host, QWidget* parent = nullptr);
     ~TTripPlan() override;
 
-    // Opens the window modally for the routes, in driving order, and plans at once.
-    // A route that cannot be read is shown and the window stays closed.
+    // Opens the window modally for the routes, in driving order. A route that cannot be
+    // read is shown and the window stays closed.
     void ShowFor(const QStringList& routeNames);
     // What ShowFor does before the window shows: reads the routes, fills the From and To
-    // lists, puts back the inputs kept and the main window's date, and plans. False
-    // (with the message shown) when the routes cannot be read.
+    // lists, puts back the inputs kept (a damaged line of TripPlan.dat is named once)
+    // and the main window's date. False (with the message shown) when the routes cannot
+    // be read.
     bool Prepare(const QStringList& routeNames);
 
     // Handlers.
@@ -66,27 +84,34 @@ private:
     friend struct test::WindowParts;
 
     void BuildControls();
-    // The inputs as the window holds them, and back.
-    TripPlanSettings Settings() const;
+    // The inputs as the window holds them; false (the message shown, the field focused)
+    // when a number is out of its range.
+    bool ReadSettings(TripPlanSettings& settings);
     void ApplySettings(const TripPlanSettings& settings);
-    void SaveSettings();
+    void SaveSettings(const TripPlanSettings& settings);
     void ShowPlan();
     QString FilePath(const char* name) const;
 
     ComboBox* FromList;
     ComboBox* ToList;
-    DateEdit* DepartDate;
+    QDateEdit* DepartDate;
     QTimeEdit* DepartTime;
     QCheckBox* FirstMinute;
-    QSpinBox* Speed;
-    QSpinBox* Hours;
-    QDoubleSpinBox* RoadFactor;
+    QLineEdit* Speed;
+    QLineEdit* Hours;
+    QLineEdit* Duty;
+    QLineEdit* OffDuty;
+    QLineEdit* Width;
+    QCheckBox* Break;
+    QLineEdit* RoadFactor;
     QCheckBox* Rest;
     QToolButton* PlanButton;
     QToolButton* PrintButton;
     QToolButton* SaveButton;
     QToolButton* CloseButton;
     QLabel* Header;
+    TripTimelineView* Timeline;
+    QScrollArea* TimelineArea;
     QTableView* DaysTable;
     QTableView* StopsTable;
     TextTableModel* m_days;

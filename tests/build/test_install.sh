@@ -73,13 +73,15 @@ cmp -s "$work/expected-parm" "$lib/Parm.dat" || fail "Parm.dat in the program's 
 # A reinstall keeps the user's files and refreshes the shipped ones.
 printf 'Home Town  N\xb040.70,W\xb0-74.00\r\n' > "$lib/U.txt"
 printf 'TX  0  0\r\n' > "$lib/Daylight.txt"
-cp "$lib/Parm.dat" "$lib/U.txt" "$lib/Daylight.txt" "$work/"
+printf '# none on my permit\r\n' > "$lib/Curfews.txt"
+cp "$lib/Parm.dat" "$lib/U.txt" "$lib/Daylight.txt" "$lib/Curfews.txt" "$work/"
 echo "changed" > "$lib/AL.txt"
 rm "$XDG_DATA_HOME/icons/hicolor/32x32/apps/dawnrule.png"
 run_build install
 cmp -s "$work/Parm.dat" "$lib/Parm.dat" || fail "the reinstall replaced Parm.dat"
 cmp -s "$work/U.txt" "$lib/U.txt" || fail "the reinstall replaced U.txt"
 cmp -s "$work/Daylight.txt" "$lib/Daylight.txt" || fail "the reinstall replaced Daylight.txt"
+cmp -s "$work/Curfews.txt" "$lib/Curfews.txt" || fail "the reinstall replaced Curfews.txt"
 cmp -s "$source_dir/data/AL.txt" "$lib/AL.txt" || fail "the reinstall did not refresh AL.txt"
 [ -f "$XDG_DATA_HOME/icons/hicolor/32x32/apps/dawnrule.png" ] || fail "the reinstall did not put the icon back"
 
@@ -90,10 +92,11 @@ if run_build install 2>/dev/null; then fail "install replaced another program's 
 [ "$(cat "$HOME/.local/bin/dawnrule")" = "#!/bin/sh" ] || fail "install touched another program's command"
 mv -f "$work/launcher" "$HOME/.local/bin/dawnrule"
 
-# Uninstall: only the user's three files stay, in the program's folder.
+# Uninstall: only the user's four files stay, in the program's folder.
 run_build uninstall
 [ "$(tree_of "$HOME")" = "$(printf '%s\n' ./.local ./.local/lib ./.local/lib/dawnrule \
-    ./.local/lib/dawnrule/Daylight.txt ./.local/lib/dawnrule/Parm.dat ./.local/lib/dawnrule/U.txt)" ] || fail "uninstall left: $(tree_of "$HOME")"
+    ./.local/lib/dawnrule/Curfews.txt ./.local/lib/dawnrule/Daylight.txt ./.local/lib/dawnrule/Parm.dat \
+    ./.local/lib/dawnrule/U.txt)" ] || fail "uninstall left: $(tree_of "$HOME")"
 cmp -s "$work/Parm.dat" "$lib/Parm.dat" && cmp -s "$work/U.txt" "$lib/U.txt" || fail "uninstall changed the user's files"
 [ -z "$(tree_of "$XDG_DATA_HOME")" ] || fail "uninstall left under XDG_DATA_HOME: $(tree_of "$XDG_DATA_HOME")"
 # ... and a later purge removes them with the program's folder.

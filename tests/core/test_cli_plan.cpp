@@ -1,10 +1,13 @@
-// dawnrule-cli plan: usage errors, data errors with their status, and the CSV of a real
-// plan.
+// dawnrule-cli plan: usage errors, data errors with their status, a damaged rules file's
+// messages, and the home clock it takes when none is named. (Whole plans are pinned in
+// test_plan_golden.cpp.)
 #include "app/qt_zone_clock.h"
 #include "cli/cli_commands.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -25,15 +28,17 @@ class CliPlan : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("dawnrule-cli-plan-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        for (const char* name : {"Daylight.txt", "I-40.txt", "I-44.txt"})
-            fs::copy_file(fs::path(DAWNRULE_SOURCE_DIR "/data") / name, folder / name);
+        char name[] = "/tmp/dawnrule-cli-plan-XXXXXX";
+        ASSERT_NE(::mkdtemp(name), nullptr);
+        folder = name;
+        for (const char* file : {"Daylight.txt", "Curfews.txt", "I-40.txt", "I-44.txt"})
+            fs::copy_file(fs::path(DAWNRULE_SOURCE_DIR "/data") / file, folder / file);
         std::ofstream(folder / "Far.txt") << "  Tulsa, OK  [36.15 -95.99]\r\n  Claremore, OK  [36.31 -95.62]\r\n";
         std::ofstream(folder / "Bad.txt") << "  Tulsa, OK  [36.15x -95.99]\r\n";
         std::ofstream(folder / "Off.txt") << "I-40\r\n  Barstow, CA  [34.90 -117.02]\r\n  Needles, CA  [134.85 -114.61]\r\n";
         fs::create_directories(folder / "badrules");
         std::ofstream(folder / "badrules" / "Daylight.txt") << "TX -30 +30\r\nOK soon\r\n";
+        fs::copy_file(folder / "Curfews.txt", folder / "badrules" / "Curfews.txt");
     }
     void TearDown() override
     {
@@ -75,7 +80,12 @@ TEST_F(CliPlan, RefusesBadArgumentsAndBadData)
         {{"--to", "Flagstaff, AZ", "--depart", "12/21/2026", "I-40"}, 2, "missing --from"},
         {Trip({"12/21/2026"}), 2, "no route name given"},
         {Trip({"12/21/2026", "--mph", "0", "I-40"}), 2, "--mph must lie between 1 and 100"},
-        {Trip({"12/21/2026", "--hours", "25", "I-40"}), 2, "--hours must lie between 0 and 24"},
+        {Trip({"12/21/2026", "--hours", "25", "I-40"}), 2, "--hours must be 0 for no limit, or lie between 1 and 24"},
+        {Trip({"12/21/2026", "--hours", "0.0001", "I-40"}), 2, "--hours must be 0 for no limit, or lie between 1 and 24"},
+        {Trip({"12/21/2026", "--duty", "30", "I-40"}), 2, "--duty must be 0 for no limit, or lie between 1 and 24"},
+        {Trip({"12/21/2026", "--off", "0", "I-40"}), 2, "--off must lie between 1 and 72"},
+        {Trip({"12/21/2026", "--width", "12ft", "I-40"}), 2, "--width: '12ft' is not a valid floating point value"},
+        {Trip({"12/21/2026", "--break", "yes", "I-40"}), 1, "File:yes.txt not found"},  // a flag takes no value
         {Trip({"12/21/2026 7:00", "I-40"}), 2, "--depart: '12/21/2026 7:00' is not a date"},
         {Trip({"12/21/2026 24:00", "I-40"}), 2, "not a time of day"},
         {Trip({"13/21/2026", "I-40"}), 2, "--depart: '13/21/2026' is not a date"},
@@ -110,76 +120,41 @@ TEST_F(CliPlan, RefusesBadArgumentsAndBadData)
                            " line 2: 'soon' is neither minutes nor 'unknown' or 'none'\n");
 }
 
-// The fields of a CSV line, quotes undone.
-std::vector<std::string> CsvFields(const std::string& line)
+// A badly damaged rules file: its first ten faults, then how many more; a NUL byte is a
+// damaged line too, never the file's end (the states after it would be lost).
+TEST_F(CliPlan, ADamagedRulesFileNamesItsFirstFaultsAndCountsTheRest)
 {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const char ch = line[i];
-        if (ch == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"')
-            fields.back() += line[++i];
-        else if (ch == '"')
-            quoted = !quoted;
-        else if (ch == ',' && !quoted)
-            fields.emplace_back();
-        else
-            fields.back() += ch;
+    {
+        std::ofstream f(folder / "badrules" / "Daylight.txt", std::ios::binary);
+        f << "TX -30 +30\r\nOK -30 +30 sat=no" << '\0' << "ne\r\nNM -30 +30\r\n";
+        for (int i = 0; i < 100000; ++i)
+            f << "XX 0 0\r\n";
     }
-    return fields;
-}
-
-TEST_F(CliPlan, CsvHasOneLinePerStopDayInFourteenFields)
-{
-    const CliRun run = Plan(Trip({"12/21/2026", "--home-zone", "America/Chicago", "--csv", "I-40"}));
-    ASSERT_EQ(run.status, 0) << run.err;
-    std::istringstream lines(run.out);
-    std::string line;
-    std::getline(lines, line);
-    EXPECT_EQ(line, "day,date,stop,state,miles,arrive_local,depart_local,zone,arrive_home,depart_home,"
-                    "roll_from_local,park_by_local,rule,flags");
-    std::vector<std::vector<std::string>> rows;
-    while (std::getline(lines, line))
-        rows.push_back(CsvFields(line));
-    ASSERT_EQ(rows.size(), 20u);  // 19 stops, Moriarty on two days
-    for (const auto& f : rows) {
-        ASSERT_EQ(f.size(), 14u);
-        EXPECT_EQ(f[2].substr(f[2].size() - 4), ", " + f[3]);
-        for (const size_t time : {5, 6, 8, 9, 10, 11})
-            EXPECT_TRUE(f[time].empty() || (f[time].size() == 5 && f[time][2] == ':')) << f[time];
-    }
-    EXPECT_EQ(rows.front(), (std::vector<std::string>{"1", "12/21/2026", "Oklahoma City, OK", "OK", "0.0", "",
-                                                      "07:35", "CST", "", "07:35", "07:35", "17:21", "unknown",
-                                                      "start;check-permit"}));
-    // Checked by hand: 537.6 road miles to Moriarty by 17:20 MST (10:45 of driving), the
-    // next leg would pass both 11 hours and Albuquerque's park-by 17:29; on from sunrise - 30.
-    EXPECT_EQ(rows[12][2] + " " + rows[12][5] + " " + rows[12][11] + " " + rows[12][13],
-              "Moriarty, NM 17:20 17:27 park");
-    EXPECT_EQ(rows[13][2] + " " + rows[13][6] + " " + rows[13][10], "Moriarty, NM 06:39 06:39");
-    EXPECT_EQ(rows.back()[0], "2");
-    EXPECT_EQ(rows.back()[2], "Flagstaff, AZ");
-    EXPECT_EQ(rows.back()[8], "15:04");  // 14:04 MST is 15:04 CST at home
-    EXPECT_EQ(rows.back()[13], "end");
-}
-
-TEST_F(CliPlan, TextNamesTheHomeClockAndAlignsItsColumns)
-{
-    const CliRun run = Plan(Trip({"12/21/2026", "--home-zone", "America/Chicago", "I-40"}));
-    ASSERT_EQ(run.status, 0) << run.err;
-    std::istringstream text(run.out);
+    const CliRun run = Plan(Trip({"12/21/2026", "I-40", "--folder", (folder / "badrules").string()}), false);
+    EXPECT_EQ(run.status, 1);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(text, line);)
+    std::istringstream err(run.err);
+    for (std::string line; std::getline(err, line);)
         lines.push_back(line);
-    ASSERT_GT(lines.size(), 10u);
-    EXPECT_EQ(lines[2], "home: Central, CST/CDT; local: each stop's zone");
-    const auto header = std::find_if(lines.begin(), lines.end(),
-                                     [](const std::string& l) { return l.find("Roll from") != std::string::npos; });
-    ASSERT_NE(header, lines.end());
-    const size_t rule = header->find("Rule");
-    for (auto l = header + 1; l != lines.end(); ++l) {
-        EXPECT_TRUE(l->compare(rule, 7, "unknown") == 0 || l->compare(rule, 7, "-30/+30") == 0) << *l;
-        EXPECT_EQ(l->compare(rule - 2, 2, "  "), 0) << *l;
-    }
+    const std::string path = (folder / "badrules" / "Daylight.txt").string();
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0], "dawnrule-cli plan: " + path + " line 2: the line holds a NUL byte: the file is damaged here");
+    EXPECT_EQ(lines[1], "dawnrule-cli plan: " + path + " line 4: 'XX' is not the code of one of the 50 states");
+    EXPECT_EQ(lines[10], "dawnrule-cli plan: " + path + ": and 99991 more lines it cannot read");
+}
+
+// With neither --home-zone nor --home-offset the home clock is this computer's zone.
+TEST_F(CliPlan, TheHomeClockIsThisComputersZoneWhenNoneIsNamed)
+{
+    const char* saved = std::getenv("TZ");
+    const std::string kept = saved ? saved : "";
+    ::setenv("TZ", "America/Denver", 1);
+    const CliRun run = Plan(Trip({"12/21/2026", "I-40"}));
+    saved ? ::setenv("TZ", kept.c_str(), 1) : ::unsetenv("TZ");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nhome: Mountain, MST/MDT (this computer's zone); local: each stop's zone\n"),
+              std::string::npos)
+        << run.out.substr(0, 400);
 }
 
 } // namespace

@@ -68,3 +68,57 @@ TEST(Holidays, SixObservedWeekdaysEveryYearAndTheMarksAgree)
 
 } // namespace
 } // namespace dawnrule
+
+namespace dawnrule {
+namespace {
+
+// The extra holidays a state's calendar may name, on the days the states close for them.
+TEST(Holidays, StateHolidaysFallOnTheirDays)
+{
+    const struct {
+        const char* key;
+        int year;
+        CivilDate date;
+    } rows[] = {
+        {"new-year", 2022, {2021, 12, 31}},         // a Saturday: observed the Friday before
+        {"independence", 2027, {2027, 7, 5}},       // a Sunday: the Monday after
+        {"christmas", 2027, {2027, 12, 24}},
+        {"memorial", 2026, {2026, 5, 25}},
+        {"labor", 2026, {2026, 9, 7}},
+        {"thanksgiving", 2026, {2026, 11, 26}},
+        {"day-after-thanksgiving", 2026, {2026, 11, 27}},
+        {"deer-opener", 2026, {2026, 11, 21}},      // the Saturday before Thanksgiving
+        {"easter", 2024, {2024, 3, 31}},
+        {"easter", 2025, {2025, 4, 20}},
+        {"easter", 2026, {2026, 4, 5}},
+        {"easter", 2038, {2038, 4, 25}},            // the latest Easter there can be
+        {"easter", 2285, {2285, 3, 22}},            // and the earliest
+        {"good-friday", 2026, {2026, 4, 3}},
+        {"christmas-eve", 2026, {2026, 12, 24}},    // the day itself, never moved
+        {"new-years-eve", 2028, {2028, 12, 31}},    // a Sunday, still the 31st
+        {"veterans", 2026, {2026, 11, 11}},
+        {"veterans", 2023, {2023, 11, 10}},         // a Saturday: the Friday before
+        {"veterans", 2029, {2029, 11, 12}},         // a Sunday: the Monday after
+        {"columbus", 2026, {2026, 10, 12}},         // second Monday of October
+        {"victory", 2026, {2026, 8, 10}},           // second Monday of August
+        {"presidents", 2026, {2026, 2, 16}},        // third Monday of February
+        {"mlk", 2026, {2026, 1, 19}},               // third Monday of January
+    };
+    for (const auto& r : rows) {
+        StateHoliday holiday;
+        ASSERT_TRUE(StateHolidayByKey(r.key, holiday)) << r.key;
+        EXPECT_EQ(StateHolidayKey(holiday), r.key);
+        EXPECT_EQ(StateHolidayDate(holiday, r.year), r.date) << r.key << " " << r.year;
+    }
+    StateHoliday unknown;
+    EXPECT_FALSE(StateHolidayByKey("arbor", unknown));
+    // Easter is a Sunday in March or April every year.
+    for (int year = 1583; year <= 3000; ++year) {
+        const CivilDate easter = EasterSunday(year);
+        EXPECT_EQ(WeekdayOf(easter), 0) << year;
+        EXPECT_TRUE((easter.month == 3 && easter.day >= 22) || (easter.month == 4 && easter.day <= 25)) << year;
+    }
+}
+
+} // namespace
+} // namespace dawnrule

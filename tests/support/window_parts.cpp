@@ -43,9 +43,10 @@ HelpParts WindowParts::Of(THelp& w)
 
 TripPlanParts WindowParts::Of(TTripPlan& w)
 {
-    return {w.FromList,   w.ToList,      w.DepartDate,  w.DepartTime,  w.FirstMinute, w.Speed,
-            w.Hours,      w.RoadFactor,  w.Rest,        w.PlanButton,  w.PrintButton, w.SaveButton,
-            w.CloseButton, w.Header,     w.DaysTable,   w.StopsTable};
+    return {w.FromList,    w.ToList,     w.DepartDate, w.DepartTime,  w.FirstMinute, w.Speed,
+            w.Hours,       w.Duty,       w.OffDuty,    w.Width,       w.Break,       w.RoadFactor,
+            w.Rest,        w.PlanButton, w.PrintButton, w.SaveButton, w.CloseButton, w.Header,
+            w.Timeline,    w.DaysTable,  w.StopsTable};
 }
 
 } // namespace dawnrule::test

@@ -16,6 +16,8 @@ class QCheckBox;
 class QDoubleSpinBox;
 class QSpinBox;
 class QTableView;
+class QDateEdit;
+class QLineEdit;
 class QTimeEdit;
 class QFrame;
 class QLabel;
@@ -33,6 +35,7 @@ class RouteLegend;
 class TLED;
 class TMoon;
 class TPieProgressBar;
+class TripTimelineView;
 
 namespace test {
 
@@ -131,18 +134,23 @@ struct RoutesParts {
 struct TripPlanParts {
     ComboBox* FromList;
     ComboBox* ToList;
-    DateEdit* DepartDate;
+    QDateEdit* DepartDate;
     QTimeEdit* DepartTime;
     QCheckBox* FirstMinute;
-    QSpinBox* Speed;
-    QSpinBox* Hours;
-    QDoubleSpinBox* RoadFactor;
+    QLineEdit* Speed;
+    QLineEdit* Hours;
+    QLineEdit* Duty;
+    QLineEdit* OffDuty;
+    QLineEdit* Width;
+    QCheckBox* Break;
+    QLineEdit* RoadFactor;
     QCheckBox* Rest;
     QToolButton* PlanButton;
     QToolButton* PrintButton;
     QToolButton* SaveButton;
     QToolButton* CloseButton;
     QLabel* Header;
+    TripTimelineView* Timeline;
     QTableView* DaysTable;
     QTableView* StopsTable;
 };
