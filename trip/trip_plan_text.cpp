@@ -209,13 +209,34 @@ const std::vector<bool> kTripSummaryRightColumns = {true,  false, false, false, 
 const std::vector<bool> kTripStopRightColumns = {true,  false, false, false, true,  false, false,
                                                  false, false, false, false, false, false, false};
 
+std::vector<std::string> TripPlanStopLines(const TripPlan& plan)
+{
+    // The stops without their notes column: a row's notes follow it on lines of their
+    // own, so the table keeps to a page's width.
+    TextTable stops = TripPlanStopTable(plan);
+    for (auto& row : stops)
+        row.pop_back();
+    std::vector<bool> right = kTripStopRightColumns;
+    right.pop_back();
+    const std::vector<std::string> aligned = AlignedTable(stops, right);
+    std::vector<std::string> lines;
+    for (size_t i = 0; i < aligned.size(); ++i) {
+        lines.push_back(aligned[i]);
+        if (i == 0)
+            continue;
+        for (const std::string& note : plan.rows[i - 1].notes)
+            lines.push_back("     note: " + note);
+    }
+    return lines;
+}
+
 std::vector<std::string> TripPlanBodyLines(const TripPlan& plan)
 {
     std::vector<std::string> lines(1);
     for (std::string& line : AlignedTable(TripPlanSummaryTable(plan), kTripSummaryRightColumns))
         lines.push_back(std::move(line));
     lines.emplace_back();
-    for (std::string& line : AlignedTable(TripPlanStopTable(plan), kTripStopRightColumns))
+    for (std::string& line : TripPlanStopLines(plan))
         lines.push_back(std::move(line));
     return lines;
 }

@@ -38,8 +38,12 @@ struct TripPlanHeading {
 TripPlanHeading TripPlanHeadingOf(const TripPlan& plan);
 std::vector<std::string> TripPlanHeaderLines(const TripPlan& plan);  // the heading's four lines
 // The lines below the heading in the aligned form: an empty line, the summary, an empty
-// line, the stops.
+// line, the stops (TripPlanStopLines).
 std::vector<std::string> TripPlanBodyLines(const TripPlan& plan);
+// The stops in the aligned form: the column headings, then a line a row, each row's
+// notes (what held the load there) on lines of their own after it,
+// "     note: NY: no Saturday".
+std::vector<std::string> TripPlanStopLines(const TripPlan& plan);
 TextTable TripPlanSummaryTable(const TripPlan& plan);
 TextTable TripPlanStopTable(const TripPlan& plan);
 // The columns of each table that are aligned to the right (numbers).

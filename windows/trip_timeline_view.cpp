@@ -15,7 +15,8 @@ namespace dawnrule {
 namespace {
 
 constexpr int kDayMinutes = 24 * 60;
-constexpr int kRowLines = 3;      // a row is three text lines tall at most: the windows above, the load below
+constexpr int kRowLines = 3;      // a row is three text lines tall: the windows above, the load below
+constexpr int kRoomyRowLines = 5; // or up to five where the room allows
 constexpr int kLegendLines = 1;
 constexpr int kAxisLines = 1;
 
@@ -115,9 +116,10 @@ void PaintTripTimeline(QPainter& painter, const QRect& rect, const std::vector<T
     }
 
     int top = rect.top() + line * kAxisLines;
-    // Rows three lines tall, or as little as one line when that is all the room there is.
+    // Rows three lines tall (five where there is room), or as little as one line when
+    // that is all the room there is.
     const int room = rect.bottom() - line * kLegendLines - top;
-    const int rowHeight = std::clamp(room / std::max(static_cast<int>(rows.size()), 1), line, line * kRowLines);
+    const int rowHeight = std::clamp(room / std::max(static_cast<int>(rows.size()), 1), line, line * kRoomyRowLines);
     const int bandsHeight = rowHeight / 2 - 1;
     size_t drawn = 0;
     for (const TimelineRow& row : rows) {

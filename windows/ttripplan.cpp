@@ -19,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -50,6 +51,24 @@ QLabel* Caption(QWidget* parent, const QString& text)
     SetTextColour(label, kNavy);
     return label;
 }
+
+// A date field whose part under a click (month, day or year) is selected, so what is
+// typed next replaces it; Tab and the arrow keys work as in any date field.
+class SectionDateEdit : public QDateEdit {
+public:
+    explicit SectionDateEdit(QWidget* parent) : QDateEdit(parent) { lineEdit()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease) {
+            const bool handled = QDateEdit::eventFilter(watched, event);
+            setSelectedSection(currentSection());
+            return handled;
+        }
+        return QDateEdit::eventFilter(watched, event);
+    }
+};
 
 QTableView* MakeTable(QWidget* parent, TextTableModel* model)
 {
@@ -120,10 +139,11 @@ void TTripPlan::BuildControls()
         list->setMinimumContentsLength(22);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
-    DepartDate = new QDateEdit(this);
+    DepartDate = new SectionDateEdit(this);
     DepartDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     DepartDate->setCalendarPopup(true);
     DepartDate->setDateRange(QDate(1583, 1, 2), QDate(9999, 12, 31));
+    DepartDate->setMinimumWidth(DepartDate->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 36);
     DepartTime = new QTimeEdit(this);
     DepartTime->setDisplayFormat(QStringLiteral("HH:mm"));
     FirstMinute = new QCheckBox(QStringLiteral("first legal minute"), this);
@@ -430,7 +450,7 @@ TripPlanPages TripPlanPrintout(const TripPlan& plan)
     heading.date = QString::fromStdString(DateText(plan.options.departDate));
     heading.clock = FromCp1252(h.clocks);
     heading.routes = FromCp1252(h.what + "; " + h.pace);
-    heading.columns = FromCp1252(AlignedTable(TripPlanStopTable(plan), kTripStopRightColumns).front());
+    heading.columns = FromCp1252(TripPlanStopLines(plan).front());
     heading.columnsFrom = 2;  // the first page heads its own tables
     // The plan at a glance heads the first page, as tall as its rows need (half the page at most).
     const std::vector<TimelineRow> rows = TripTimeline(plan);
