@@ -45,7 +45,7 @@ struct ReportPageHeading {
     QString routes;   // the routes of the report, "I-40, I-44"; none before a report
     QString columns;  // the column headings line (RouteColumnHeadings); none before a report
     int columnsFrom = 1;  // the first page that shows them (a report that heads its own first page)
-    QString note;     // a line at the foot of every page, when set
+    QString note;     // lines at the foot of every page, when set, parted by "\n"
 };
 
 // "Routes  11/09/2005   Eastern (-5:00)": the left half of the first heading row.
