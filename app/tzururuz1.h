@@ -247,6 +247,10 @@ private:
     QString ParmFlags = QStringLiteral("000000000000");
     bool ListLoaded = false;   // a town list has been loaded: leaving the list parses its text
     bool CityKeyDown = false;  // a key is down in the town list: its changes do not calculate
+    // Enter went down in the town list, and no message of the list came since: only then
+    // does its release move on to the offset list. The Enter that closes a message box
+    // goes down in the box.
+    bool CityEnterDown = false;
 
     Platform& m_platform;
     std::unique_ptr<QtZoneDatabase> m_zones;

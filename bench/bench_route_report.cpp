@@ -9,13 +9,14 @@
 #include "cli/cli_commands.h"
 #include "locations/place_zones_table.h"
 
+#include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -25,10 +26,8 @@ constexpr int kStops = 10000;
 
 // A route file laid out as the shipped ones: a title, a state line every 100 stops,
 // and stops whose coordinates all differ, so every stop changes both fields.
-fs::path WriteLongRoute()
+void WriteLongRoute(const fs::path& folder)
 {
-    const fs::path folder = fs::temp_directory_path() / ("dawnrule-bench-route-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
     std::ofstream f(folder / "Long.txt", std::ios::binary);
     f << "Long  west to east  9,999 miles\r\n";
     for (int i = 0; i < kStops; ++i) {
@@ -39,12 +38,13 @@ fs::path WriteLongRoute()
                       67.0 + (i % 5700) * 0.01);
         f << line;
     }
-    return folder;
 }
 
 void BM_RouteReportCommand(benchmark::State& state)
 {
-    const fs::path folder = WriteLongRoute();
+    const QTemporaryDir dir;
+    const fs::path folder = dir.path().toStdString();
+    WriteLongRoute(folder);
     const std::vector<std::string> args = {"route", "--date", "01/15/2026", "--offset", "-6", "--folder",
                                            folder.string(), "Long"};
     for (auto _ : state) {
@@ -55,14 +55,13 @@ void BM_RouteReportCommand(benchmark::State& state)
         benchmark::DoNotOptimize(out.str().size());
     }
     state.counters["stops"] = kStops;
-    fs::remove_all(folder);
 }
 BENCHMARK(BM_RouteReportCommand)->Unit(benchmark::kMillisecond);
 
 // The synthetic route and 10,000 shipped towns in the town table's order.
-fs::path WriteRoutes()
+void WriteRoutes(const fs::path& folder)
 {
-    const fs::path folder = WriteLongRoute();
+    WriteLongRoute(folder);
     std::ofstream f(folder / "Towns.txt", std::ios::binary);
     f << "Towns  10,000 of them\r\n";
     const size_t step = dawnrule::kPlaceZoneRows.size() / kStops;
@@ -73,12 +72,13 @@ fs::path WriteRoutes()
                       row.longitude / 100.0);
         f << line;
     }
-    return folder;
 }
 
 void RouteCommand(benchmark::State& state, const std::string& route)
 {
-    const fs::path folder = WriteRoutes();
+    const QTemporaryDir dir;
+    const fs::path folder = dir.path().toStdString();
+    WriteRoutes(folder);
     dawnrule::QtZoneDatabase zones;
     std::vector<std::string> args = {"route", "--date", "01/15/2026", "--offset", "-6", "--folder",
                                      folder.string(), route};
@@ -92,7 +92,6 @@ void RouteCommand(benchmark::State& state, const std::string& route)
         benchmark::DoNotOptimize(out.str().size());
     }
     state.counters["stops"] = kStops;
-    fs::remove_all(folder);
 }
 
 void BM_RouteReportCommandLocal(benchmark::State& state)

@@ -29,7 +29,10 @@ public:
 };
 
 // The text with every control character written as an escape (\n, \r, \t, \xNN), so
-// that it stays on one line.
+// that it stays on one line and sends the terminal no command: the C0 controls and DEL,
+// and the C1 controls, both as lone bytes 0x80 to 0x9F and as UTF-8 characters U+0080 to
+// U+009F (each byte escaped). Other UTF-8 characters and the other bytes from 0xA0 up
+// (the data files' Windows-1252 letters, the degree sign) stay as they are.
 std::string EscapeControls(std::string_view text);
 
 // Writes "dawnrule-cli <command>: <text>" as one line.

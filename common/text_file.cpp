@@ -104,6 +104,8 @@ std::vector<std::string> ReadEditedTextLines(const std::string& path)
 
 namespace {
 
+DiskSyncCall g_diskSync = ::fsync;
+
 bool WriteAll(int fd, const std::string& bytes)
 {
     size_t done = 0;
@@ -206,10 +208,17 @@ void SyncFolder(const std::string& folder)
 {
     const Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() >= 0)
-        ::fsync(fd.get());
+        g_diskSync(fd.get());
 }
 
 } // namespace
+
+DiskSyncCall SetDiskSyncCall(DiskSyncCall call)
+{
+    const DiskSyncCall before = g_diskSync;
+    g_diskSync = call ? call : ::fsync;
+    return before;
+}
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines)
 {
@@ -248,7 +257,7 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
         ::umask(mask);
         ::fchmod(fd.get(), 0666 & ~mask);
     }
-    const bool written = WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+    const bool written = WriteAll(fd.get(), bytes) && g_diskSync(fd.get()) == 0;
     if (!written || std::rename(temp.c_str(), target->c_str()) != 0) {
         std::remove(temp.c_str());
         throw FileError("Cannot create file " + path);

@@ -43,4 +43,11 @@ std::vector<std::string> ReadEditedTextLines(const std::string& path);
 // place is an error. Throws FileError "Cannot create file <path>".
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
+// The call by which WriteTextLines puts an open file's data, and then its folder's
+// entries, on disk: ::fsync unless another is put in its place (tests do, to see what a
+// save syncs and in which order). Returns the call it replaces; nullptr restores
+// ::fsync. Like ::fsync it returns 0, or -1 with errno set.
+using DiskSyncCall = int (*)(int fd);
+DiskSyncCall SetDiskSyncCall(DiskSyncCall call);
+
 } // namespace dawnrule

@@ -188,6 +188,17 @@ bool CityComboBox::handleListKey(QKeyEvent* event)
 
 bool CityComboBox::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == view() && event->type() == QEvent::ShortcutOverride) {
+        // The drop-down of QComboBox takes the highlighted entry already when Enter is
+        // only checked for a shortcut, and the key itself then comes here as well: the
+        // entry would be taken twice (its record parsed twice, a bad one's message shown
+        // twice). Enter is the list's own key, taken once, in handleListKey.
+        auto* ke = static_cast<QKeyEvent*>(event);
+        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+            ke->accept();
+            return true;
+        }
+    }
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     if (!key)
         return QComboBox::eventFilter(watched, event);

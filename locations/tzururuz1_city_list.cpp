@@ -154,9 +154,10 @@ void TZuruRuz1::ChgButtonColors(int index)
     CityKeyDown = false;
 }
 
-void TZuruRuz1::ComboBox2KeyDown(int)
+void TZuruRuz1::ComboBox2KeyDown(int key)
 {
     CityKeyDown = true;
+    CityEnterDown = key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 void TZuruRuz1::ComboBox2KeyPress(QChar)
@@ -167,7 +168,12 @@ void TZuruRuz1::ComboBox2KeyPress(QChar)
 
 void TZuruRuz1::ComboBox2KeyUp(int key)
 {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    // Only an Enter that went down here moves on. The Enter that closes the list's
+    // message box comes up here, where the message put the keyboard back: moving on
+    // would parse the same text again and bring the message back at once, for ever.
+    const bool enter = (key == Qt::Key_Return || key == Qt::Key_Enter) && CityEnterDown;
+    CityEnterDown = false;
+    if (enter)
         ComboBox1->setFocus();
     CityKeyDown = false;
 }
@@ -202,6 +208,8 @@ void TZuruRuz1::ComboBox2Exit()
     if (text.isEmpty() || !ListLoaded)
         return;
     const CityRecordValues values = ReadCityRecord(ToCp1252(text));
+    if (!values.Complete())
+        CityEnterDown = false;  // the box shown below takes the keyboard
     if (values.status != CityRecordStatus::Coordinates) {
         m_platform.showMessage(this, QString::fromStdString(values.message));
         ComboBox2->setFocus();

@@ -1,6 +1,8 @@
 #include "windows/route_legend.h"
 
+#include "app/local_day.h"
 #include "controls/window_look.h"
+#include "windows/route_local_times.h"
 
 #include <QPainter>
 
@@ -44,6 +46,10 @@ const std::vector<RouteLegend::Line>& RouteLegend::Lines()
             {second, Codes(second, {{"LoVes", {0, 2}}, {"PIlot", {0, 1}}, {"TA", {0, 1}}, {"PEtro", {0, 1}},
                                     {"RipGriffin", {0, 3}}})},
             {QStringLiteral("(Note: Stop data may become obsolete.)"), {}},
+            {QStringLiteral("Local times: %1 the evening before, %2 the day after (home)")
+                 .arg(QString::fromLatin1(kEveningBeforeMark.data(), kEveningBeforeMark.size()),
+                      QString::fromLatin1(kRouteNextDayMark.data(), kRouteNextDayMark.size())),
+             {}},
         };
     }();
     return lines;
@@ -61,6 +67,12 @@ QRect RouteLegend::LetterRect(int line, int position) const
     const QPoint origin = LineOrigin(line);
     const int left = origin.x() + fm.horizontalAdvance(text.left(position));
     return QRect(left, origin.y() - fm.ascent(), fm.horizontalAdvance(text.at(position)), fm.height());
+}
+
+QSize RouteLegend::sizeHint() const
+{
+    const int last = static_cast<int>(Lines().size()) - 1;
+    return QSize(QFrame::sizeHint().width(), LineOrigin(last).y() + fontMetrics().descent() + kMargin);
 }
 
 void RouteLegend::paintEvent(QPaintEvent* event)

@@ -6,6 +6,7 @@
 #include "locations/place_clock.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <optional>
 
@@ -14,6 +15,7 @@ namespace dawnrule {
 namespace {
 
 constexpr double kHourSeconds = 3600;
+constexpr std::int64_t kDaySeconds = 86400;
 
 void AppendRight(std::string& line, std::string_view text, std::size_t width)
 {
@@ -40,6 +42,12 @@ RouteLocalClock::RouteLocalClock(ZoneDatabase& zones, std::string_view dateText,
     m_year = in.year;
     m_month = in.month;
     m_day = in.day;
+    if (m_dateKnown) {
+        namespace chrono = std::chrono;
+        const chrono::year_month_day date{chrono::year{m_year}, chrono::month{static_cast<unsigned>(m_month)},
+                                          chrono::day{static_cast<unsigned>(m_day)}};
+        m_dateDays = chrono::sys_days{date}.time_since_epoch().count();
+    }
 }
 
 RouteLocalTimes RouteLocalClock::StopTimes(double latitude, double longitude, const RouteRiseSet& calc)
@@ -64,12 +72,21 @@ RouteLocalTimes RouteLocalClock::StopTimes(double latitude, double longitude, co
     const ZoneClock* clock = FindPlaceClock(m_zones, in.longitude, in.latitude).clock;
     // Without a zone the stop still gets the date's own events, in the home clock.
     const LocalDayResult day = ComputeLocalDay(in, clock ? *clock : m_homeClock);
+    const auto homeText = [this](const LocalEvent& event) {
+        std::string text = event.TextAt(m_homeOffsetSeconds, m_military);
+        if (FloorDiv(event.utcSeconds + m_homeOffsetSeconds, kDaySeconds) > m_dateDays) {
+            text += kRouteNextDayMark;
+            m_markedNextDay = true;
+        }
+        return text;
+    };
     if (day.rise)
-        out.homeRise = day.rise->TextAt(m_homeOffsetSeconds, m_military);
+        out.homeRise = homeText(*day.rise);
     if (day.set) {
-        out.homeSet = day.set->TextAt(m_homeOffsetSeconds, m_military);
+        out.homeSet = homeText(*day.set);
         m_markedEveningBefore |= day.set->endsEveningBefore;
     }
+    out.message = day.message.value_or("");
     if (!clock) {
         out.marker = kRouteNoZone;
         return out;
@@ -79,7 +96,6 @@ RouteLocalTimes RouteLocalClock::StopTimes(double latitude, double longitude, co
     if (day.set)
         out.set = day.set->text;
     out.abbreviation = ShownAbbreviation(day);
-    out.message = day.message.value_or("");
     return out;
 }
 
@@ -105,18 +121,17 @@ std::string RouteLocalStopLine(const std::string& label, const RouteLocalTimes& 
     line += "  ";
     AppendRight(line, home(times.homeSet), kRouteHomeSetWidth);
     line += "  ";
-    if (!times.marker.empty()) {
-        line += times.marker;
-        return line;
-    }
-    AppendRight(line, OrNoEvent(times.rise), kRouteLocalRiseWidth);
+    // Without a local day the local columns stay empty: the marker stands under "Zone".
+    const bool local = times.marker.empty();
+    AppendRight(line, local ? OrNoEvent(times.rise) : std::string_view(), kRouteLocalRiseWidth);
     line += "  ";
-    AppendRight(line, OrNoEvent(times.set), kRouteLocalSetWidth);
+    AppendRight(line, local ? OrNoEvent(times.set) : std::string_view(), kRouteLocalSetWidth);
     line += "  ";
-    line += times.abbreviation;
+    const std::string& zone = local ? times.abbreviation : times.marker;
+    line += zone;
     if (!times.message.empty()) {
-        if (times.abbreviation.size() < kRouteAbbreviationWidth)
-            line.append(kRouteAbbreviationWidth - times.abbreviation.size(), ' ');
+        if (zone.size() < kRouteAbbreviationWidth)
+            line.append(kRouteAbbreviationWidth - zone.size(), ' ');
         line += "  ";
         line += times.message;
     }

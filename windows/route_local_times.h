@@ -5,6 +5,7 @@
 #include "windows/route_report.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,12 +23,15 @@ namespace dawnrule {
 // columns line up in the report's fixed-pitch font whatever the time form. A day
 // without a rise or a set shows kRouteNoEvent in its place and the message after the
 // abbreviation ("No sunrise this date"). A set that ends the evening before carries
-// kEveningBeforeMark in both clocks.
+// kEveningBeforeMark in both clocks; a home time that falls on the day after the date
+// (a home clock ahead of the stop's, a set late in the evening) carries
+// kRouteNextDayMark.
 //
-// A stop with no zone shows the date's own events in the home clock and kRouteNoZone
-// instead of the three local columns; a date before the local day's first one keeps
-// the home texts of Calc and shows kRouteNoLocalDay; so does a stop at a zero
-// coordinate, which Calc does not compute.
+// A stop with no zone shows the date's own events in the home clock, leaves the two
+// local columns empty and shows kRouteNoZone under "Zone", then the day's message if
+// it has one. A date before the local day's first one keeps the home texts of Calc and
+// shows kRouteNoLocalDay under "Zone"; a stop at a zero coordinate, which Calc does not
+// compute, keeps them too and shows kRouteNoZone.
 
 // The headings of the columns after the label, as the printed pages show them; each
 // time is right-aligned to the end of its heading.
@@ -39,17 +43,19 @@ inline constexpr std::size_t kRouteLocalRiseWidth = 10;  // "Local rise"
 inline constexpr std::size_t kRouteLocalSetWidth = 9;    // "Local set"
 inline constexpr std::size_t kRouteAbbreviationWidth = 7;  // "EST/EDT", before a message
 inline constexpr std::string_view kRouteNoEvent = "--";
+// After a home time on the day after the report's date: "2:43A+".
+inline constexpr std::string_view kRouteNextDayMark = "+";
 inline constexpr std::string_view kRouteNoZone = "no zone";
 inline constexpr std::string_view kRouteNoLocalDay = "no local day before 01/02/1583";
 
 // One stop's two clocks.
 struct RouteLocalTimes {
-    std::string homeRise;      // in the home clock; empty when the day has none
-    std::string homeSet;
+    std::string homeRise;      // in the home clock (kRouteNextDayMark on the day after the date);
+    std::string homeSet;       // empty when the day has none
     std::string rise;          // in the stop's clock; empty when the day has none
     std::string set;
     std::string abbreviation;  // ShownAbbreviation
-    std::string message;       // empty when the day has both events
+    std::string message;       // the day's; empty when it has both events or was not computed
     std::string marker;        // kRouteNoZone or kRouteNoLocalDay when the stop has no local day
     bool homeFromCalc = false; // the home texts are Calc's (no local day was computed)
 };
@@ -77,16 +83,20 @@ public:
 
     // A stop's set so far was marked as the end of the evening before (kEveningBeforeMark).
     bool MarkedEveningBefore() const { return m_markedEveningBefore; }
+    // A stop's home time so far fell on the day after the date (kRouteNextDayMark).
+    bool MarkedNextDay() const { return m_markedNextDay; }
 
 private:
     ZoneDatabase& m_zones;
     bool m_dateKnown = false;
     int m_year = 0, m_month = 0, m_day = 0;
+    std::int64_t m_dateDays = 0;  // the date as days since 1970-01-01
     int m_homeOffsetSeconds = 0;
     bool m_military = false;
     FixedOffsetClock m_homeClock;
     // The zone asked for last: stops follow each other along a route, mostly in one zone.
     bool m_markedEveningBefore = false;
+    bool m_markedNextDay = false;
 };
 
 // The stop line of the report with local columns.

@@ -110,7 +110,8 @@ int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList
     const QStringList routeRows = heading.routes.isEmpty() ? QStringList() : WrapWords(heading.routes, columns);
     const int headingRows = 1 + static_cast<int>(routeRows.size()) + kHeadingGapRows;
     const int columnRows = heading.columns.isEmpty() ? 0 : 1;
-    const int footRows = heading.note.isEmpty() ? 0 : 2;
+    const QStringList noteRows = heading.note.isEmpty() ? QStringList() : heading.note.split(QLatin1Char('\n'));
+    const int footRows = noteRows.isEmpty() ? 0 : 1 + static_cast<int>(noteRows.size());
     const int rowsPerPage = (pageRect.height() - rowHeight * (headingRows + columnRows + footRows)) / rowHeight;
     // Pages before `columnsFrom` have the headings' row for report rows; the first page
     // gives the picture its rows.
@@ -156,9 +157,11 @@ int PaintReportPages(QPainter& painter, const QRect& pageRect, const QStringList
             painter.drawText(QPoint(pageRect.left(), baseline), row);
             baseline += rowHeight;
         }
-        if (!heading.note.isEmpty())
-            painter.drawText(QPoint(pageRect.left(), pageRect.bottom() - rowHeight + fm.ascent()),
-                             heading.note.left(columns));
+        int noteTop = pageRect.bottom() - rowHeight * static_cast<int>(noteRows.size());
+        for (const QString& row : noteRows) {
+            painter.drawText(QPoint(pageRect.left(), noteTop + fm.ascent()), row.left(columns));
+            noteTop += rowHeight;
+        }
         painter.restore();
     }
     return count;

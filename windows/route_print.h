@@ -46,7 +46,7 @@ struct ReportPageHeading {
     QString routes;   // the routes of the report, "I-40, I-44"; none before a report
     QString columns;  // the column headings line (RouteColumnHeadings); none before a report
     int columnsFrom = 1;  // the first page that shows them (a report that heads its own first page)
-    QString note;     // a line at the foot of every page, when set
+    QString note;     // lines at the foot of every page, when set, parted by "\n"
     // A picture under the first page's heading, when set: pictureRows(lineHeight, rows)
     // says how many of the page's rows it takes (at most `rows`), picture draws it there.
     std::function<int(int lineHeight, int rows)> pictureRows;

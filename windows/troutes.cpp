@@ -125,7 +125,7 @@ void TRoutes::BuildControls()
     PieProgressBar1->raise();
 
     Panel7 = new RouteLegend(this);
-    Panel7->setGeometry(4, kBarHeight + 4, kClientWidth - 8, 56);
+    Panel7->setGeometry(4, kBarHeight + 4, kClientWidth - 8, Panel7->sizeHint().height());
     Panel7->hide();
     Panel7->raise();
 }
@@ -302,10 +302,17 @@ void TRoutes::SpeedButton2Click()
         m_heading.columns = QString::fromStdString(
             RouteColumnHeadings(FromCp1252(firstStop->first).size(), localTimes, firstStop->second));
     }
+    // The marks the report's times carry, explained at the foot of every page.
+    QStringList notes;
     if (local && local->MarkedEveningBefore()) {
-        m_heading.note = QStringLiteral("%1 after midnight: the end of the evening before (each day runs midnight to midnight)")
-                             .arg(QString::fromLatin1(kEveningBeforeMark.data(), kEveningBeforeMark.size()));
+        notes << QStringLiteral("%1 after midnight: the end of the evening before (each day runs midnight to midnight)")
+                     .arg(QString::fromLatin1(kEveningBeforeMark.data(), kEveningBeforeMark.size()));
     }
+    if (local && local->MarkedNextDay()) {
+        notes << QStringLiteral("%1 after a home time: on the day after the report's date")
+                     .arg(QString::fromLatin1(kRouteNextDayMark.data(), kRouteNextDayMark.size()));
+    }
+    m_heading.note = notes.join(QLatin1Char('\n'));
 
     m_host.EndBatch();
     SpeedButton2->setEnabled(false);
@@ -360,8 +367,13 @@ QStringList TRoutes::RouteNames() const
 
 void TRoutes::SpeedButton5Click()
 {
-    QStringList names = RouteNames();
-    names.removeAll(QString());
+    // A line of blanks names no route, and the blanks around a name are no part of it.
+    QStringList names;
+    for (const QString& line : RouteNames()) {
+        const QString name = line.trimmed();
+        if (!name.isEmpty())
+            names << name;
+    }
     if (names.isEmpty()) {
         m_platform.showMessage(this, QStringLiteral("Pick the routes of the trip first, in the order they are driven."));
         return;

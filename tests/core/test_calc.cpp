@@ -129,15 +129,31 @@ TEST(StopCalc, PolarStopsReportCalcsMessageAndKeepTheLabelsItDidNotWrite)
     EXPECT_EQ(november.messages, (Lines{"No sunrise this date", "No sunrise this date"}));
 }
 
-TEST(StopCalc, CarriesTheLastEventKindFromStopToStop)
+// The kind of the last event found goes into the next Calc and comes back out of one
+// that finds none: at Utqiagvik in June the sun stays up all day, and the kind before
+// it is handed on. (At a zero coordinate Calc computes nothing, which shows no carry.)
+TEST(StopCalc, CarriesTheLastEventKindThroughADayWithoutEvents)
 {
-    Emulated e("11/09/2005", -5);
+    Emulated e("06/21/2005", -9);
     EXPECT_EQ(e.calc.EventKind(), kNoEvent);
-    e.Texts(40.7, -74.0);
-    const int kind = e.calc.EventKind();
-    EXPECT_NE(kind, kNoEvent);
-    e.Texts(0, -74.0);  // nothing computed: the kind stays
-    EXPECT_EQ(e.calc.EventKind(), kind);
+    EXPECT_EQ(e.Texts(61.2, -149.9), "3:21A 10:42P");  // Anchorage: the evening's set, then the morning's rise
+    EXPECT_EQ(e.calc.EventKind(), kRiseEvent);
+    EXPECT_EQ(e.Texts(71.3, -156.8), "Rise Set");
+    EXPECT_EQ(e.messages, Lines{"Sun up or down all day"});
+    EXPECT_EQ(e.calc.EventKind(), kRiseEvent);
+
+    // Whatever kind went in.
+    CalcFields polar;
+    polar.longitude = -156.8;
+    polar.latitude = 71.3;
+    polar.gmtOffset = -9;
+    polar.dateText = "06/21/2005";
+    for (const int before : {kNoEvent, kRiseEvent, kSetEvent}) {
+        int kind = before;
+        ResultLabels labels;
+        EXPECT_EQ(RunCalc(polar, kind, labels), "Sun up or down all day");
+        EXPECT_EQ(kind, before);
+    }
 }
 
 } // namespace

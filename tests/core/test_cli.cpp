@@ -83,9 +83,27 @@ TEST(Cli, ControlCharactersAreEscaped)
         {"\x1b[31m", "\\x1B[31m"},
         {"del\x7f", "del\\x7F"},
         {"N\xB0" "30.41", "N\xB0" "30.41"},  // Windows-1252 and UTF-8 bytes stay as they are
+        // C1 controls as C0 ones: a lone byte 0x80 to 0x9F (0x9B is CSI to an 8-bit
+        // terminal) or a UTF-8 character U+0080 to U+009F. A UTF-8 character above them
+        // keeps its bytes of that range, a sequence cut short does not.
+        {"\x9b" "31m", "\\x9B31m"},
+        {"\x80\x9f\xa0\xff", "\\x80\\x9F\xa0\xff"},
+        {"\xc2\x9b" "31m", "\\xC2\\x9B31m"},
+        {"\xc2\x85|\xc2\xa0", "\\xC2\\x85|\xc2\xa0"},
+        {"\xe2\x82\xac 5, \xc4\x80, \xf0\x9f\x9a\x9b", "\xe2\x82\xac 5, \xc4\x80, \xf0\x9f\x9a\x9b"},
+        {"\xe2\x82 cut", "\xe2\\x82 cut"},
     };
     for (const auto& r : rows)
         EXPECT_EQ(EscapeControls(r.in), r.out);
+}
+
+// The one-line error of a command names what it was given with C1 bytes escaped.
+TEST(Cli, ErrorLinesEscapeC1Bytes)
+{
+    const CliResult run = Cli({"route", "--date", "11/09/2005", "--offset", "-5", "--folder", "/nonexistent",
+                               "I-\x9b" "2J\x85"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "dawnrule-cli route: File:I-\\x9B2J\\x85.txt not found\n");
 }
 
 } // namespace

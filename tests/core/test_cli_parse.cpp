@@ -1,4 +1,5 @@
 #include "cli/cli_commands.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace dawnrule {
 namespace {
@@ -46,21 +46,14 @@ ParseRun Cli(const std::vector<std::string>& args)
 
 class CliParseFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() / ("dawnrule-parse-" + std::to_string(::getpid()) + "-"
-                                           + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Write(const std::string& name, const std::string& bytes)
     {
         const fs::path p = dir / name;
         std::ofstream(p, std::ios::binary) << bytes;
         return p.string();
     }
-    fs::path dir;
+    test::ScratchFolder scratch;
+    const fs::path dir = scratch.path();
 };
 
 TEST_F(CliParseFile, GoodListPrintsTheFieldValues)

@@ -3,6 +3,7 @@
 // test_plan_golden.cpp.)
 #include "app/qt_zone_clock.h"
 #include "cli/cli_commands.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +29,6 @@ class CliPlan : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char name[] = "/tmp/dawnrule-cli-plan-XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
-        folder = name;
         for (const char* file : {"Daylight.txt", "Curfews.txt", "I-40.txt", "I-44.txt"})
             fs::copy_file(fs::path(DAWNRULE_SOURCE_DIR "/data") / file, folder / file);
         std::ofstream(folder / "Far.txt") << "  Tulsa, OK  [36.15 -95.99]\r\n  Claremore, OK  [36.31 -95.62]\r\n";
@@ -39,10 +37,6 @@ protected:
         fs::create_directories(folder / "badrules");
         std::ofstream(folder / "badrules" / "Daylight.txt") << "TX -30 +30\r\nOK soon\r\n";
         fs::copy_file(folder / "Curfews.txt", folder / "badrules" / "Curfews.txt");
-    }
-    void TearDown() override
-    {
-        fs::remove_all(folder);
     }
 
     CliRun Plan(std::vector<std::string> args, bool withFolder = true)
@@ -58,7 +52,8 @@ protected:
     }
 
     QtZoneDatabase zones;
-    fs::path folder;
+    test::ScratchFolder scratch;
+    const fs::path& folder = scratch.path();
 };
 
 const std::vector<std::string> kTrip = {"--from", "Oklahoma City, OK", "--to", "Flagstaff, AZ", "--depart"};

@@ -1,4 +1,5 @@
 #include "cli/cli_commands.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace dawnrule {
 namespace {
@@ -32,16 +32,11 @@ class CliRoute : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const std::string name = "dawnrule-cli-route-" + std::to_string(::getpid());
-        folder = fs::temp_directory_path() / name;
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         Write("NY", {"Title", "", "New York", "  New York, NY [40.70 -74.00]", "  Zero, NY     [0 -74.00]"});
         Write("Chicago", {"  Chicago, IL [41.85 -87.65]"});
         Write("Polar", {"  Utqiagvik, AK [71.30 -156.80]"});
         Write("Bad", {"Bad title", "  Good, NY [40.70 -74.00]", "  Bad, NY [40.70x -74.00]", "  Never, NY [41 -75]"});
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     void Write(const std::string& route, const std::vector<std::string>& lines)
     {
@@ -58,7 +53,8 @@ protected:
         return args;
     }
 
-    fs::path folder;
+    test::ScratchFolder scratch;
+    const fs::path folder = scratch.path();
 };
 
 TEST_F(CliRoute, PrintsTheReportBoxAsProcessLeavesIt)

@@ -18,6 +18,11 @@ TEST(ParseDateText, ExactlyMonthDayYearOfARealDay)
         {"04/31/2005", false}, {"04/00/2005", false}, {"1/5/2026", false},   {"11/09/2005 ", false},
         {" 11/09/2005", false}, {"11-09-2005", false}, {"+1/09/2005", false}, {"11/09/20x5", false},
         {"", false},
+        // Slashes out of place, a field too many, a text too long: refused whatever the
+        // numbers would read as.
+        {"11/09/2005/1", false}, {"11/09/02005", false}, {"11/1/02005", false}, {"1/012/2005", false},
+        {"11/0/92005", false},   {"1/109/2005", false},  {"11//9/2005", false}, {"11/09//2005", false},
+        {"011/9/2005", false},   {"11/9/ 2005", false},
         // The rise/set computation reads dates before 1583 in the Julian calendar.
         {"02/29/1500", true},  {"02/29/1700", false}, {"02/29/1600", true},  {"10/10/1582", true},
     };

@@ -6,6 +6,7 @@
 // regenerate them with tools/update_golden.sh and read the diff before committing.
 #include "app/qt_zone_clock.h"
 #include "cli/cli_commands.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -53,9 +54,8 @@ const Golden kPlans[] = {
 
 TEST(PlanGolden, WholePlansAreAsPinned)
 {
-    char name[] = "/tmp/dawnrule-golden-XXXXXX";
-    ASSERT_NE(::mkdtemp(name), nullptr);
-    const fs::path folder = name;
+    const test::ScratchFolder scratch;
+    const fs::path& folder = scratch.path();
     for (const char* file : {"Daylight.txt", "Curfews.txt", "I-95.txt", "I-40.txt", "I-65.txt", "I-35.txt", "I-90.txt"})
         fs::copy_file(kData / file, folder / file);
     std::ofstream(folder / "Quoted.txt", std::ios::binary)
@@ -91,7 +91,6 @@ TEST(PlanGolden, WholePlansAreAsPinned)
             }
         }
     }
-    fs::remove_all(folder);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "cli/cli_commands.h"
 #include "windows/route_local_times.h"
 #include "windows/route_report.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,6 @@
 #include <fstream>
 #include <map>
 #include <sstream>
-#include <unistd.h>
 
 namespace dawnrule {
 namespace {
@@ -134,6 +134,8 @@ TEST(RouteLocalStopLine, EachTimeRightAlignedUnderItsHeading)
     RouteLocalTimes calcTexts = times("rise", "set", "", "", "");
     calcTexts.marker = kRouteNoZone;
     calcTexts.homeFromCalc = true;
+    RouteLocalTimes polarNoZone = times("", "", "", "", "", "Sun up or down all day");
+    polarNoZone.marker = kRouteNoZone;
     const struct {
         const char* name;
         RouteLocalTimes times;
@@ -149,21 +151,30 @@ TEST(RouteLocalStopLine, EachTimeRightAlignedUnderItsHeading)
          "  El Paso, TX           5:53A        --       4:53A         --  AKDT     No sunset this date"},
         {"neither", times("", "", "", "", "AKST", "Sun up or down all day"),
          "  El Paso, TX              --        --          --         --  AKST     Sun up or down all day"},
-        {"no zone", noZone, "  El Paso, TX           8:26A     6:08P  no zone"},
-        {"Calc's texts kept as they are", calcTexts, "  El Paso, TX            rise       set  no zone"},
+        {"a home time on the day after the date", times("7:20A", "2:42A+", "4:20A", "11:42P", "AKDT"),
+         "  El Paso, TX           7:20A    2:42A+       4:20A     11:42P  AKDT"},
+        // Without a zone the local columns stay empty and the zone column says so.
+        {"no zone", noZone, "  El Paso, TX           8:26A     6:08P                         no zone"},
+        {"Calc's texts kept as they are", calcTexts,
+         "  El Paso, TX            rise       set                         no zone"},
+        {"polar, no zone", polarNoZone,
+         "  El Paso, TX              --        --                         no zone  Sun up or down all day"},
     };
     const std::string headings = RouteColumnHeadings(label.size(), true);
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         const std::string line = RouteLocalStopLine(label, r.times);
         EXPECT_EQ(line, r.line);
-        // Every column ends where its heading ends.
+        // Every time ends where its heading ends, or its column is empty; the zone
+        // starts under "Zone".
         for (const char* heading : {"Home rise", "Home set", "Local rise", "Local set"}) {
-            const size_t end = headings.find(heading) + std::string_view(heading).size();
-            if (line.size() >= end) {
+            const size_t start = headings.find(heading), end = start + std::string_view(heading).size();
+            ASSERT_GE(line.size(), end);
+            if (line.substr(start, end - start).find_first_not_of(' ') != std::string::npos) {
                 EXPECT_NE(line[end - 1], ' ') << heading;
             }
         }
+        EXPECT_NE(line.at(headings.find("Zone")), ' ');
     }
 }
 
@@ -285,6 +296,11 @@ TEST(RouteLocalClock, EachStopInItsOwnZoneAndTheSameEventsInTheHomeClock)
         EXPECT_EQ(t.homeRise + t.homeSet, "RiseSet");
     }
     EXPECT_EQ(clock.StopTimes(35.22, -101.83, calc).abbreviation, "CST");  // and after those, the right zone again
+    // A polar stop without a zone: no event in the home clock either, and the reason.
+    const RouteLocalTimes polar = clock.StopTimes(75.0, -150.0, calc);
+    EXPECT_EQ(polar.marker, kRouteNoZone);
+    EXPECT_EQ(polar.homeRise + polar.homeSet, "");
+    EXPECT_EQ(polar.message, "Sun up or down all day");
 
     RouteLocalClock military(zones, "01/15/2026", -6, true);
     EXPECT_EQ(military.StopTimes(31.76, -106.49, calc).rise.size(), 4u);
@@ -294,6 +310,38 @@ TEST(RouteLocalClock, EachStopInItsOwnZoneAndTheSameEventsInTheHomeClock)
     const RouteLocalTimes t = old.StopTimes(35.22, -101.83, calc);
     EXPECT_EQ(t.marker, kRouteNoLocalDay);
     EXPECT_EQ(t.homeRise + t.homeSet, "RiseSet");
+}
+
+// A home clock ahead of the stop's puts its late set on the day after the date: the
+// home text says so, the stop's own does not. A home clock behind marks nothing.
+TEST(RouteLocalClock, AHomeTimeOnTheDayAfterTheDateIsMarked)
+{
+    FixedZones zones;
+    zones.clocks.emplace("America/Anchorage", FixedClock(-8 * kHour, "AKDT"));
+    const RouteRiseSet calc{"Rise", "Set"};
+    const auto minutes = [](std::string text) {
+        if (!text.empty() && text.back() == '+')
+            text.pop_back();
+        return ClockMinutes(text);
+    };
+    const struct {
+        double homeOffset;
+        const char* riseMark;
+        const char* setMark;
+    } homes[] = {{-5, "", "+"}, {-8, "", ""}, {-10, "", ""}};
+    for (const auto& h : homes) {
+        SCOPED_TRACE(h.homeOffset);
+        RouteLocalClock clock(zones, "06/21/2026", h.homeOffset, false);
+        const RouteLocalTimes t = clock.StopTimes(61.22, -149.90, calc);  // Anchorage
+        ASSERT_EQ(t.abbreviation, "AKDT");
+        const int shift = static_cast<int>(h.homeOffset + 8) * 60;
+        EXPECT_EQ(minutes(t.homeRise), (minutes(t.rise) + shift + 1440) % 1440);
+        EXPECT_EQ(minutes(t.homeSet), (minutes(t.set) + shift + 1440) % 1440);
+        EXPECT_EQ(t.homeRise.substr(t.homeRise.find_last_of("AP") + 1), h.riseMark);
+        EXPECT_EQ(t.homeSet.substr(t.homeSet.find_last_of("AP") + 1), h.setMark);
+        EXPECT_EQ(t.set.back(), 'P');  // the stop's own set is on the date
+        EXPECT_EQ(clock.MarkedNextDay(), *h.setMark != 0);
+    }
 }
 
 TEST(BuildRouteReport, TheStopLineHookFormatsStopsOnly)
@@ -336,16 +384,10 @@ class CliRouteLocal : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path() / ("dawnrule-route-local-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder);
         std::ofstream f(folder / "West.txt", std::ios::binary);
         for (const char* line : {"West", "", "  Amarillo, TX    [35.22 -101.83]", "  El Paso, TX     [31.76 -106.49]",
                                  "  Gulf            [25.00 -95.00]", "  Utqiagvik, AK   [71.29 -156.79]"})
             f << line << "\r\n";
-    }
-    void TearDown() override
-    {
-        std::filesystem::remove_all(folder);
     }
 
     CliRun Route(const std::vector<std::string>& extra)
@@ -359,7 +401,8 @@ protected:
 
     QtZoneDatabase zones;
     ZoneDatabase* database = &zones;
-    std::filesystem::path folder;
+    test::ScratchFolder scratch;
+    const std::filesystem::path folder = scratch.path();
 };
 
 TEST_F(CliRouteLocal, EachStopGetsItsOwnClockAfterTheHomeTexts)
@@ -391,7 +434,7 @@ TEST_F(CliRouteLocal, EachStopGetsItsOwnClockAfterTheHomeTexts)
               ClockMinutes(ZuruRuzSet(-101.83, 35.22, -5, 2026, 4, 29)) - 60);
     EXPECT_EQ(out[5].substr(kLocalSet, 9), right(elPasoLocalSet, 9));
     EXPECT_EQ(out[5].substr(kZone), "MDT");
-    EXPECT_EQ(out[6].substr(kLocalRise), "no zone");
+    EXPECT_EQ(out[6].substr(kLocalRise), std::string(kZone - kLocalRise, ' ') + "no zone");
     EXPECT_EQ(out[7].substr(kLocalRise), "     4:53A         --  AKDT     No sunset this date");
     // The home Calc's own message, if it has one for Utqiagvik at -6, names the stop.
     const std::optional<std::string> message = Plain(-156.79, 71.29, -6, 2026, 4, 28).message;
@@ -400,6 +443,18 @@ TEST_F(CliRouteLocal, EachStopGetsItsOwnClockAfterTheHomeTexts)
     // Without --local, the report as before.
     const CliRun home = Route({"--date", "04/28/2026", "--offset", "-6", "West"});
     EXPECT_EQ(home.out.substr(0, 45), "04/28/2026\n\nWest\n\n  Amarillo, TX      " + amarilloHome + "  ");
+}
+
+// Every column under its heading, as exact lines: a home time on the day after the date
+// carries its mark; a polar stop without a zone leaves the local columns empty.
+TEST_F(CliRouteLocal, MarksAndEmptyColumnsKeepTheColumns)
+{
+    std::ofstream(folder / "North.txt", std::ios::binary) << "  Anchorage, AK   [61.22 -149.90]\r\n"
+                                                             "  Beaufort Sea    [75.00 -150.00]\r\n";
+    const CliRun run = Route({"--date", "06/21/2026", "--offset", "-5", "--local", "North"});
+    EXPECT_EQ(run.out, "06/21/2026\n\n"
+                       "  Anchorage, AK         7:20A    2:43A+       4:20A     11:43P  AKDT\n"
+                       "  Beaufort Sea             --        --                         no zone  Sun up or down all day\n");
 }
 
 TEST_F(CliRouteLocal, WithoutAZoneDatabaseLocalIsAUsageError)

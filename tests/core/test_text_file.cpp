@@ -1,5 +1,6 @@
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -47,17 +48,6 @@ TEST(SplitLines, AllLineEndsAndTheirEdges)
 
 class TextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() / ("dawnrule-text-" + std::to_string(::getpid()) + "-"
-                                           + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override
-    {
-        fs::remove_all(dir);
-    }
     std::set<std::string> Entries() const
     {
         std::set<std::string> names;
@@ -70,7 +60,8 @@ protected:
         std::ifstream in(p, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    fs::path dir;
+    test::ScratchFolder scratch;
+    const fs::path dir = scratch.path();
 };
 
 TEST_F(TextFileTest, WritesCrLfAndReadsBack)
@@ -92,6 +83,95 @@ TEST_F(TextFileTest, ReplacingLeavesNoTemporaryFilesAndKeepsPermissions)
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+ino_t Inode(const fs::path& p)
+{
+    struct stat info {};
+    return ::stat(p.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// What a save had put on disk at each sync it asked for: the file or folder synced (its
+// inode; a file's text) and the text of the saved file at that moment.
+struct SyncSeen {
+    bool folder = false;
+    ino_t inode = 0;
+    std::string text;
+    std::string saved;
+};
+
+// Puts itself in the place of the save's sync for its lifetime.
+class SyncRecorder {
+public:
+    explicit SyncRecorder(std::string saved)
+        : m_saved(std::move(saved))
+        , m_before(SetDiskSyncCall(&Record))
+    {
+        s_active = this;
+    }
+    ~SyncRecorder()
+    {
+        SetDiskSyncCall(m_before);
+        s_active = nullptr;
+    }
+    std::vector<SyncSeen> seen;
+    bool failFiles = false;  // a file's sync reports an I/O error
+
+private:
+    static int Record(int fd)
+    {
+        SyncRecorder& self = *s_active;
+        struct stat info {};
+        if (::fstat(fd, &info) != 0)
+            return -1;
+        SyncSeen s;
+        s.folder = S_ISDIR(info.st_mode);
+        s.inode = info.st_ino;
+        if (!s.folder) {
+            s.text.resize(static_cast<size_t>(info.st_size));
+            if (::pread(fd, s.text.data(), s.text.size(), 0) != static_cast<ssize_t>(s.text.size()))
+                return -1;
+        }
+        std::ifstream in(self.m_saved, std::ios::binary);
+        s.saved.assign(std::istreambuf_iterator<char>(in), {});
+        self.seen.push_back(s);
+        if (!s.folder && self.failFiles) {
+            errno = EIO;
+            return -1;
+        }
+        return 0;
+    }
+
+    static inline SyncRecorder* s_active = nullptr;
+    std::string m_saved;
+    DiskSyncCall m_before;
+};
+
+// A save is durable: the new text is on disk before it takes the file's name, and the
+// folder's entry for that name is on disk after. A sync that fails is a failed save.
+TEST_F(TextFileTest, ASaveSyncsTheTextBeforeTheRenameAndTheFolderAfter)
+{
+    const fs::path path = dir / "Parm.dat";
+    WriteTextLines(path.string(), {"old"});
+    SyncRecorder syncs(path.string());
+    WriteTextLines(path.string(), {"new", "text"});
+    ASSERT_EQ(syncs.seen.size(), 2u);
+    // The file that became Parm.dat, with the new text, while Parm.dat was still the old.
+    EXPECT_FALSE(syncs.seen[0].folder);
+    EXPECT_EQ(syncs.seen[0].inode, Inode(path));
+    EXPECT_EQ(syncs.seen[0].text, "new\r\ntext\r\n");
+    EXPECT_EQ(syncs.seen[0].saved, "old\r\n");
+    // Then the folder, which names the new file.
+    EXPECT_TRUE(syncs.seen[1].folder);
+    EXPECT_EQ(syncs.seen[1].inode, Inode(dir));
+    EXPECT_EQ(syncs.seen[1].saved, "new\r\ntext\r\n");
+
+    syncs.seen.clear();
+    syncs.failFiles = true;
+    EXPECT_THROW(WriteTextLines(path.string(), {"lost"}), FileError);
+    EXPECT_EQ(syncs.seen.size(), 1u);
+    EXPECT_EQ(Slurp(path), "new\r\ntext\r\n");
+    EXPECT_EQ(Entries(), std::set<std::string>{"Parm.dat"});
 }
 
 TEST_F(TextFileTest, MissingFileIsAFileError)

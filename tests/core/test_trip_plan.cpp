@@ -8,6 +8,7 @@
 #include "app/qt_zone_clock.h"
 #include "common/number_text.h"
 #include "common/text_file.h"
+#include "scratch_folder.h"
 #include "locations/place_clock.h"
 #include "trip/route_path.h"
 #include "trip/trip_plan.h"
@@ -40,11 +41,7 @@ protected:
     {
         std::vector<std::string> error;
         shipped = *ReadTripRules(kData, error);
-        char name[] = "/tmp/dawnrule-trip-XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
-        folder = name;
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     void WriteRoute(const std::string& name, const std::vector<std::string>& lines)
     {
@@ -84,7 +81,8 @@ protected:
     QtZoneDatabase zones;
     HomeClock home = HomeClock::OfOffset(-6);
     TripRules shipped;
-    fs::path folder;
+    test::ScratchFolder scratch;
+    const fs::path& folder = scratch.path();
 };
 
 bool TripPlanTest::MayMove(const Trip& in, const TripStop& s, std::int64_t t)

@@ -1,12 +1,12 @@
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "locations/user_list.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace dawnrule {
 namespace {
@@ -57,18 +57,15 @@ class AppendUserLineTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("dawnrule-user-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         path = (dir / "U.txt").string();
     }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Slurp()
     {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    fs::path dir;
+    test::ScratchFolder scratch;
+    const fs::path dir = scratch.path();
     std::string path;
 };
 

@@ -5,8 +5,10 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -288,6 +290,87 @@ TEST(CityComboBoxAlone, OpeningClearsTheHighlightOfTheChosenEntry)
     EXPECT_EQ(list.highlightedRow(), -1);
     QTest::keyClick(list.view(), Qt::Key_Return);
     EXPECT_EQ(taken, 0);
+}
+
+// A character typed in the middle of the text goes there, and the cursor stays right
+// after it, whether the list is closed or open (the open list hands the keys to the text).
+TEST(CityComboBoxAlone, TypingInTheMiddleLeavesTheCursorAfterTheCharacter)
+{
+    CityComboBox list;
+    list.setEntries({QStringLiteral("Mobile"), QStringLiteral("Montgomery")});
+    list.show();
+    QApplication::setActiveWindow(&list);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    for (const bool open : {false, true}) {
+        SCOPED_TRACE(open ? "open" : "closed");
+        list.setText(QStringLiteral("Moble"));
+        list.setFocus();
+        if (open)
+            list.showPopup();
+        list.lineEdit()->setCursorPosition(3);
+        QWidget* keys = open ? static_cast<QWidget*>(list.view()) : &list;
+        QTest::keyClick(keys, 'i');
+        EXPECT_EQ(list.text(), "Mobile");
+        EXPECT_EQ(list.lineEdit()->cursorPosition(), 4);
+        QTest::keyClicks(keys, QStringLiteral("xy"));
+        EXPECT_EQ(list.text(), "Mobixyle");
+        EXPECT_EQ(list.lineEdit()->cursorPosition(), 6);
+        EXPECT_EQ(list.view()->isVisible(), open);
+        list.hidePopup();
+    }
+}
+
+// With a state list missing, leaving the list parses its title and shows a message,
+// which puts the keyboard back in the list. The user closes the box with Enter: the
+// box takes the key going down, the list gets it going up. That must not move on and
+// parse again, or the message comes back at once, for ever. So too for a bad entry
+// taken from the open list with Enter, whose own release comes after the message.
+// Enter pressed in the list itself still moves on.
+TEST_F(CityList, TheEnterThatClosesAMessageDoesNotBringItBack)
+{
+    WriteFile(QStringLiteral("AR.txt"), "Nowhere without degrees\r\n");
+    OpenAlabama();
+    const QString noLatitude = QString::fromUtf8("No N\u00B0 or S\u00B0 degrees in selected record.");
+    const auto keyboardToTheList = [&] {
+        QTest::qWait(20);  // the list that closed lets the window have the keyboard again
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        List()->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), List());
+    };
+    int boxes = 0;
+    platform.onDialog = [&](const QString&) {
+        if (++boxes > 5)
+            return;  // enough to show the trap; Escape would end it
+        QTimer::singleShot(0, [] {
+            if (QWidget* keyboard = QApplication::focusWidget())
+                QTest::keyRelease(keyboard, Qt::Key_Return);
+        });
+    };
+
+    Parts(*window).SpeedButton(43)->click();  // no TX.txt
+    ASSERT_EQ(List()->text(), "No Texas City List");
+    keyboardToTheList();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(50);
+    EXPECT_EQ(platform.messages, QStringList{noLatitude});
+    EXPECT_TRUE(List()->hasFocus());
+
+    Parts(*window).SpeedButton(4)->click();  // AR.txt
+    QTest::keyClicks(Popup(), QStringLiteral("now"));
+    ASSERT_EQ(List()->highlightedRow(), 0);
+    QTest::keyClick(Popup(), Qt::Key_Return);
+    QTest::qWait(50);
+    EXPECT_EQ(platform.messages, QStringList({noLatitude, noLatitude}));
+
+    platform.onDialog = nullptr;
+    keyboardToTheList();
+    List()->setText(QString::fromUtf8("Mobile  N\u00B030.41,W\u00B0-88.02"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(Parts(*window).ComboBox1->hasFocus());
+    EXPECT_EQ(Parts(*window).CurrencyEdit2->value(), 30.41);
+    EXPECT_EQ(Parts(*window).CurrencyEdit1->value(), -88.02);
+    EXPECT_EQ(platform.messages.size(), 2);
 }
 
 // Another application taking the keyboard is not leaving the list for another field:

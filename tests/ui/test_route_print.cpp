@@ -225,7 +225,7 @@ TEST(PaintReportPages, EveryPageNamesItsClockRoutesAndColumns)
     heading.clock = QStringLiteral("home: Eastern (-5:00)   local: each stop's zone");
     heading.routes = QStringLiteral("I-40, I-44");
     heading.columns = QStringLiteral("             Home rise  Home set  Local rise  Local set  Zone");
-    heading.note = QStringLiteral("* after midnight");
+    heading.note = QStringLiteral("* after midnight\n+ the day after");
     const int pages = PaintReportPages(painter, page, Numbered(50), heading, [&device] {
         ++device.engine.page;
         return true;
@@ -234,17 +234,64 @@ TEST(PaintReportPages, EveryPageNamesItsClockRoutesAndColumns)
     ASSERT_EQ(pages, 3);
     for (int p = 0; p < pages; ++p) {
         const std::vector<QString> onPage = TextsOnPage(device.engine.texts, p);
-        ASSERT_GE(onPage.size(), 5u);
+        ASSERT_GE(onPage.size(), 6u);
         EXPECT_EQ(onPage[0], "Routes  11/09/2005   home: Eastern (-5:00)   local: each stop's zone");
         EXPECT_EQ(onPage[1], QStringLiteral("page %1 of 3").arg(p + 1));
         EXPECT_EQ(onPage[2], "I-40, I-44");
         EXPECT_EQ(onPage[3], heading.columns);
-        EXPECT_EQ(onPage[4], Numbered(50)[p * 20]);
-        EXPECT_EQ(onPage.back(), "* after midnight");
+        EXPECT_EQ(onPage[4], Numbered(50)[p * 19]);  // 19 rows a page above the two lines of the note
+        EXPECT_EQ(onPage[onPage.size() - 2], "* after midnight");
+        EXPECT_EQ(onPage.back(), "+ the day after");
     }
+    // The last row of a full page stays above the note.
+    std::vector<DrawnText> first;
+    for (const DrawnText& t : device.engine.texts)
+        if (t.page == 0)
+            first.push_back(t);
+    EXPECT_EQ(first[first.size() - 3].text, Numbered(50)[18]);
+    EXPECT_LT(first[first.size() - 3].at.y(), first[first.size() - 2].at.y() - m.rowHeight);
     ReportPageHeading bare;
     bare.date = QStringLiteral("11/09/2005");
     EXPECT_EQ(ReportPageTitle(bare), "Routes  11/09/2005");  // before any report: the date alone
+}
+
+// The routes of the heading take the page's whole width before they wrap, after the
+// last blank that fits; a name longer than a row is cut at the row's end.
+TEST(PaintReportPages, TheRoutesWrapOnlyWhereTheyDoNotFitTheWidth)
+{
+    TextRecordingDevice device;
+    const PrintMetrics m = MetricsOn(device);
+    constexpr int kColumns = 40;
+    const QRect page(0, 0, kColumns * m.charWidth + m.charWidth / 2, 30 * m.rowHeight);
+    QString fits;  // "I-10, I-20, ..." exactly as wide as the page
+    for (int n = 10; fits.size() < kColumns; n += 10)
+        fits += (fits.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("I-%1").arg(n);
+    ASSERT_EQ(fits.size(), kColumns);
+    const QString longName(kColumns + 5, QLatin1Char('x'));
+    const struct {
+        const char* name;
+        QString routes;
+        QStringList rows;
+    } cases[] = {
+        {"fits exactly", fits, {fits}},
+        {"a character more", fits + QStringLiteral("0"),
+         {fits.left(fits.lastIndexOf(QLatin1Char(' '))), fits.mid(fits.lastIndexOf(QLatin1Char(' ')) + 1) + "0"}},
+        {"one name wider than the page", longName, {longName.left(kColumns), QStringLiteral("xxxxx")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        device.engine.texts.clear();
+        QPainter painter(&device);
+        ReportPageHeading heading;
+        heading.date = QStringLiteral("11/09/2005");
+        heading.routes = c.routes;
+        ASSERT_EQ(PaintReportPages(painter, page, {QStringLiteral("first row")}, heading, [] { return true; }), 1);
+        painter.end();
+        const std::vector<QString> drawn = TextsOnPage(device.engine.texts, 0);
+        ASSERT_EQ(drawn.size(), 2u + c.rows.size() + 1u) << c.routes.toStdString();  // title, page, routes, row
+        EXPECT_EQ(QStringList(drawn.begin() + 2, drawn.end() - 1), c.rows);
+        EXPECT_EQ(drawn.back(), "first row");
+    }
 }
 
 // A report that heads its own first page (the trip plan) gets the column headings

@@ -6,11 +6,13 @@
 #include "app/zururuz.h"
 #include "cli/cli_commands.h"
 #include "common/cp1252.h"
+#include "controls/combo_box.h"
 #include "controls/pie_progress_bar.h"
 #include "routes_fixture.h"
 #include "windows/route_legend.h"
 #include "windows/route_local_times.h"
 #include "windows/troutes.h"
+#include "windows/ttripplan.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -220,6 +222,31 @@ TEST_F(RoutesWindow, AnEmptyLastLineNamesNoRoute)
     Process();
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
     EXPECT_EQ(Report().size(), 6);
+}
+
+// "Plan" plans the routes the box names: a line of blanks names no route, and the
+// blanks around a name are no part of it. A box of blank lines names none and says so.
+TEST_F(RoutesWindow, PlanTakesNoBlankLineForARoute)
+{
+    for (const char* name : {"I-40.txt", "Daylight.txt"})
+        QFile::copy(QStringLiteral(DAWNRULE_SOURCE_DIR "/data/") + QLatin1String(name), platform.folder + QLatin1String(name));
+    OpenRoutes();
+    TTripPlan& plan = *Parts(routes()).TripPlan;
+    routes().SetReportLines({QStringLiteral("  "), QString(), QStringLiteral(" I-40\t"), QStringLiteral("\t"),
+                             QStringLiteral(" ")});
+    QString firstStop;
+    ModalWatchdog::OnNextModal([&](QWidget* w) {
+        EXPECT_EQ(w, &plan);
+        firstStop = Parts(plan).FromList->itemText(0);
+        Parts(plan).CloseButton->click();
+    });
+    Parts(routes()).SpeedButton5->click();
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
+    EXPECT_EQ(firstStop, "Barstow, CA");
+
+    routes().SetReportLines({QStringLiteral("  "), QStringLiteral("\t"), QString()});
+    Parts(routes()).SpeedButton5->click();
+    EXPECT_EQ(platform.messages, QStringList{"Pick the routes of the trip first, in the order they are driven."});
 }
 
 TEST_F(RoutesWindow, ProcessWritesTheReportAndDisarms)
@@ -709,18 +736,24 @@ TEST_F(RoutesWindow, TheLegendDrawsTheCodeLettersInMaroon)
     auto navy = [](const QColor& c) { return c.blue() - c.red() > 20 && c.blue() - c.green() > 20; };
 
     const auto& lines = RouteLegend::Lines();
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].text, "Legend:  TruckStop, TruckFuel, Flying J,");
     EXPECT_EQ(lines[1].text, "LoVes, PIlot, TA, PEtro, RipGriffin");
     EXPECT_EQ(lines[2].text, "(Note: Stop data may become obsolete.)");
+    // The marks of the home times with "Local times".
+    EXPECT_EQ(lines[3].text, "Local times: * the evening before, + the day after (home)");
     QString codes;
     for (const auto& line : lines)
         for (const int at : line.codeLetters)
             codes += line.text.at(at);
     EXPECT_EQ(codes, "TSTFFJLVPITAPERG");
 
-    for (int l = 0; l < 3; ++l) {
+    for (int l = 0; l < static_cast<int>(lines.size()); ++l) {
         const auto& line = lines[static_cast<size_t>(l)];
+        // Each line within the panel, inside its frame.
+        const QRect last = legend->LetterRect(l, static_cast<int>(line.text.size()) - 1);
+        EXPECT_LE(last.right(), legend->contentsRect().right()) << l;
+        EXPECT_LE(last.bottom(), legend->contentsRect().bottom()) << l;
         for (int at = 0; at < line.text.size(); ++at) {
             if (line.text.at(at).isSpace() || !line.text.at(at).isLetter())
                 continue;

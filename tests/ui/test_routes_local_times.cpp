@@ -115,9 +115,9 @@ TEST_F(RoutesLocalTimes, EachStopGetsItsOwnClockInAlignedColumns)
             EXPECT_EQ(Minutes(Column(got, 18, 1)), Minutes(set) + shift) << s.label;
             line += Column(got, 18, 0) + "  " + Column(got, 18, 1) + "  " + rise + "  " + set + "  " + s.zone;
         } else {
-            // No zone: the date's own events in the home clock.
+            // No zone: the date's own events in the home clock, the local columns empty.
             line += Right(Old(s.lon, s.lat, -6, date).rise, 9) + "  " + Right(Old(s.lon, s.lat, -6, date.addDays(1)).set, 8)
-                    + "  no zone";
+                    + QString(2 + 10 + 2 + 9 + 2, QLatin1Char(' ')) + "no zone";
         }
         expected << line;
         if (s.label[2] == 'E')
@@ -205,6 +205,21 @@ TEST_F(RoutesLocalTimes, TheMainWindowsLocalZoneLeavesTheHomeTextsAlone)
     window->SpeedButtonA8Click();
     PickAndProcess({"West"});
     EXPECT_EQ(Report(), plain);
+}
+
+// Home on Eastern time, Anchorage in June: its set is after midnight on the home clock,
+// the day after the report's date, and says so; the printed pages explain the marks.
+TEST_F(RoutesLocalTimes, AHomeTimeOnTheDayAfterTheDateIsMarkedAndExplained)
+{
+    WriteRoute("North", {"  Anchorage, AK   [61.22 -149.90]"});
+    OpenRoutes(kEastern);
+    Parts(*window).DateEdit1->setDate(QDate(2026, 6, 21));
+    Parts(routes()).CheckBox1->setChecked(true);
+    routes().SetReportLines({QStringLiteral("North")});
+    Parts(routes()).SpeedButton2->setEnabled(true);
+    Process();
+    EXPECT_EQ(Report(), QStringList({"06/21/2026", "", "  Anchorage, AK         7:20A    2:43A+       4:20A     11:43P  AKDT"}));
+    EXPECT_EQ(routes().PageHeading().note, "+ after a home time: on the day after the report's date");
 }
 
 // The window and dawnrule-cli route --local give the same report for the same settings.
