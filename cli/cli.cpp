@@ -25,7 +25,8 @@ constexpr Command kCommands[] = {
     {"parse", "FILE | -", RunParseCommand},
     {"plan",
      "--from STOP --to STOP --depart \"mm/dd/yyyy[ HH:MM]\" [--mph 50] [--hours 11] [--road-factor 1.1] [--rest]\n"
-     "           [--home-zone NAME | --home-offset H] [--folder DIR] [--csv] ROUTE...",
+     "           [--home-zone NAME | --home-offset H] [--folder DIR] [--csv] [--gpx-out FILE] [--ics-out FILE]\n"
+     "           ROUTE... | --path FILE.gpx|.csv|.txt | --town \"Town, ST[=miles]\"...  (then --from, --to optional)",
      RunPlanCommand},
 };
 
