@@ -10,8 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev python3 fonts-liberation2
-          desktop-file-utils tzdata)
+packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev libpugixml-dev libcsv-dev libical-dev
+          python3 fonts-liberation2 desktop-file-utils tzdata)
 build_dir=${DAWNRULE_BUILD_DIR:-build}
 
 install_missing() {

@@ -26,7 +26,8 @@ constexpr Command kCommands[] = {
     {"plan",
      "--from STOP --to STOP --depart \"mm/dd/yyyy[ HH:MM]\" [--mph 50] [--hours 11] [--duty 14] [--off 10]\n"
      "           [--break] [--width FEET] [--road-factor 1.1] [--rest] [--home-zone NAME | --home-offset H]\n"
-     "           [--folder DIR] [--csv] ROUTE...\n"
+     "           [--folder DIR] [--csv] [--gpx-out FILE] [--ics-out FILE]\n"
+     "           ROUTE... | --path FILE.gpx|.csv|.txt | --town \"Town, ST[=miles]\"...  (then --from, --to optional)\n"
      "           --hours: driving hours of a duty period, --duty: its hours from the first departure to the\n"
      "           last arrival (0: no limit), --off: the rest between two periods; --break: 30 minutes off duty\n"
      "           before 8 hours of driving (permitted oversize loads are exempt from it through June 17, 2030)",

@@ -12,7 +12,8 @@
 namespace dawnrule {
 
 CliOptions ReadCliOptions(const std::vector<std::string>& args, std::initializer_list<std::string_view> flags,
-                          std::initializer_list<std::string_view> valued, bool takesNames)
+                          std::initializer_list<std::string_view> valued, bool takesNames,
+                          std::initializer_list<std::string_view> repeatable)
 {
     const auto among = [](std::initializer_list<std::string_view> names, std::string_view name) {
         return std::find(names.begin(), names.end(), name) != names.end();
@@ -34,10 +35,15 @@ CliOptions ReadCliOptions(const std::vector<std::string>& args, std::initializer
             options.flags.insert(name);
             continue;
         }
-        if (name.empty() || !among(valued, name))
+        const bool repeats = !name.empty() && among(repeatable, name);
+        if (name.empty() || !(repeats || among(valued, name)))
             throw CliUsageError("unknown argument '" + a + "'");
         if (i + 1 >= args.size())
             throw CliUsageError(a + " needs a value");
+        if (repeats) {
+            options.lists[name].push_back(args[++i]);
+            continue;
+        }
         if (!options.values.emplace(name, args[++i]).second)
             throw CliUsageError(a + " given twice");
     }

@@ -17,12 +17,14 @@ namespace dawnrule {
 
 // The arguments of a subcommand, read in order: flags (--military), options that take
 // one value each (--date 11/09/2005; given twice is an error), and, where the command
-// takes them, other arguments (route names; after "--" every argument is one). Throws
+// takes them, other arguments (route names; after "--" every argument is one), and
+// options that may repeat (--town A --town B), each value kept in order. Throws
 // CliUsageError "unknown argument '...'", "--date needs a value", "--date given twice".
 struct CliOptions {
     std::set<std::string> flags;                // without the "--"
     std::map<std::string, std::string> values;  // option name without the "--" to its value
     std::vector<std::string> names;             // the other arguments
+    std::map<std::string, std::vector<std::string>> lists;  // a repeatable option's values
 
     bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
     std::optional<std::string> Value(const std::string& name) const
@@ -32,7 +34,8 @@ struct CliOptions {
     }
 };
 CliOptions ReadCliOptions(const std::vector<std::string>& args, std::initializer_list<std::string_view> flags,
-                          std::initializer_list<std::string_view> valued, bool takesNames);
+                          std::initializer_list<std::string_view> valued, bool takesNames,
+                          std::initializer_list<std::string_view> repeatable = {});
 
 // The number of option --<name>, which must lie within low..high.
 double CliNumber(const std::string& name, const std::string& text, double low, double high);

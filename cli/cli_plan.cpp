@@ -1,15 +1,21 @@
-// dawnrule-cli plan: the daylight trip plan of an oversize load along route files, as
-// aligned text or CSV.
+// dawnrule-cli plan: the daylight trip plan of an oversize load along route files,
+// towns or a GPX, CSV or towns file, as aligned text or CSV, and for the driver as GPX
+// and iCalendar files.
 #include "cli/cli_commands.h"
 
 #include "app/local_day.h"
 #include "astro/date_text.h"
 #include "cli/cli_args.h"
+#include "common/cp1252.h"
+#include "common/errors.h"
+#include "trip/gpx_file.h"
+#include "trip/plan_calendar.h"
 #include "trip/trip_plan_settings.h"
 #include "trip/trip_plan_text.h"
 #include "trip/trip_request.h"
 
 #include <algorithm>
+#include <ctime>
 #include <optional>
 #include <ostream>
 
@@ -21,14 +27,19 @@ CliOptions ReadPlanArgs(const std::vector<std::string>& args)
 {
     CliOptions parsed = ReadCliOptions(args, {"rest", "csv", "break"},
                                        {"from", "to", "depart", "mph", "hours", "duty", "off", "width", "road-factor",
-                                        "home-zone", "home-offset", "folder"},
-                                       true);
+                                        "home-zone", "home-offset", "folder", "path", "gpx-out", "ics-out"},
+                                       true, {"town"});
+    const bool path = parsed.values.count("path"), towns = parsed.lists.count("town");
+    if (path && towns)
+        throw CliUsageError("--path and --town exclude each other");
+    if (!parsed.names.empty() && (path || towns))
+        throw CliUsageError("route names and --path or --town exclude each other");
     for (const char* name : {"from", "to", "depart"}) {
-        if (!parsed.values.count(name))
+        if (!parsed.values.count(name) && (parsed.names.size() || std::string_view(name) == "depart"))
             throw CliUsageError(std::string("missing --") + name);
     }
-    if (parsed.names.empty())
-        throw CliUsageError("no route name given");
+    if (parsed.names.empty() && !path && !towns)
+        throw CliUsageError("no route name given, nor --path or --town");
     if (parsed.values.count("home-zone") && parsed.values.count("home-offset"))
         throw CliUsageError("--home-zone and --home-offset exclude each other");
     return parsed;
@@ -84,6 +95,20 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     request.routeNames = parsed.names;
     request.from = v["from"];
     request.to = v["to"];
+    if (parsed.lists.count("town") || v.count("path")) {
+        // Town names are Windows-1252 in the lists; the command line's text is UTF-8.
+        request.from = Utf8ToCp1252(request.from);
+        request.to = Utf8ToCp1252(request.to);
+        request.source = v.count("path") ? TripPathSource::kFile : TripPathSource::kTowns;
+        request.pathFile = v["path"];
+        for (const std::string& town : parsed.lists["town"]) {
+            try {
+                request.towns.push_back(ReadTownArg(Utf8ToCp1252(town)));
+            } catch (const TripPlanError& e) {
+                throw CliUsageError(std::string("--town ") + e.what());
+            }
+        }
+    }
     TripOptions& in = request.options;
     ReadDeparture(v["depart"], in);
     in.mph = PlanNumber(parsed, kTripMphRange, in.mph);
@@ -112,6 +137,15 @@ int RunPlanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         WriteCliError(err, "plan", line);
     if (!outcome.plan)
         return 1;
+    try {
+        if (v.count("gpx-out"))
+            WriteTripPlanGpx(v["gpx-out"], *outcome.plan);
+        if (v.count("ics-out"))
+            WriteTripPlanIcs(v["ics-out"], *outcome.plan, std::time(nullptr));
+    } catch (const FileError& e) {
+        WriteCliError(err, "plan", e.what());
+        return 1;
+    }
     if (parsed.Has("csv")) {
         for (const std::string& line : TripPlanCsvLines(*outcome.plan))
             out << line << "\r\n";  // RFC 4180, as the window's Save CSV writes it

@@ -8,7 +8,6 @@ namespace dawnrule {
 
 namespace {
 
-constexpr double kEarthRadiusMiles = 6371.0088 / 1.609344;  // mean radius (IUGG), km to statute miles
 constexpr double kDegree = std::numbers::pi / 180;
 
 } // namespace

@@ -33,6 +33,9 @@ struct TripPath {
     std::string milesFrom;        // where the miles came from: "road factor 1.1"
 };
 
+// The Earth's mean radius (IUGG, 6371.0088 km) in statute miles.
+inline constexpr double kEarthRadiusMiles = 6371.0088 / 1.609344;
+
 // Great-circle miles between two points (sphere of the Earth's mean radius).
 double GreatCircleMiles(double latitude1, double longitude1, double latitude2, double longitude2);
 

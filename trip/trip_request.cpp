@@ -4,6 +4,7 @@
 #include "common/text_file.h"
 #include "locations/daylight_rules.h"
 #include "locations/place_clock.h"
+#include "trip/path_file.h"
 #include "trip/route_path.h"
 
 #include <filesystem>
@@ -90,7 +91,9 @@ TripOutcome PlanTripRequest(const TripRequest& request, ZoneDatabase& zones)
         std::vector<TripRoute> routes;
         for (const std::string& name : request.routeNames)
             routes.push_back(ReadTripRoute(request.folder, name));
-        const TripPath path = ChainRoutes(routes, request.from, request.to, request.roadFactor);
+        const TripPath path = request.source == TripPathSource::kRoutes
+                                  ? ChainRoutes(routes, request.from, request.to, request.roadFactor)
+                                  : TownsOrFilePath(request);
         const HomeClock home = ChooseHomeClock(request.home, zones, request.options.departDate.year);
         outcome.plan = PlanTrip(path, request.options, *rules, {&zones, &home});
     } catch (const TripPlanError& e) {

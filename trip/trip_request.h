@@ -3,6 +3,7 @@
 #include "app/zone_clock.h"
 #include "locations/home_location.h"
 #include "trip/home_clock.h"
+#include "trip/town_path.h"
 #include "trip/trip_plan.h"
 
 #include <optional>
@@ -25,10 +26,18 @@ struct TripHomeChoice {
     std::optional<double> offsetHours;
 };
 
+// Where the path comes from: route files joined From to To (routeNames, from and to
+// required), towns (towns), or a file of them (pathFile: .gpx, .csv, a towns .txt); for
+// these two From and To pick a part of the path, "" its first or its last stop.
+enum class TripPathSource { kRoutes, kTowns, kFile };
+
 struct TripRequest {
     std::string folder;                   // the program's folder: Daylight.txt and the route files
     std::vector<std::string> routeNames;  // in driving order
     std::string from, to;                 // stops of the first and the last route
+    TripPathSource source = TripPathSource::kRoutes;
+    std::vector<TownStep> towns;          // in driving order
+    std::string pathFile;
     double roadFactor = 1.1;
     TripOptions options;
     TripHomeChoice home;
