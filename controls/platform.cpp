@@ -105,4 +105,10 @@ QString SystemPlatform::saveFileName(QWidget* parent, const QString& title, cons
     return QFileDialog::getSaveFileName(parent, title, start, filter);
 }
 
+QString SystemPlatform::openFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                        filter);
+}
+
 } // namespace dawnrule

@@ -53,6 +53,9 @@ public:
     // user cancelled. `filter`: "CSV files (*.csv)".
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
                                  const QString& filter) = 0;
+    // The desktop's dialog for a file to open, in the user's folder of documents; the
+    // chosen path, or empty when the user cancelled. `filter`: "Routes (*.gpx *.csv *.txt)".
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
 };
 
 class SystemPlatform : public Platform {
@@ -67,6 +70,7 @@ public:
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
                          const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
 };
 
 } // namespace dawnrule

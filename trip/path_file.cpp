@@ -7,6 +7,7 @@
 #include "trip/waypoint_path.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace dawnrule {
 
@@ -24,7 +25,10 @@ TripPath ReadPathFile(const std::string& path, const TownIndex& towns, double ro
 
 TripPath TownsOrFilePath(const TripRequest& request)
 {
-    const TownIndex towns = TownIndex::Load(request.folder);
+    std::optional<TownIndex> loaded;
+    if (!request.townIndex)
+        loaded = TownIndex::Load(request.folder);
+    const TownIndex& towns = request.townIndex ? *request.townIndex : *loaded;
     const TripPath path = request.source == TripPathSource::kTowns
                               ? TownPath(towns, request.towns, request.roadFactor, "towns")
                               : ReadPathFile(request.pathFile, towns, request.roadFactor);

@@ -87,6 +87,10 @@ TripOutcome PlanTripRequest(const TripRequest& request, ZoneDatabase& zones)
     const std::optional<TripRules> rules = ReadTripRules(request.folder, outcome.error);
     if (!rules)
         return outcome;
+    const auto cancelled = [&request, &outcome] {
+        outcome.cancelled = request.cancel && request.cancel->load();
+        return outcome.cancelled;
+    };
     try {
         std::vector<TripRoute> routes;
         for (const std::string& name : request.routeNames)
@@ -94,8 +98,12 @@ TripOutcome PlanTripRequest(const TripRequest& request, ZoneDatabase& zones)
         const TripPath path = request.source == TripPathSource::kRoutes
                                   ? ChainRoutes(routes, request.from, request.to, request.roadFactor)
                                   : TownsOrFilePath(request);
+        if (cancelled())
+            return outcome;
         const HomeClock home = ChooseHomeClock(request.home, zones, request.options.departDate.year);
         outcome.plan = PlanTrip(path, request.options, *rules, {&zones, &home});
+        if (cancelled())
+            outcome.plan.reset();
     } catch (const TripPlanError& e) {
         outcome.error = {e.what()};
     } catch (const std::invalid_argument& e) {

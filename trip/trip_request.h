@@ -6,6 +6,7 @@
 #include "trip/town_path.h"
 #include "trip/trip_plan.h"
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,12 +42,18 @@ struct TripRequest {
     double roadFactor = 1.1;
     TripOptions options;
     TripHomeChoice home;
+    // The towns of the folder, when the caller keeps them loaded; none: loaded for a path
+    // of towns or from a file. Must outlive the request's planning.
+    const TownIndex* townIndex = nullptr;
+    // Set from another thread to stop: the outcome is then `cancelled`, without a plan.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 // A plan, or the lines that say why there is none (most often one).
 struct TripOutcome {
     std::optional<TripPlan> plan;
     std::vector<std::string> error;
+    bool cancelled = false;
 };
 
 // The home clock of the choice; a zone name the database does not know counts as none.

@@ -374,10 +374,7 @@ void TRoutes::SpeedButton5Click()
         if (!name.isEmpty())
             names << name;
     }
-    if (names.isEmpty()) {
-        m_platform.showMessage(this, QStringLiteral("Pick the routes of the trip first, in the order they are driven."));
-        return;
-    }
+    // No route named: the plan's path comes from its route builder or a route file.
     m_tripPlan->ShowFor(names);
 }
 

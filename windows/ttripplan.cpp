@@ -8,10 +8,16 @@
 #include "controls/cp1252_text.h"
 #include "controls/platform.h"
 #include "controls/window_look.h"
+#include "trip/gpx_file.h"
+#include "trip/path_file.h"
+#include "trip/plan_calendar.h"
 #include "trip/route_path.h"
+#include "trip/town_index.h"
 #include "trip/trip_plan_text.h"
 #include "trip/trip_request.h"
 #include "trip/trip_timeline.h"
+#include "windows/background_work.h"
+#include "windows/route_builder.h"
 #include "windows/route_print.h"
 #include "windows/routes_host.h"
 #include "windows/text_table_model.h"
@@ -20,6 +26,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -40,7 +47,8 @@ namespace dawnrule {
 
 namespace {
 
-constexpr int kStartWidth = 960;
+constexpr int kStartWidth = 1180;
+constexpr int kBuilderWidth = 230;
 constexpr int kStartHeight = 720;
 constexpr int kMinWidth = 560;
 constexpr int kMinHeight = 360;
@@ -164,6 +172,10 @@ void TTripPlan::BuildControls()
     PlanButton = MakeFlatButton(this, QStringLiteral("Plan"), QRect(0, 0, 64, 22));
     PrintButton = MakeFlatButton(this, QStringLiteral("Print"), QRect(0, 0, 64, 22));
     SaveButton = MakeFlatButton(this, QStringLiteral("Save CSV"), QRect(0, 0, 72, 22));
+    SaveGpxButton = MakeFlatButton(this, QStringLiteral("Save GPX"), QRect(0, 0, 72, 22));
+    SaveGpxButton->setToolTip(QStringLiteral("The plan for a GPS: a waypoint a stop, with its times, and the path as a route"));
+    SaveCalendarButton = MakeFlatButton(this, QStringLiteral("Save calendar"), QRect(0, 0, 92, 22));
+    SaveCalendarButton->setToolTip(QStringLiteral("The plan for a phone's calendar: an event a duty period"));
     CloseButton = MakeFlatButton(this, QStringLiteral("Close"), QRect(0, 0, 64, 22));
 
     const auto field = [this](QWidget* w, const QString& unit) {
@@ -199,7 +211,7 @@ void TTripPlan::BuildControls()
     form->addWidget(Break, 2, 8, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QToolButton* b : {PlanButton, PrintButton, SaveButton, CloseButton})
+    for (QToolButton* b : {PlanButton, PrintButton, SaveButton, SaveGpxButton, SaveCalendarButton, CloseButton})
         buttons->addWidget(b);
     form->addLayout(buttons, 3, 0, 1, 10);
     form->setColumnStretch(3, 1);
@@ -226,14 +238,29 @@ void TTripPlan::BuildControls()
     parts->setStretchFactor(2, 3);
     parts->setSizes({kStartHeight * 2 / 5, kStartHeight / 5, kStartHeight * 2 / 5});
 
+    Builder = new RouteBuilder(m_platform, this);
+    PathLabel = new QLabel(this);
+    SetTextColour(PathLabel, kNavy);
+    auto* sides = new QSplitter(Qt::Horizontal, this);
+    sides->addWidget(Builder);
+    sides->addWidget(parts);
+    sides->setStretchFactor(0, 0);
+    sides->setStretchFactor(1, 1);
+    sides->setSizes({kBuilderWidth, kStartWidth - kBuilderWidth});
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(PathLabel);
     layout->addWidget(Header);
-    layout->addWidget(parts, 1);
+    layout->addWidget(sides, 1);
 
     connect(PlanButton, &QToolButton::clicked, this, &TTripPlan::PlanButtonClick);
     connect(PrintButton, &QToolButton::clicked, this, &TTripPlan::PrintButtonClick);
     connect(SaveButton, &QToolButton::clicked, this, &TTripPlan::SaveButtonClick);
+    connect(SaveGpxButton, &QToolButton::clicked, this, &TTripPlan::SaveGpxClick);
+    connect(SaveCalendarButton, &QToolButton::clicked, this, &TTripPlan::SaveCalendarClick);
+    connect(Builder, &RouteBuilder::changed, this, &TTripPlan::BuilderChange);
+    connect(Builder, &RouteBuilder::fileChosen, this, &TTripPlan::RouteFileChosen);
     connect(CloseButton, &QToolButton::clicked, this, &QDialog::accept);
     connect(FirstMinute, &QCheckBox::toggled, this, &TTripPlan::FirstMinuteClick);
     ApplySettings({});
@@ -247,8 +274,13 @@ QString TTripPlan::FilePath(const char* name) const
 bool TTripPlan::Prepare(const QStringList& routeNames)
 {
     m_routeNames.clear();
+    m_source = Source::kNone;
     m_plan.reset();
-    ShowPlan();
+    Towns(false);  // for the route builder's type-ahead, once a run
+    {
+        const QSignalBlocker block(Builder);
+        Builder->SetSteps({});
+    }
     // Every stop of the routes once, in the routes' order, for From and To.
     QStringList stops;
     std::unordered_set<std::string> seen;
@@ -265,15 +297,13 @@ bool TTripPlan::Prepare(const QStringList& routeNames)
         m_platform.showMessage(this, FromCp1252(e.what()));
         return false;
     }
-    if (stops.size() < 2) {
+    if (!routeNames.isEmpty() && stops.size() < 2) {
         m_routeNames.clear();
         m_platform.showMessage(this, QStringLiteral("The routes named hold fewer than two stops: nothing to plan."));
         return false;
     }
-    {
-        const QSignalBlocker fromBlock(FromList), toBlock(ToList);
-        m_stopNames->setStringList(stops);
-    }
+    if (!m_routeNames.empty())
+        m_source = Source::kRoutes;
     TripPlanSettingsRead kept;
     try {
         kept = ParseTripPlanSettings(ReadTextLines(FilePath(kTripPlanFileName).toStdString()));
@@ -281,6 +311,7 @@ bool TTripPlan::Prepare(const QStringList& routeNames)
         // None kept yet: the defaults.
     }
     ApplySettings(kept.settings);
+    SetStops(stops);
     if (const std::optional<CivilDate> date = ParseDateText(m_host.DateFieldText().toStdString()))
         DepartDate->setDate(QDate(date->year, date->month, date->day));
     if (!kept.problems.empty()) {
@@ -292,6 +323,127 @@ bool TTripPlan::Prepare(const QStringList& routeNames)
     }
     ShowPlan();
     return true;
+}
+
+void TTripPlan::SetStops(const QStringList& stops)
+{
+    const QString from = FromList->currentText(), to = ToList->currentText();
+    // From at the first stop and To at the last stay at the ends as the path grows.
+    const bool fromFirst = FromList->count() > 0 && FromList->itemIndex() == 0;
+    const bool toLast = ToList->count() > 0 && ToList->itemIndex() == ToList->count() - 1;
+    {
+        const QSignalBlocker fromBlock(FromList), toBlock(ToList);
+        m_stopNames->setStringList(stops);
+    }
+    // A stop that the path does not hold gives way to its first and last stops.
+    const int f = fromFirst ? -1 : FromList->findText(from), t = toLast ? -1 : ToList->findText(to);
+    FromList->setItemIndex(f >= 0 ? f : 0);
+    ToList->setItemIndex(t >= 0 ? t : ToList->count() - 1);
+}
+
+const TownIndex* TTripPlan::Towns(bool say)
+{
+    if (!m_towns && m_townsMissing.isEmpty()) {
+        const std::string folder = m_platform.programFolder().toStdString();
+        std::optional<std::string> error;
+        RunInBackground(this, QStringLiteral("Reading the towns of the state lists..."), [&](const std::atomic<bool>&) {
+            try {
+                m_towns = std::make_shared<const TownIndex>(TownIndex::Load(folder));
+            } catch (const TripPlanError& e) {
+                error = e.what();
+            }
+        });
+        if (error)
+            m_townsMissing = FromCp1252(*error);
+        Builder->SetTowns(m_towns, m_townsMissing);
+    }
+    if (!m_towns && say)
+        m_platform.showMessage(this, m_townsMissing);
+    return m_towns.get();
+}
+
+void TTripPlan::BuilderChange()
+{
+    m_plan.reset();
+    QStringList stops;
+    if (Builder->IsEmpty()) {
+        m_source = m_routeNames.empty() ? Source::kNone : Source::kRoutes;
+        for (const std::string& name : m_routeNames) {
+            try {
+                for (const TripStop& stop : ReadTripRoute(m_platform.programFolder().toStdString(), name).stops) {
+                    if (!stops.contains(FromCp1252(stop.name)))
+                        stops << FromCp1252(stop.name);
+                }
+            } catch (const TripPlanError&) {
+                // Read when the window opened; Plan will say what is wrong now.
+            }
+        }
+    } else {
+        m_source = Source::kTowns;
+        try {
+            for (const TownStep& step : Builder->Steps()) {
+                TownStep named = step;
+                named.miles.reset();
+                stops << FromCp1252(TownLine(named));
+            }
+        } catch (const TripPlanError&) {
+            // A line being edited; Plan names it.
+        }
+    }
+    SetStops(stops);
+    ShowPlan();
+}
+
+void TTripPlan::RouteFileChosen(const QString& path)
+{
+    TripPath read;
+    std::optional<std::string> error;
+    const TownIndex* towns = Towns(true);
+    if (!towns)
+        return;
+    RunInBackground(this, QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()),
+                    [&](const std::atomic<bool>&) {
+                        try {
+                            read = ReadPathFile(path.toStdString(), *towns, 1.1);
+                        } catch (const TripPlanError& e) {
+                            error = e.what();
+                        }
+                    });
+    if (error) {
+        m_platform.showMessage(this, FromCp1252(*error));
+        return;
+    }
+    {
+        const QSignalBlocker block(Builder);
+        Builder->SetSteps({});
+    }
+    m_source = Source::kFile;
+    m_pathFile = path.toStdString();
+    m_plan.reset();
+    QStringList stops;
+    for (const TripStop& stop : read.stops)
+        stops << FromCp1252(stop.name);
+    SetStops(stops);
+    ShowPlan();
+}
+
+QString TTripPlan::PathText() const
+{
+    switch (m_source) {
+    case Source::kRoutes: {
+        QStringList names;
+        for (const std::string& n : m_routeNames)
+            names << QString::fromStdString(n);
+        return QStringLiteral("Path: the routes %1").arg(names.join(QStringLiteral(", ")));
+    }
+    case Source::kTowns:
+        return QStringLiteral("Path: the towns of the route builder");
+    case Source::kFile:
+        return QStringLiteral("Path: the file %1").arg(QFileInfo(QString::fromStdString(m_pathFile)).fileName());
+    case Source::kNone:
+        break;
+    }
+    return QStringLiteral("Path: none yet. Add towns in the route builder, open a route file, or name routes in the Routes window.");
 }
 
 void TTripPlan::ShowFor(const QStringList& routeNames)
@@ -343,11 +495,9 @@ bool TTripPlan::ReadSettings(TripPlanSettings& s)
 
 void TTripPlan::ApplySettings(const TripPlanSettings& s)
 {
-    // A kept stop that the routes do not hold gives way to the first and last stops.
-    const int from = FromList->findText(FromCp1252(s.from));
-    const int to = ToList->findText(FromCp1252(s.to));
-    FromList->setItemIndex(from >= 0 ? from : 0);
-    ToList->setItemIndex(to >= 0 ? to : ToList->count() - 1);
+    // The kept stops, chosen once the path's stops are in the lists (SetStops).
+    FromList->setEditText(FromCp1252(s.from));
+    ToList->setEditText(FromCp1252(s.to));
     FirstMinute->setChecked(!s.departMinute);
     DepartTime->setTime(s.departMinute ? QTime(*s.departMinute / 60, *s.departMinute % 60) : QTime(7, 0));
     DepartTime->setEnabled(s.departMinute.has_value());
@@ -380,15 +530,38 @@ void TTripPlan::PlanButtonClick()
 {
     m_plan.reset();
     ShowPlan();
-    if (m_routeNames.empty())
+    if (m_source == Source::kNone) {
+        m_platform.showMessage(this, PathText());
         return;
+    }
     TripPlanSettings s;
     if (!ReadSettings(s))
         return;
 
     TripRequest request;
     request.folder = m_platform.programFolder().toStdString();
-    request.routeNames = m_routeNames;
+    switch (m_source) {
+    case Source::kRoutes:
+        request.routeNames = m_routeNames;
+        break;
+    case Source::kTowns:
+        request.source = TripPathSource::kTowns;
+        try {
+            request.towns = Builder->Steps();
+        } catch (const TripPlanError& e) {
+            m_platform.showMessage(this, FromCp1252(e.what()));
+            return;
+        }
+        request.townIndex = Towns(false);  // none: the loader says why
+        break;
+    case Source::kFile:
+        request.source = TripPathSource::kFile;
+        request.pathFile = m_pathFile;
+        request.townIndex = Towns(false);
+        break;
+    case Source::kNone:
+        break;
+    }
     request.from = s.from;
     request.to = s.to;
     request.roadFactor = s.roadFactor;
@@ -406,7 +579,14 @@ void TTripPlan::PlanButtonClick()
     // The home clock: the home place's zone (or its offset), else this computer's zone.
     request.home.place = m_host.HomePlace();
 
-    TripOutcome outcome = PlanTripRequest(request, m_host.Zones());
+    TripOutcome outcome;
+    ZoneDatabase& zones = m_host.Zones();
+    RunInBackground(this, QStringLiteral("Planning the trip..."), [&](const std::atomic<bool>& cancel) {
+        request.cancel = &cancel;
+        outcome = PlanTripRequest(request, zones);
+    });
+    if (outcome.cancelled)
+        return;
     if (!outcome.plan) {
         QStringList lines;
         for (const std::string& line : outcome.error)
@@ -421,10 +601,11 @@ void TTripPlan::PlanButtonClick()
 
 void TTripPlan::ShowPlan()
 {
-    PrintButton->setEnabled(m_plan.has_value());
-    SaveButton->setEnabled(m_plan.has_value());
+    for (QToolButton* b : {PrintButton, SaveButton, SaveGpxButton, SaveCalendarButton})
+        b->setEnabled(m_plan.has_value());
+    PathLabel->setText(PathText());
     if (!m_plan) {
-        Header->setText(m_routeNames.empty() ? QString() : QStringLiteral("Press Plan to plan the trip."));
+        Header->setText(m_source == Source::kNone ? QString() : QStringLiteral("Press Plan to plan the trip."));
         Timeline->SetRows({}, {});
         m_days->SetTable({}, {});
         m_stops->SetTable({}, {});
@@ -476,18 +657,54 @@ void TTripPlan::PrintButtonClick()
     PrintReportFrom(m_platform, this, pages.lines, pages.heading, QPageLayout::Landscape);  // the plan's rows are wide
 }
 
+QString TTripPlan::SuggestedName(const char* extension) const
+{
+    QString name = QStringLiteral("Trip plan %1 to %2.%3")
+                       .arg(FromCp1252(m_plan->from), FromCp1252(m_plan->to), QString::fromLatin1(extension));
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return name;
+}
+
 void TTripPlan::SaveButtonClick()
 {
     if (!m_plan)
         return;
-    QString suggested = QStringLiteral("Trip plan %1 to %2.csv").arg(FromCp1252(m_plan->from), FromCp1252(m_plan->to));
-    suggested.replace(QLatin1Char('/'), QLatin1Char('-'));
-    const QString path =
-        m_platform.saveFileName(this, QStringLiteral("Save the plan as CSV"), suggested, QStringLiteral("CSV files (*.csv)"));
+    const QString path = m_platform.saveFileName(this, QStringLiteral("Save the plan as CSV"), SuggestedName("csv"),
+                                                 QStringLiteral("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     try {
         WriteTextLines(path.toStdString(), TripPlanCsvLines(*m_plan));
+    } catch (const FileError& e) {
+        m_platform.showMessage(this, QString::fromStdString(e.what()));
+    }
+}
+
+void TTripPlan::SaveGpxClick()
+{
+    if (!m_plan)
+        return;
+    const QString path = m_platform.saveFileName(this, QStringLiteral("Save the plan for a GPS"), SuggestedName("gpx"),
+                                                 QStringLiteral("GPX files (*.gpx)"));
+    if (path.isEmpty())
+        return;
+    try {
+        WriteTripPlanGpx(path.toStdString(), *m_plan);
+    } catch (const FileError& e) {
+        m_platform.showMessage(this, QString::fromStdString(e.what()));
+    }
+}
+
+void TTripPlan::SaveCalendarClick()
+{
+    if (!m_plan)
+        return;
+    const QString path = m_platform.saveFileName(this, QStringLiteral("Save the plan for a calendar"),
+                                                 SuggestedName("ics"), QStringLiteral("Calendar files (*.ics)"));
+    if (path.isEmpty())
+        return;
+    try {
+        WriteTripPlanIcs(path.toStdString(), *m_plan, m_platform.now().toSecsSinceEpoch());
     } catch (const FileError& e) {
         m_platform.showMessage(this, QString::fromStdString(e.what()));
     }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,8 +26,10 @@ namespace dawnrule {
 
 class ComboBox;
 class Platform;
+class RouteBuilder;
 class RoutesHost;
 class TextTableModel;
+class TownIndex;
 class TripTimelineView;
 
 namespace test {
@@ -44,8 +47,11 @@ struct TripPlanPages {
 TripPlanPages TripPlanPrintout(const TripPlan& plan);
 
 // "Trip Plan": where an oversize load may roll and where it must park, duty period by
-// duty period, along the routes the Routes window names, in each stop's clock and the
-// home clock. The inputs (From, To, departure, speed, driving, duty and off-duty hours,
+// duty period, in each stop's clock and the home clock, along a path: the routes the
+// Routes window names, the towns of the route builder at its left (a permit's route off
+// the Interstates), or a GPX or CSV file opened there. Where the path came from shows
+// above the plan, in its heading and on its printed pages. "Save GPX" and "Save
+// calendar" write the plan for the driver's GPS and phone. The inputs (From, To, departure, speed, driving, duty and off-duty hours,
 // the break, the load's width, road factor, rest days) sit above the plan, which shows
 // as a picture (a row per duty period on the home clock's 24 hours) and two tables (the
 // periods, then every stop) that grow with the window. "Print" prints the picture and
@@ -62,8 +68,9 @@ public:
     TTripPlan(Platform& platform, RoutesHost& host, QWidget* parent = nullptr);
     ~TTripPlan() override;
 
-    // Opens the window modally for the routes, in driving order. A route that cannot be
-    // read is shown and the window stays closed.
+    // Opens the window modally for the routes, in driving order (none: the route
+    // builder's towns or a file). A route that cannot be read is shown and the window
+    // stays closed.
     void ShowFor(const QStringList& routeNames);
     // What ShowFor does before the window shows: reads the routes, fills the From and To
     // lists, puts back the inputs kept (a damaged line of TripPlan.dat is named once)
@@ -75,6 +82,10 @@ public:
     void PlanButtonClick();   // "Plan"
     void PrintButtonClick();  // "Print"
     void SaveButtonClick();   // "Save CSV"
+    void SaveGpxClick();      // "Save GPX"
+    void SaveCalendarClick(); // "Save calendar"
+    void BuilderChange();     // the route builder's towns changed: they are the path
+    void RouteFileChosen(const QString& path);  // a GPX or CSV file is the path
     void FirstMinuteClick();  // "first legal minute": the time field is off while checked
 
     // The plan shown, none before one was made or after it failed.
@@ -91,6 +102,13 @@ private:
     void SaveSettings(const TripPlanSettings& settings);
     void ShowPlan();
     QString FilePath(const char* name) const;
+    // The stops the path offers From and To; the kept From and To chosen where they are among them.
+    void SetStops(const QStringList& stops);
+    // The towns of the state lists and U.txt, read once a run; none when they cannot be
+    // (`say`: then the message shows).
+    const TownIndex* Towns(bool say);
+    QString PathText() const;
+    QString SuggestedName(const char* extension) const;
 
     ComboBox* FromList;
     ComboBox* ToList;
@@ -114,6 +132,10 @@ private:
     QScrollArea* TimelineArea;
     QTableView* DaysTable;
     QTableView* StopsTable;
+    RouteBuilder* Builder;
+    QLabel* PathLabel;
+    QToolButton* SaveGpxButton;
+    QToolButton* SaveCalendarButton;
     TextTableModel* m_days;
     TextTableModel* m_stops;
     QStringListModel* m_stopNames;  // From's and To's entries
@@ -121,6 +143,11 @@ private:
     Platform& m_platform;
     RoutesHost& m_host;
     std::vector<std::string> m_routeNames;
+    enum class Source { kNone, kRoutes, kTowns, kFile };
+    Source m_source = Source::kNone;
+    std::string m_pathFile;                    // the GPX or CSV file, for kFile
+    std::shared_ptr<const TownIndex> m_towns;  // the folder's, loaded when first needed
+    QString m_townsMissing;  // why they cannot be read
     std::optional<TripPlan> m_plan;
 };
 

@@ -31,6 +31,8 @@ public:
     QString printFile;          // the PDF the last confirmed setup prints to
     QString saveAnswer;         // the path a save dialog gives; empty: cancelled
     QStringList saveSuggestions;  // what each save dialog was started at
+    QString openAnswer;         // the path an open dialog gives; empty: cancelled
+    QStringList openTitles;     // each open dialog's title
     // Called as each message or confirmation shows, with its text: lets a test look
     // at what stood at that moment (the pointer, the window).
     std::function<void(const QString& text)> onDialog;
@@ -73,6 +75,11 @@ public:
     {
         saveSuggestions << suggested;
         return saveAnswer;
+    }
+    QString openFileName(QWidget*, const QString& title, const QString&) override
+    {
+        openTitles << title;
+        return openAnswer;
     }
 };
 

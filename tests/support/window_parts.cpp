@@ -46,7 +46,13 @@ TripPlanParts WindowParts::Of(TTripPlan& w)
     return {w.FromList,    w.ToList,     w.DepartDate, w.DepartTime,  w.FirstMinute, w.Speed,
             w.Hours,       w.Duty,       w.OffDuty,    w.Width,       w.Break,       w.RoadFactor,
             w.Rest,        w.PlanButton, w.PrintButton, w.SaveButton, w.CloseButton, w.Header,
-            w.Timeline,    w.DaysTable,  w.StopsTable};
+            w.Timeline,    w.DaysTable,  w.StopsTable, w.Builder,     w.PathLabel,   w.SaveGpxButton,
+            w.SaveCalendarButton};
+}
+
+RouteBuilderParts WindowParts::Of(RouteBuilder& w)
+{
+    return {w.TownField, w.TownList, w.RemoveButton, w.UpButton, w.DownButton, w.OpenButton, w.SaveButton};
 }
 
 } // namespace dawnrule::test

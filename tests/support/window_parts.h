@@ -8,6 +8,7 @@
 #include "windows/tabout.h"
 #include "windows/thelp.h"
 #include "windows/troutes.h"
+#include "windows/route_builder.h"
 #include "windows/ttripplan.h"
 
 #include <array>
@@ -18,6 +19,7 @@ class QSpinBox;
 class QTableView;
 class QDateEdit;
 class QLineEdit;
+class QListWidget;
 class QTimeEdit;
 class QFrame;
 class QLabel;
@@ -36,6 +38,7 @@ class TLED;
 class TMoon;
 class TPieProgressBar;
 class TripTimelineView;
+class RouteBuilder;
 
 namespace test {
 
@@ -153,6 +156,20 @@ struct TripPlanParts {
     TripTimelineView* Timeline;
     QTableView* DaysTable;
     QTableView* StopsTable;
+    RouteBuilder* Builder;
+    QLabel* PathLabel;
+    QToolButton* SaveGpxButton;
+    QToolButton* SaveCalendarButton;
+};
+
+struct RouteBuilderParts {
+    QLineEdit* TownField;
+    QListWidget* TownList;
+    QToolButton* RemoveButton;
+    QToolButton* UpButton;
+    QToolButton* DownButton;
+    QToolButton* OpenButton;
+    QToolButton* SaveButton;
 };
 
 struct AboutParts {
@@ -181,6 +198,7 @@ struct WindowParts {
     static AboutParts Of(TAbout& w);
     static HelpParts Of(THelp& w);
     static TripPlanParts Of(TTripPlan& w);
+    static RouteBuilderParts Of(RouteBuilder& w);
 };
 
 // Shorthands: Parts(window).Label5->text().
@@ -191,6 +209,7 @@ inline RoutesParts Parts(TRoutes& w) { return WindowParts::Of(w); }
 inline AboutParts Parts(TAbout& w) { return WindowParts::Of(w); }
 inline HelpParts Parts(THelp& w) { return WindowParts::Of(w); }
 inline TripPlanParts Parts(TTripPlan& w) { return WindowParts::Of(w); }
+inline RouteBuilderParts Parts(RouteBuilder& w) { return WindowParts::Of(w); }
 
 } // namespace test
 } // namespace dawnrule

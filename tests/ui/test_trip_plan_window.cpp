@@ -7,14 +7,20 @@
 #include "cli/cli_commands.h"
 #include "common/text_file.h"
 #include "controls/combo_box.h"
+#include "locations/us_states.h"
 #include "trip/route_path.h"
 #include "trip/trip_plan_text.h"
 #include "trip/trip_timeline.h"
+#include "windows/background_work.h"
+#include "windows/route_builder.h"
 #include "windows/trip_timeline_view.h"
 #include "windows/ttripplan.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QProgressDialog>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QImage>
@@ -26,7 +32,9 @@
 #include <QTimeEdit>
 #include <QToolButton>
 
+#include <algorithm>
 #include <sstream>
+#include <thread>
 
 namespace dawnrule::test {
 namespace {
@@ -40,8 +48,11 @@ protected:
         WindowTest::SetUp();
         WriteParm(Lines({"000000000000", "0", "-1", "0", "0", "0", "0"}));
         platform.clock = QDateTime(QDate(2026, 12, 21), QTime(9, 0));
-        for (const char* name : {"I-40.txt", "I-35.txt", "Daylight.txt", "Curfews.txt"})
+        for (const char* name : {"I-40.txt", "I-35.txt", "Daylight.txt", "Curfews.txt", "U.txt"})
             QFile::copy(QStringLiteral(DAWNRULE_SOURCE_DIR "/data/") + QLatin1String(name), platform.folder + QLatin1String(name));
+        for (const UsState& s : kUsStates)  // the towns of the route builder
+            QFile::copy(QStringLiteral(DAWNRULE_SOURCE_DIR "/data/") + QString::fromStdString(StateFileName(s)),
+                        platform.folder + QString::fromStdString(StateFileName(s)));
         WriteFile("TripPlan.dat", Lines({"from=Oklahoma City, OK", "to=Flagstaff, AZ"}));
         Open();
         windows->home.SetPlace(kOklahomaCity);
@@ -330,12 +341,126 @@ TEST_F(TripPlanWindow, DataThatCannotMakeAPlanIsShown)
     EXPECT_FALSE(plan().Prepare({QStringLiteral("I-404")}));
     EXPECT_EQ(platform.messages, QStringList({"File:I-404.txt not found"}));
 
-    // No route named: "Plan" says what to do first.
+    // No path yet: "Plan" says how to give one.
     platform.messages.clear();
-    windows->routes.SetReportLines({});
-    Parts(windows->routes).SpeedButton5->click();
+    ASSERT_TRUE(plan().Prepare({}));
+    ui().PlanButton->click();
     ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("Pick the routes")));
+    EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("Path: none yet. Add towns in the route builder")));
+}
+
+// A permit's route off the Interstates, typed town by town: type-ahead over the state
+// lists, the same name twice in a state told apart by its coordinates, rearranged,
+// saved and opened again, then planned with the miles the permit gives.
+TEST_F(TripPlanWindow, TheRouteBuilderPlansATownsRoute)
+{
+    ASSERT_TRUE(plan().Prepare({}));
+    RouteBuilder& builder = *ui().Builder;
+    RouteBuilderParts b = Parts(builder);
+    plan().show();
+    b.TownField->setFocus();
+    for (const char* town : {"amarillo, tx", "Wichita Falls, TX, 170", "Childress, TX", "Fort Worth, TX, 110"}) {
+        b.TownField->setText(QString::fromLatin1(town));
+        QTest::keyClick(b.TownField, Qt::Key_Return);
+    }
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
+    ASSERT_EQ(b.TownList->count(), 4);
+    b.TownList->setCurrentRow(2);  // Childress goes before Wichita Falls
+    b.UpButton->click();
+    EXPECT_EQ(b.TownList->item(1)->text(), "Childress, TX");
+    // A town not in the lists, and one whose name two towns of a state share.
+    b.TownField->setText(QStringLiteral("Nowhere, TX"));
+    QTest::keyClick(b.TownField, Qt::Key_Return);
+    b.TownField->setText(QStringLiteral("Salem, AR"));
+    QTest::keyClick(b.TownField, Qt::Key_Return);
+    ASSERT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(platform.messages[0].contains(QStringLiteral("Nowhere")));
+    EXPECT_TRUE(platform.messages[1].contains(QStringLiteral("Salem, AR@")));
+    EXPECT_EQ(b.TownList->count(), 4);
+    EXPECT_EQ(ui().FromList->currentText(), "Amarillo, TX");
+    EXPECT_EQ(ui().ToList->currentText(), "Fort Worth, TX");
+
+    // Saved as a towns file, cleared, opened again.
+    platform.saveAnswer = platform.folder + QStringLiteral("US-287.txt");
+    b.SaveButton->click();
+    EXPECT_EQ(ReadFile("US-287.txt"), Lines({"Amarillo, TX", "Childress, TX", "Wichita Falls, TX, 170", "Fort Worth, TX, 110"}));
+    b.TownList->setCurrentRow(0);
+    for (int i = 0; i < 4; ++i)
+        b.RemoveButton->click();
+    EXPECT_TRUE(ui().PathLabel->text().startsWith(QStringLiteral("Path: none yet.")));
+    platform.openAnswer = platform.saveAnswer;
+    b.OpenButton->click();
+    ASSERT_EQ(b.TownList->count(), 4);
+    EXPECT_EQ(ui().PathLabel->text(), "Path: the towns of the route builder");
+
+    ui().PlanButton->click();
+    ASSERT_TRUE(plan().Plan()) << platform.messages.join('/').toStdString();
+    EXPECT_EQ(plan().Plan()->by, "towns");
+    EXPECT_EQ(plan().Plan()->milesFrom, "miles as given, road factor 1.1 elsewhere");
+    EXPECT_TRUE(ui().Header->text().contains(QStringLiteral("Amarillo, TX to Fort Worth, TX by towns")));
+    const double amarilloChildress = plan().Plan()->rows[static_cast<size_t>(plan().Plan()->rows.size() - 3)].miles;
+    EXPECT_NEAR(plan().Plan()->totalMiles - amarilloChildress, 280, 1e-9);  // 170 and 110 as given
+    plan().hide();
+}
+
+// A GPS track opened as the route: the path is the file's, named so; the plan goes out
+// again as GPX for the driver's GPS and as a calendar for the phone.
+TEST_F(TripPlanWindow, ARouteFileIsThePathAndThePlanGoesToTheCab)
+{
+    QFile gpx(platform.folder + QStringLiteral("track.gpx"));
+    ASSERT_TRUE(gpx.open(QIODevice::WriteOnly));
+    gpx.write("<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" creator=\"test\" xmlns=\"http://www.topografix.com/GPX/1/1\">"
+              "<trk><trkseg>"
+              "<trkpt lat=\"35.22\" lon=\"-101.83\"/><trkpt lat=\"35.19\" lon=\"-102.40\"/>"
+              "<trkpt lat=\"35.17\" lon=\"-103.00\"/><trkpt lat=\"35.17\" lon=\"-103.72\"/>"
+              "</trkseg></trk></gpx>\n");
+    gpx.close();
+    ASSERT_TRUE(plan().Prepare({QStringLiteral("I-40")}));
+    platform.openAnswer = gpx.fileName();
+    Parts(*ui().Builder).OpenButton->click();
+    EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join('/').toStdString();
+    EXPECT_EQ(ui().PathLabel->text(), "Path: the file track.gpx");
+    EXPECT_TRUE(ui().FromList->itemText(0).startsWith(QStringLiteral("near ")));
+    ui().PlanButton->click();
+    ASSERT_TRUE(plan().Plan()) << platform.messages.join('/').toStdString();
+    EXPECT_EQ(plan().Plan()->by, "track.gpx");
+    EXPECT_EQ(plan().Plan()->milesFrom, "miles along the track");
+
+    platform.saveAnswer = platform.folder + QStringLiteral("out.gpx");
+    ui().SaveGpxButton->click();
+    platform.saveAnswer = platform.folder + QStringLiteral("out.ics");
+    ui().SaveCalendarButton->click();
+    EXPECT_EQ(platform.saveSuggestions.value(0).right(4), ".gpx");
+    EXPECT_EQ(platform.saveSuggestions.value(1).right(4), ".ics");
+    const QByteArray written = ReadFile("out.gpx");
+    EXPECT_EQ(written.count("<wpt "), static_cast<qsizetype>(plan().Plan()->rows.size()) -
+                                          static_cast<qsizetype>(std::count_if(plan().Plan()->rows.begin(), plan().Plan()->rows.end(),
+                                                                               [](const TripStopRow& r) { return !r.arrive && !r.depart; })));
+    EXPECT_TRUE(ReadFile("out.ics").startsWith("BEGIN:VCALENDAR\r\n"));
+}
+
+// Work that runs past half a second shows a progress window whose Cancel stops it.
+TEST(BackgroundWork, ShowsProgressAfterHalfASecondAndCancelStopsIt)
+{
+    QWidget parent;
+    ModalWatchdog::OnNextModal([](QWidget* w) {
+        auto* progress = qobject_cast<QProgressDialog*>(w);
+        ASSERT_NE(progress, nullptr);
+        EXPECT_EQ(progress->labelText(), "Reading a long track...");
+        progress->cancel();
+    });
+    QElapsedTimer ran;
+    ran.start();
+    const bool cancelled = RunInBackground(&parent, QStringLiteral("Reading a long track..."), [](const std::atomic<bool>& cancel) {
+        for (int i = 0; i < 1000 && !cancel; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    });
+    EXPECT_TRUE(cancelled);
+    EXPECT_GE(ran.elapsed(), kProgressAfterMs);
+    EXPECT_LT(ran.elapsed(), 5000);
+    // Quick work shows nothing and passes on what it threw.
+    EXPECT_THROW(RunInBackground(&parent, QStringLiteral("quick"), [](const std::atomic<bool>&) { throw std::runtime_error("x"); }),
+                 std::runtime_error);
 }
 
 } // namespace
