@@ -148,10 +148,12 @@ TripRoute TripRouteFromLines(const std::string& routeName, const std::vector<std
 TripRoute ReadTripRoute(const std::string& folder, const std::string& routeName)
 {
     std::vector<std::string> lines;
+    std::string path;
     try {
-        lines = ReadTextLines(RouteFilePath(folder, routeName));
-    } catch (const std::exception&) {
-        throw TripPlanError("File:" + routeName + ".txt not found");
+        path = RouteFilePath(folder, routeName);
+        lines = ReadTextLines(path);
+    } catch (const std::exception& e) {
+        throw TripPlanError(path.empty() ? std::string(e.what()) : RouteFileProblem(routeName, path, e));
     }
     return TripRouteFromLines(routeName, lines);
 }

@@ -22,7 +22,7 @@ struct TripRoute {
 TripRoute TripRouteFromLines(const std::string& routeName, const std::vector<std::string>& lines);
 
 // The route file RouteFilePath(folder, routeName), read by ReadTextLines. Throws
-// TripPlanError "File:I-40.txt not found" when it cannot be read.
+// TripPlanError with RouteFileProblem's text, or the name's fault, when it cannot be read.
 TripRoute ReadTripRoute(const std::string& folder, const std::string& routeName);
 
 // Two routes with no town of the same name may still meet at two stops this close.

@@ -20,10 +20,20 @@ std::string Quoted(const std::string& text)
 
 std::string RouteFilePath(const std::string& folder, const std::string& routeName)
 {
+    if (routeName.find_first_of("/\\") != std::string::npos || routeName.find("..") != std::string::npos)
+        throw ConvertError(Quoted(routeName) + " is not a route name: route files lie in the program's folder");
     const std::filesystem::path file(routeName + ".txt");
-    if (file.is_absolute() || folder.empty())
+    if (folder.empty())
         return file.string();
     return (std::filesystem::path(folder) / file).string();
+}
+
+std::string RouteFileProblem(const std::string& routeName, const std::string& path, const std::exception& failure)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return "File:" + routeName + ".txt not found";
+    return failure.what();
 }
 
 StopLineParts SplitStopLine(const std::string& line)

@@ -1,13 +1,21 @@
 #pragma once
 
+#include <exception>
 #include <string>
 
 namespace dawnrule {
 
-// The file of a route: `routeName` + ".txt", a relative name taken from `folder`
-// (the program's folder, where "Highways.txt" lies), an absolute one as it stands.
-// The name is used exactly as written: no trimming, no case change.
+// The file of a route: `routeName` + ".txt" in `folder` (the program's folder, where
+// "Highways.txt" lies; empty: the current folder), the name used exactly as written (no
+// trimming, no case change). Route files lie in that folder only: a name holding "/",
+// "\" or ".." names no route, and throws ConvertError "'../x' is not a route name:
+// route files lie in the program's folder".
 std::string RouteFilePath(const std::string& folder, const std::string& routeName);
+
+// What the Routes report and the plan say of a route file that could not be read at
+// `path`: "File:I-40.txt not found" when there is no such file, else what the reader
+// said ("Cannot open file <path>": a folder, a pipe, a device, a file over 16 MiB).
+std::string RouteFileProblem(const std::string& routeName, const std::string& path, const std::exception& failure);
 
 // A route file's stop line, "  Omaha, NE   [41.26 -95.94]", as the Routes report and the
 // trip plan both read it. A line is a stop line when it contains "[": its label is

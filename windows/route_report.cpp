@@ -28,10 +28,12 @@ std::vector<std::string> BuildRouteReport(const std::vector<std::string>& routeN
     const auto stopped = [&operations] { return operations.stopped && operations.stopped(); };
     for (const std::string& name : routeNames) {
         std::vector<std::string> lines;
+        std::string path;
         try {
-            lines = operations.readLines(RouteFilePath(folder, name));
-        } catch (const std::exception&) {
-            operations.warn(FileTag(name) + " not found");
+            path = RouteFilePath(folder, name);
+            lines = operations.readLines(path);
+        } catch (const std::exception& e) {
+            operations.warn(path.empty() ? std::string(e.what()) : RouteFileProblem(name, path, e));
             if (stopped())
                 return report;
             continue;

@@ -53,7 +53,9 @@ struct RouteReportOperations {
 // that head the report box. Each route's file is looked up by RouteFilePath(folder,
 // name). A route that fails is warned about once and abandoned where it failed; the
 // lines it already gave stay, and the next route follows:
-// - a file that cannot be read: "File:" + name + ".txt not found";
+// - a file that is not there: "File:" + name + ".txt not found"; one that cannot be
+//   read (a folder, a pipe, a device, too large): the reader's "Cannot open file ...";
+//   a name that is no route ("../x", "/srv/x"): "'../x' is not a route name: ...";
 // - a bad stop line: "File:" + name + ".txt line N: " + the reason, N counted from 1,
 //   for example "File:I-80.txt line 12: '30.41x' is not a valid floating point value"
 //   or "File:I-80.txt line 3: '91' is not a valid latitude".

@@ -34,6 +34,7 @@ protected:
         std::ofstream(folder / "Far.txt") << "  Tulsa, OK  [36.15 -95.99]\r\n  Claremore, OK  [36.31 -95.62]\r\n";
         std::ofstream(folder / "Bad.txt") << "  Tulsa, OK  [36.15x -95.99]\r\n";
         std::ofstream(folder / "Off.txt") << "I-40\r\n  Barstow, CA  [34.90 -117.02]\r\n  Needles, CA  [134.85 -114.61]\r\n";
+        fs::create_directory(folder / "Dir.txt");
         fs::create_directories(folder / "badrules");
         std::ofstream(folder / "badrules" / "Daylight.txt") << "TX -30 +30\r\nOK soon\r\n";
         fs::copy_file(folder / "Curfews.txt", folder / "badrules" / "Curfews.txt");
@@ -95,6 +96,11 @@ TEST_F(CliPlan, RefusesBadArgumentsAndBadData)
          "I-40 and Far do not meet"},
         {Trip({"12/21/2026", "Missing"}), 1, "File:Missing.txt not found"},
         {Trip({"12/21/2026", "Bad"}), 1, "File:Bad.txt line 1: '36.15x' is not a valid floating point value"},
+        {Trip({"12/21/2026", "Dir"}), 1, "Cannot open file "},
+        {Trip({"12/21/2026", "../I-40"}), 1, "'../I-40' is not a route name: route files lie in the program's folder"},
+        {{"--from", "Amarillo, TX", "--to", "amarillo, tx", "--depart", "12/21/2026", "I-40"},
+         1,
+         "'Amarillo, TX' and 'amarillo, tx' are the same stop: there is no drive"},
         // A stop beyond the globe: the line's fault, as the Routes report says it.
         {{"--from", "Barstow, CA", "--to", "Needles, CA", "--depart", "12/21/2026", "Off"},
          1,

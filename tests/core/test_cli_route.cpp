@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -96,13 +98,21 @@ TEST_F(CliRoute, EveryMessageOfCalcIsOneLineNamingItsStop)
     EXPECT_NE(run.out.find("\n  Utqiagvik, AK   Rise  2:23P\n"), std::string::npos) << run.out;
 }
 
-TEST_F(CliRoute, AbsoluteNamesAndTheFolderOption)
+TEST_F(CliRoute, RouteFilesOfTheFolderOnlyAndTheFolderOption)
 {
+    // A path is no route name; a folder or a pipe in a route file's place cannot be read.
     const std::string absolute = (folder / "NY").string();
-    const CliRun run = Route({"--date", "11/09/2005", "--offset", "-5", "--folder", "/nonexistent", absolute, "NY"});
+    fs::create_directory(folder / "Dir.txt");
+    ASSERT_EQ(::mkfifo((folder / "Pipe.txt").c_str(), 0600), 0);
+    const CliRun run = Route({"--date", "11/09/2005", "--offset", "-5", "--folder", folder.string(), absolute, "Dir",
+                              "Pipe", "../NY", "NY"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "11/09/2005\n\nTitle\n\nNew York\n  New York, NY   6:36A  4:44P\n  Zero, NY       rise  set\n");
-    EXPECT_EQ(run.err, "dawnrule-cli route: File:NY.txt not found\n");
+    EXPECT_EQ(run.err, "dawnrule-cli route: '" + absolute +
+                           "' is not a route name: route files lie in the program's folder\n"
+                           "dawnrule-cli route: Cannot open file " + (folder / "Dir.txt").string() + "\n"
+                           "dawnrule-cli route: Cannot open file " + (folder / "Pipe.txt").string() + "\n"
+                           "dawnrule-cli route: '../NY' is not a route name: route files lie in the program's folder\n");
 
     // After "--" every argument is a route name.
     Write("--odd", {"odd"});

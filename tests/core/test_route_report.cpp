@@ -182,29 +182,39 @@ TEST(RouteReport, NoRoutesGiveNoLines)
     EXPECT_TRUE(batch.calls.empty());
 }
 
-TEST(RouteReport, RelativeNamesLieInTheProgramFolderAbsoluteOnesStand)
+TEST(RouteReport, RouteNamesNameFilesOfTheProgramFolderOnly)
 {
     const struct {
         const char* folder;
         const char* name;
-        const char* path;
+        const char* path;  // "" when the name is no route
     } rows[] = {
         {"/prog", "I-80", "/prog/I-80.txt"},
         {"/prog/", "I-80", "/prog/I-80.txt"},
-        {"/prog", "routes/I-80", "/prog/routes/I-80.txt"},
-        {"/prog", "/srv/routes/I-80", "/srv/routes/I-80.txt"},
         {"/prog", "i-80 ", "/prog/i-80 .txt"},  // as written: no trimming, no case change
         {"", "I-80", "I-80.txt"},
         {"/prog", "", "/prog/.txt"},
+        {"/prog", "routes/I-80", ""},
+        {"/prog", "/srv/routes/I-80", ""},
+        {"/prog", "..", ""},
+        {"/prog", "..I-80", ""},
+        {"/prog", "C:\\routes\\I-80", ""},
     };
     for (const auto& r : rows) {
-        EXPECT_EQ(RouteFilePath(r.folder, r.name), r.path) << r.folder << " + " << r.name;
         FakeBatch batch;
         batch.folder = r.folder;
         batch.Run({r.name});
-        EXPECT_EQ(batch.calls.front(), std::string("read ") + r.path);
-        // The warning names the route as written, not the path it was looked for at.
-        EXPECT_EQ(batch.warnings, Lines{std::string("File:") + r.name + ".txt not found"});
+        if (*r.path) {
+            EXPECT_EQ(RouteFilePath(r.folder, r.name), r.path) << r.folder << " + " << r.name;
+            EXPECT_EQ(batch.calls.front(), std::string("read ") + r.path);
+            // The warning names the route as written, not the path it was looked for at.
+            EXPECT_EQ(batch.warnings, Lines{std::string("File:") + r.name + ".txt not found"});
+        } else {
+            EXPECT_THROW(RouteFilePath(r.folder, r.name), ConvertError) << r.name;
+            EXPECT_EQ(batch.calls.front().rfind("read ", 0), std::string::npos) << r.name;  // nothing read
+            EXPECT_EQ(batch.warnings, Lines{"'" + std::string(r.name) +
+                                            "' is not a route name: route files lie in the program's folder"});
+        }
     }
 }
 
