@@ -3,6 +3,8 @@
 #include "astro/date_text.h"
 #include "common/number_text.h"
 
+#include <csv.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -54,17 +56,15 @@ std::string Home(const std::optional<TripTime>& t, const CivilDate& date, bool d
     return t ? ClockOnDate(t->utc, t->homeOffset, date, dayMark, false) : std::string();
 }
 
+// A field as RFC 4180 wants it: as it stands, or quoted by libcsv (its quotes doubled)
+// where it holds a comma, a quote or a line end.
 std::string CsvField(const std::string& text)
 {
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
-    std::string quoted = "\"";
-    for (const char ch : text) {
-        if (ch == '"')
-            quoted += '"';
-        quoted += ch;
-    }
-    return quoted + '"';
+    std::string quoted(csv_write(nullptr, 0, text.data(), text.size()), '\0');
+    csv_write(quoted.data(), quoted.size(), text.data(), text.size());
+    return quoted;
 }
 
 std::string DayName(const CivilDate& date)
