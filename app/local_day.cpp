@@ -143,8 +143,10 @@ LocalDayResult ComputeLocalDay(const LocalDayInput& in, const ZoneClock& zone)
                 continue;  // another date's event
             LocalEvent event;
             event.t3 = offset == anchor ? ev.t3 : ev.t3 + shift;
-            event.text = FormatEventTime(event.t3, in.military);
-            event.abbreviation = zone.AbbreviationAt(instant);
+            if (in.texts) {
+                event.text = FormatEventTime(event.t3, in.military);
+                event.abbreviation = zone.AbbreviationAt(instant);
+            }
             event.offsetSeconds = offset;
             event.utcSeconds = instant;
             if (ev.kind == kRiseEvent) {

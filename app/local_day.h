@@ -45,6 +45,7 @@ struct LocalDayInput {
     double latitude = 0;   // degrees, north positive
     int year = 0, month = 0, day = 0;  // the local date (Gregorian), IsLocalDayDate
     bool military = false;
+    bool texts = true;  // false: the events' instants only, no clock texts or abbreviations (the trip plan's windows)
 };
 
 // A set after midnight and before the day's rise (or, on a day without a rise, before

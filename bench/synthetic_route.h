@@ -2,8 +2,9 @@
 
 // A route of any length through the shipped towns of the 48 contiguous states, for the
 // trip plan's benchmarks: the towns from the south up, in bands of half a degree of
-// latitude driven west to east and back in turn (so the legs are short but for the
-// turns), then back down the same way, and so on.
+// latitude driven west to east and back in turn, then back down the same way, and so
+// on; a town more than kSyntheticLegMiles from the last one taken (across the Gulf, say)
+// is passed over, so every leg fits a day's driving.
 
 #include "common/text_file.h"
 #include "locations/city_record.h"
@@ -41,13 +42,19 @@ inline TripRoute SyntheticRoute(int stops)
             return a.band < b.band;
         return a.band % 2 ? a.longitude > b.longitude : a.longitude < b.longitude;
     });
+    constexpr double kSyntheticLegMiles = 150;
     TripRoute route;
     route.name = "Synthetic";
     const size_t n = towns.size();
-    for (int i = 0; i < stops; ++i) {
-        const size_t lap = static_cast<size_t>(i) / n, at = static_cast<size_t>(i) % n;
+    for (size_t i = 0; static_cast<int>(route.stops.size()) < stops; ++i) {
+        const size_t lap = i / n, at = i % n;
         const Town& t = towns[lap % 2 ? n - 1 - at : at];
-        route.stops.push_back({"Stop " + std::to_string(i) + ", " + t.state, t.state, t.latitude, t.longitude, 0});
+        if (!route.stops.empty() &&
+            GreatCircleMiles(route.stops.back().latitude, route.stops.back().longitude, t.latitude, t.longitude) >
+                kSyntheticLegMiles)
+            continue;
+        const std::string name = "Stop " + std::to_string(route.stops.size()) + ", " + t.state;
+        route.stops.push_back({name, t.state, t.latitude, t.longitude, 0});
     }
     return route;
 }

@@ -12,6 +12,7 @@ namespace dawnrule {
 namespace {
 
 constexpr std::int64_t kDaySeconds = 86400;
+constexpr std::int64_t kSpillSeconds = 4 * 3600;
 constexpr int kSunday = 0, kMonday = 1, kFriday = 5, kSaturday = 6;
 
 std::string ClockText(int minute)
@@ -44,14 +45,16 @@ std::vector<OpenSpan> Subtract(std::int64_t start, std::int64_t end, std::vector
 
 } // namespace
 
-const std::array<CivilDate, kStateHolidayCount>& HolidayDates::Of(int year)
+const std::array<HolidayDates::Day, kStateHolidayCount>& HolidayDates::Of(int year)
 {
     auto found = m_years.find(year);
     if (found == m_years.end()) {
-        std::array<CivilDate, kStateHolidayCount> dates;
-        for (int i = 0; i < kStateHolidayCount; ++i)
-            dates[static_cast<size_t>(i)] = StateHolidayDate(static_cast<StateHoliday>(i), year);
-        found = m_years.emplace(year, dates).first;
+        std::array<Day, kStateHolidayCount> days;
+        for (int i = 0; i < kStateHolidayCount; ++i) {
+            const CivilDate date = StateHolidayDate(static_cast<StateHoliday>(i), year);
+            days[static_cast<size_t>(i)] = {DaysSinceEpoch(date), WeekdayOf(date)};
+        }
+        found = m_years.emplace(year, days).first;
     }
     return found->second;
 }
@@ -120,13 +123,14 @@ void StopHours::AddHolidayClosures(int day, Day& out)
         return;
     const int year = DateOfDays(day).year;
     for (const int y : {year - 1, year, year + 1}) {
-        const auto& dates = m_holidays.Of(y);
+        const auto& days = m_holidays.Of(y);
         for (int i = 0; i < kStateHolidayCount; ++i) {
             if (!(c.holidays & (1u << i)))
                 continue;
-            const CivilDate date = dates[static_cast<size_t>(i)];
-            const int h = DaysSinceEpoch(date);
-            const int weekday = WeekdayOf(date);
+            const int h = days[static_cast<size_t>(i)].day;
+            const int weekday = days[static_cast<size_t>(i)].weekday;
+            if (day < h - 4 || day > h + 4)
+                continue;  // no closure reaches further than the long weekend
             const bool longWeekend = c.longWeekendClosed && (weekday == kMonday || weekday == kFriday);
             const int before = h - (c.longWeekendClosed && weekday == kMonday ? 3 : 1);
             const int after = h + (c.longWeekendClosed && weekday == kFriday ? 3 : 1);
@@ -242,9 +246,16 @@ std::optional<OpenSpan> StopHours::OpenFrom(std::int64_t t, int lastDay, unsigne
 {
     std::optional<OpenSpan> best;
     std::optional<int> foundOn;
-    for (int day = LocalDay(t) - 1; day <= lastDay; ++day) {
-        if (foundOn && day > *foundOn + 1)
-            break;  // a later date's window opens later still
+    // The window of the date before reaches into this one only in its first hours: the
+    // latest set (just after midnight in the far north) and the largest park minutes.
+    const std::int64_t local = t + m_clock.OffsetAt(t);
+    const int today = static_cast<int>(FloorDiv(local, kDaySeconds));
+    const bool early = local - std::int64_t{today} * kDaySeconds < kSpillSeconds;
+    for (int day = early ? today - 1 : today; day <= lastDay; ++day) {
+        // A later date's window opens later still, but for the next date's in the far
+        // north, whose rise less the roll minutes may come before its midnight.
+        if (foundOn && (day > *foundOn + 1 || best->start < Midnight(day) - kDaylightMaxMinutes * 60))
+            break;
         const TravelWindow& w = Window(day);
         if (!w.open || w.end + 1 <= t)
             continue;

@@ -40,13 +40,17 @@ struct OpenSpan {
     std::int64_t start = 0, end = 0;
 };
 
-// The dates of the restricted holidays of each year, computed once for a plan.
+// The days of the restricted holidays of each year, computed once for a plan.
 class HolidayDates {
 public:
-    const std::array<CivilDate, kStateHolidayCount>& Of(int year);
+    struct Day {
+        int day = 0;      // days since 1970
+        int weekday = 0;  // 0 Sunday .. 6 Saturday
+    };
+    const std::array<Day, kStateHolidayCount>& Of(int year);
 
 private:
-    std::map<int, std::array<CivilDate, kStateHolidayCount>> m_years;
+    std::map<int, std::array<Day, kStateHolidayCount>> m_years;
 };
 
 class StopHours {

@@ -24,6 +24,7 @@ LocalDayResult LocalDayOf(double longitude, double latitude, const CivilDate& da
     in.year = date.year;
     in.month = date.month;
     in.day = date.day;
+    in.texts = false;  // the instants are all a window takes
     return ComputeLocalDay(in, zone);
 }
 

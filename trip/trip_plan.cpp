@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace dawnrule {
 
@@ -80,6 +82,7 @@ private:
     std::string LegName(size_t k) const;
     void BuildRows(TripPlan& plan);
     void BuildDays(TripPlan& plan);
+    const DayMarks& Marks(int day);
 
     const TripPath& m_path;
     const TripOptions& m_in;
@@ -94,19 +97,36 @@ private:
     std::vector<TripHold> m_holds;
     std::vector<size_t> m_firstRow, m_lastRow;  // each stop's rows in the plan
     std::int64_t m_requested = 0;               // the departure asked for
+    std::unordered_map<int, DayMarks> m_marks;  // of each date the rows meet
 };
+
+const DayMarks& Planner::Marks(int day)
+{
+    auto found = m_marks.find(day);
+    if (found == m_marks.end())
+        found = m_marks.emplace(day, MarksOf(DateOfDays(day))).first;
+    return found->second;
+}
 
 void Planner::ResolveStops()
 {
+    // The curfews that hold the load, by state.
+    std::map<std::string, std::vector<const Curfew*>, std::less<>> byState;
+    for (const Curfew& c : m_rules.curfews) {
+        if (c.HoldsWidth(m_in.widthFeet))
+            byState[c.state].push_back(&c);
+    }
     m_hours.reserve(m_path.stops.size());
     for (const TripStop& stop : m_path.stops) {
         const PlaceClock place = FindPlaceClock(*m_clocks.zones, stop.longitude, stop.latitude);
         if (!place)
             throw TripPlanError(place.Missing("'" + stop.name + "'"));
         std::vector<const Curfew*> curfews;
-        for (const Curfew& c : m_rules.curfews) {
-            if (c.HoldsWidth(m_in.widthFeet) && c.Holds(stop.state, stop.latitude, stop.longitude))
-                curfews.push_back(&c);
+        if (const auto found = byState.find(stop.state); found != byState.end()) {
+            for (const Curfew* c : found->second) {
+                if (c->Holds(stop.state, stop.latitude, stop.longitude))
+                    curfews.push_back(c);
+            }
         }
         m_hours.emplace_back(stop, *place.clock, m_rules.daylight.ForState(stop.state), std::move(curfews),
                              m_in.restSundaysAndHolidays, m_holidays);
@@ -308,7 +328,7 @@ void Planner::BuildRows(TripPlan& plan)
                 row.rollFrom = Time(k, w.start);
                 row.parkBy = Time(k, w.end);
             }
-            const DayMarks marks = MarksOf(row.date);
+            const DayMarks& marks = Marks(day);
             row.flags = (k == 0 && day == firstDay ? kTripStart : 0u) | (v.parked && day == firstDay ? kTripPark : 0u) |
                         (k + 1 == m_hours.size() ? kTripEnd : 0u) | (marks.weekend ? kTripWeekend : 0u) |
                         (marks.holiday ? kTripHoliday : 0u) | (marks.eveOfHoliday ? kTripEveOfHoliday : 0u) |
