@@ -12,9 +12,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStringListModel>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 
 namespace dawnrule {
@@ -40,6 +42,9 @@ QStringList TownLabels(const TownIndex& towns)
         labels << FromCp1252(TownLine(step));
     }
     labels.removeDuplicates();
+    // The completer looks them up by a binary search over this order.
+    std::sort(labels.begin(), labels.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     return labels;
 }
 
@@ -84,9 +89,14 @@ RouteBuilder::RouteBuilder(Platform& platform, QWidget* parent) : QWidget(parent
     layout->addLayout(files);
 
     connect(TownField, &QLineEdit::returnPressed, this, &RouteBuilder::TownFieldReturn);
+    // A town taken from the list: by Enter, which the field takes too and adds it, or by a
+    // click, which it does not. Added once, when the event loop comes back.
     connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this, [this](const QString& text) {
         TownField->setText(text);
-        TownFieldReturn();
+        QTimer::singleShot(0, this, [this, text] {
+            if (TownField->text() == text)
+                TownFieldReturn();
+        });
     });
     connect(RemoveButton, &QToolButton::clicked, this, &RouteBuilder::RemoveClick);
     connect(UpButton, &QToolButton::clicked, this, &RouteBuilder::UpClick);

@@ -18,6 +18,7 @@
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QCompleter>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QProgressDialog>
@@ -359,6 +360,19 @@ TEST_F(TripPlanWindow, TheRouteBuilderPlansATownsRoute)
     RouteBuilderParts b = Parts(builder);
     plan().show();
     b.TownField->setFocus();
+    // The list follows the typing, without regard to case.
+    QTest::keyClicks(b.TownField, QStringLiteral("wichita f"));
+    EXPECT_EQ(b.TownField->completer()->currentCompletion(), "Wichita Falls, TX");
+    EXPECT_EQ(b.TownField->completer()->completionCount(), 1);
+    // Taken from the list by Enter (the field sees the Enter too) or by a click: added once.
+    emit b.TownField->completer()->activated(QStringLiteral("Wichita Falls, TX"));
+    QTest::keyClick(b.TownField, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    emit b.TownField->completer()->activated(QStringLiteral("Wichita Falls, TX"));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(b.TownList->count(), 2);
+    b.TownList->clear();
+    b.TownField->clear();
     for (const char* town : {"amarillo, tx", "Wichita Falls, TX, 170", "Childress, TX", "Fort Worth, TX, 110"}) {
         b.TownField->setText(QString::fromLatin1(town));
         QTest::keyClick(b.TownField, Qt::Key_Return);
