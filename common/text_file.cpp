@@ -97,6 +97,14 @@ std::vector<std::string> ReadTextLines(const std::string& path)
     return ReadLines(path, NulByte::kEndsText);
 }
 
+std::string ReadText(const std::string& path)
+{
+    std::string text;
+    for (const std::string& line : ReadTextLines(path))
+        text += line + '\n';
+    return text;
+}
+
 std::vector<std::string> ReadEditedTextLines(const std::string& path)
 {
     return ReadLines(path, NulByte::kKept);

@@ -27,6 +27,9 @@ inline constexpr std::size_t kMaxTextFileBytes = std::size_t{16} << 20;
 // read: a FIFO, a device (a link to /dev/zero), a folder or a larger file is refused
 // without blocking or reading it. Throws FileError "Cannot open file <path>".
 std::vector<std::string> ReadTextLines(const std::string& path);
+// The whole text of a file read by ReadTextLines, its lines joined by LF.
+std::string ReadText(const std::string& path);
+
 // The same for a file the user edits by hand (the trip plan's rules): a NUL byte stays
 // in its line, for the file's reader to refuse.
 std::vector<std::string> ReadEditedTextLines(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/number_text.h"
+#include "common/words.h"
 #include "locations/us_states.h"
 
 #include <cctype>
@@ -10,30 +11,6 @@
 namespace dawnrule {
 
 namespace {
-
-std::string Upper(std::string_view text)
-{
-    std::string out(text);
-    for (char& ch : out)
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return out;
-}
-
-std::vector<std::string> Fields(std::string_view line)
-{
-    std::vector<std::string> fields;
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        const size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
-            ++i;
-        if (i > start)
-            fields.emplace_back(line.substr(start, i - start));
-    }
-    return fields;
-}
 
 std::string SignedMinutes(int minutes)
 {
@@ -61,7 +38,7 @@ DaylightRule RuleOf(const std::vector<std::string>& fields)
 {
     DaylightRule rule;
     size_t calendarFrom = 2;
-    const std::string word = fields.size() > 1 ? Upper(fields[1]) : std::string();
+    const std::string word = fields.size() > 1 ? AsciiUpper(fields[1]) : std::string();
     if (word == "UNKNOWN") {
     } else if (word == "NONE") {
         rule.kind = DaylightRuleKind::kNone;
@@ -86,7 +63,7 @@ DaylightRule RuleOf(const std::vector<std::string>& fields)
 
 int StateIndex(std::string_view code)
 {
-    const UsState* state = StateByCode(Upper(code));
+    const UsState* state = StateByCode(AsciiUpper(code));
     return state ? state->number - 1 : -1;
 }
 
@@ -130,7 +107,7 @@ DaylightRulesRead ParseDaylightRules(const std::vector<std::string>& lines)
             continue;
         }
         const std::string_view line = std::string_view(lines[i]).substr(0, lines[i].find('#'));
-        const std::vector<std::string> fields = Fields(line);
+        const std::vector<std::string> fields = SplitWords(line);
         if (fields.empty())
             continue;
         try {
@@ -140,7 +117,7 @@ DaylightRulesRead ParseDaylightRules(const std::vector<std::string>& lines)
             const DaylightRule rule = RuleOf(fields);
             int& first = givenOn[static_cast<size_t>(index)];
             if (first)
-                throw ConvertError(Upper(fields[0]) + " is given again (first on line " + std::to_string(first) + ")");
+                throw ConvertError(AsciiUpper(fields[0]) + " is given again (first on line " + std::to_string(first) + ")");
             first = number;
             read.rules.Set(fields[0], rule);
         } catch (const ConvertError& e) {

@@ -1,6 +1,7 @@
 #include "locations/state_calendar.h"
 
 #include "common/errors.h"
+#include "common/words.h"
 
 #include <cctype>
 #include <cstdio>
@@ -8,14 +9,6 @@
 namespace dawnrule {
 
 namespace {
-
-std::string Lower(std::string_view text)
-{
-    std::string out(text);
-    for (char& ch : out)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return out;
-}
 
 // "HH:MM" from 00:00 to 23:59, as minutes; -1 when the text is not one.
 int ClockMinutes(std::string_view text)
@@ -116,8 +109,11 @@ std::string HolidaysText(const StateCalendar& c)
         rest &= ~kSixHolidays;
     }
     for (int i = 0; i < kStateHolidayCount; ++i) {
-        if (rest & (1u << i))
-            text += (text.empty() ? "" : ",") + std::string(StateHolidayKey(static_cast<StateHoliday>(i)));
+        if (!(rest & (1u << i)))
+            continue;
+        if (!text.empty())
+            text += ',';
+        text += StateHolidayKey(static_cast<StateHoliday>(i));
     }
     return text;
 }
@@ -131,7 +127,7 @@ bool IsCalendarWord(std::string_view word)
 
 void ReadCalendarWord(std::string_view text, StateCalendar& c)
 {
-    const std::string word = Lower(text);
+    const std::string word = AsciiLower(text);
     const size_t equals = word.find('=');
     if (equals == std::string::npos)
         throw ConvertError("'" + std::string(text) + "' is not a calendar word key=value");

@@ -3,6 +3,7 @@
 #include "astro/holidays.h"
 #include "common/errors.h"
 #include "common/number_text.h"
+#include "common/words.h"
 #include "locations/us_states.h"
 #include "trip/trip_path.h"
 
@@ -13,14 +14,6 @@ namespace dawnrule {
 namespace {
 
 constexpr std::string_view kWeekdays[] = {"sun", "mon", "tue", "wed", "thu", "fri", "sat"};
-
-std::string Lower(std::string_view text)
-{
-    std::string out(text);
-    for (char& ch : out)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return out;
-}
 
 std::vector<std::string> Split(std::string_view text, char separator)
 {
@@ -35,26 +28,10 @@ std::vector<std::string> Split(std::string_view text, char separator)
     }
 }
 
-std::vector<std::string> Fields(std::string_view line)
-{
-    std::vector<std::string> fields;
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        const size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
-            ++i;
-        if (i > start)
-            fields.emplace_back(line.substr(start, i - start));
-    }
-    return fields;
-}
-
 int Weekday(const std::string& name)
 {
     for (int d = 0; d < 7; ++d) {
-        if (kWeekdays[d] == Lower(name))
+        if (kWeekdays[d] == AsciiLower(name))
             return d;
     }
     throw ConvertError("'" + name + "' is not a weekday (Mon, Tue ... Sun)");
@@ -130,7 +107,7 @@ SeasonDay ReadSeasonDay(const std::string& text)
     day.month = std::stoi(text.substr(0, 2));
     if (day.month < 1 || day.month > 12)
         throw bad();
-    const std::string rest = Lower(text.substr(3));
+    const std::string rest = AsciiLower(text.substr(3));
     if (rest.size() == 2 && std::isdigit(static_cast<unsigned char>(rest[0])) &&
         std::isdigit(static_cast<unsigned char>(rest[1]))) {
         day.day = std::stoi(rest);
@@ -173,14 +150,14 @@ Curfew CurfewOf(const std::vector<std::string>& f)
     else
         c.weekdays = ReadWeekdays(f[4]);
     c.windows = ReadWindows(f[5]);
-    const std::string kind = Lower(f[6]);
+    const std::string kind = AsciiLower(f[6]);
     if (kind != "prohibit" && kind != "allow")
         throw ConvertError("'" + f[6] + "' is neither prohibit nor allow");
     c.allow = kind == "allow";
     c.minWidthFeet = StrToFloat(f[7]);
     if (!(c.minWidthFeet >= 0) || c.minWidthFeet > 100)
         throw ConvertError("the width " + f[7] + " is not between 0 and 100 feet");
-    const std::string season = Lower(f[8]);
+    const std::string season = AsciiLower(f[8]);
     if (season == "holiday-weekends") {
         c.season = Curfew::Season::kHolidayWeekends;
     } else if (season != "all") {
@@ -275,7 +252,7 @@ CurfewsRead ParseCurfews(const std::vector<std::string>& lines)
             read.problems.push_back({number, "the line holds a NUL byte: the file is damaged here"});
             continue;
         }
-        const std::vector<std::string> fields = Fields(std::string_view(lines[i]).substr(0, lines[i].find('#')));
+        const std::vector<std::string> fields = SplitWords(std::string_view(lines[i]).substr(0, lines[i].find('#')));
         if (fields.empty())
             continue;
         try {

@@ -186,8 +186,7 @@ TripPath ReadGpxPath(const std::string& path, const TownIndex& towns, double roa
 {
     std::string text;
     try {
-        for (const std::string& line : ReadTextLines(path))
-            text += line + '\n';
+        text = ReadText(path);
     } catch (const FileError& e) {
         throw TripPlanError(e.what());
     }

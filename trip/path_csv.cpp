@@ -133,8 +133,7 @@ TripPath ReadCsvPath(const std::string& path, const TownIndex& towns, double roa
 {
     std::string text;
     try {
-        for (const std::string& line : ReadTextLines(path))
-            text += line + '\n';
+        text = ReadText(path);
     } catch (const FileError& e) {
         throw TripPlanError(e.what());
     }

@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "common/text_file.h"
+#include "common/words.h"
 #include "locations/us_states.h"
 #include "trip/stop_line.h"
 
@@ -19,23 +20,6 @@ namespace {
 
 constexpr double kMilesPerDegreeLatitude = 6371.0088 / 1.609344 * std::numbers::pi / 180;  // about 69
 
-std::string Trimmed(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const size_t last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-std::string Folded(std::string_view text)
-{
-    std::string out(text);
-    for (char& ch : out)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return out;
-}
-
 std::string StateOfLabel(const std::string& name)
 {
     const size_t comma = name.rfind(", ");
@@ -47,9 +31,9 @@ std::string StateOfLabel(const std::string& name)
 
 std::optional<size_t> FindStop(const TripRoute& route, std::string_view name)
 {
-    const std::string wanted = Folded(Trimmed(name));
+    const std::string wanted = AsciiLower(Trimmed(name));
     for (size_t i = 0; i < route.stops.size(); ++i) {
-        if (Folded(route.stops[i].name) == wanted)
+        if (AsciiLower(route.stops[i].name) == wanted)
             return i;
     }
     return std::nullopt;
@@ -83,10 +67,10 @@ std::optional<Junction> FindJunction(const TripRoute& on, size_t entry, const Tr
     const std::vector<double> along = MilesAlong(on, entry);
     std::unordered_map<std::string, size_t> nextNames;
     for (size_t j = next.stops.size(); j-- > 0;)
-        nextNames[Folded(next.stops[j].name)] = j;  // the first of a name wins
+        nextNames[AsciiLower(next.stops[j].name)] = j;  // the first of a name wins
     std::optional<Junction> best;
     for (size_t i = 0; i < on.stops.size(); ++i) {
-        const auto found = nextNames.find(Folded(on.stops[i].name));
+        const auto found = nextNames.find(AsciiLower(on.stops[i].name));
         if (found != nextNames.end() && (!best || along[i] < along[best->leave]))
             best = Junction{i, found->second, true};
     }

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "common/words.h"
 #include "locations/city_record.h"
 #include "locations/us_states.h"
 #include "trip/trip_path.h"
@@ -74,14 +75,6 @@ double AngleToArc(const Vec& p, const Vec& a, const Vec& b, double abAngle, doub
 int RowOf(double latitude)
 {
     return static_cast<int>(std::floor(latitude / kRowDegrees));
-}
-
-std::string Trimmed(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
 // A record's name: its text before the coordinates ("N°" or "S°"), blanks cut.

@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "common/text_file.h"
+#include "common/words.h"
 #include "locations/us_states.h"
 #include "trip/waypoint_path.h"
 
@@ -13,14 +14,6 @@ namespace dawnrule {
 
 namespace {
 
-
-std::string Trimmed(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
 
 std::string Quoted(std::string_view text)
 {
