@@ -55,6 +55,23 @@ std::optional<int> ReadClockTime(std::string_view text, bool secondsTaken)
     return static_cast<int>(part[0] * 3600 + part[1] * 60 + part[2]);
 }
 
+std::optional<int> ReadClockMinutes(std::string_view text)
+{
+    if (text.size() != 5 || text[2] != ':')
+        return std::nullopt;
+    const std::optional<int> seconds = ReadClockTime(text, false);
+    if (!seconds)
+        return std::nullopt;
+    return *seconds / 60;
+}
+
+std::string ClockMinutesText(int minutes)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60 % 100, minutes % 60);
+    return text;
+}
+
 std::optional<CivilDate> ParseDateText(std::string_view text)
 {
     if (text.size() != kDateTextFormat.size() || text[2] != '/' || text[5] != '/')

@@ -33,4 +33,10 @@ bool ReadDateFields(std::string_view text, unsigned& month, unsigned& day, unsig
 // hour below 24, minutes and seconds below 60. The seconds after midnight, or none.
 std::optional<int> ReadClockTime(std::string_view text, bool secondsTaken);
 
+// A clock time written exactly "HH:MM" (two digits each, 00:00 to 23:59), as the rule
+// files write them: the minutes after midnight, or none.
+std::optional<int> ReadClockMinutes(std::string_view text);
+// "07:05" for minutes after midnight.
+std::string ClockMinutesText(int minutes);
+
 } // namespace dawnrule

@@ -1,32 +1,14 @@
 #include "locations/state_calendar.h"
 
+#include "astro/date_text.h"
 #include "common/errors.h"
 #include "common/words.h"
 
 #include <cctype>
-#include <cstdio>
 
 namespace dawnrule {
 
 namespace {
-
-// "HH:MM" from 00:00 to 23:59, as minutes; -1 when the text is not one.
-int ClockMinutes(std::string_view text)
-{
-    const auto digit = [&](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
-    if (text.size() != 5 || text[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
-        return -1;
-    const int hours = (text[0] - '0') * 10 + (text[1] - '0');
-    const int minutes = (text[3] - '0') * 10 + (text[4] - '0');
-    return hours < 24 && minutes < 60 ? hours * 60 + minutes : -1;
-}
-
-std::string ClockText(int minutes)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60 % 24, minutes % 60);
-    return text;
-}
 
 void ReadWeekendDay(const std::string& word, const std::string& value, WeekendDayRule& rule)
 {
@@ -40,7 +22,7 @@ void ReadWeekendDay(const std::string& word, const std::string& value, WeekendDa
         rule.kind = WeekendDayRule::Kind::kNone;
         return;
     }
-    const int until = value.rfind("until-", 0) == 0 ? ClockMinutes(std::string_view(value).substr(6)) : -1;
+    const int until = value.rfind("until-", 0) == 0 ? ReadClockMinutes(std::string_view(value).substr(6)).value_or(-1) : -1;
     if (until < 0)
         throw ConvertError("'" + word + "' is not window, none, until-HH:MM or ?");
     rule.kind = WeekendDayRule::Kind::kUntil;
@@ -57,7 +39,7 @@ std::string WeekendDayText(const WeekendDayRule& rule)
     case WeekendDayRule::Kind::kUntil:
         break;
     }
-    return "until-" + ClockText(rule.untilMinute);
+    return "until-" + ClockMinutesText(rule.untilMinute);
 }
 
 void ReadHolidays(const std::string& word, const std::string& value, StateCalendar& c)
@@ -144,7 +126,7 @@ void ReadCalendarWord(std::string_view text, StateCalendar& c)
         if (value == "sunset") {
             c.before = StateCalendar::Before::kSunset;
         } else if (value != "?" && value != "noon") {
-            c.beforeMinute = ClockMinutes(value);
+            c.beforeMinute = ReadClockMinutes(value).value_or(-1);
             if (c.beforeMinute < 0)
                 throw ConvertError("'" + word + "' is not noon, sunset, HH:MM or ?");
         }
@@ -154,7 +136,7 @@ void ReadCalendarWord(std::string_view text, StateCalendar& c)
         c.afterKnown = value != "?";
         if (value != "?" && value != "sunrise") {
             c.after = StateCalendar::After::kClock;
-            c.afterMinute = ClockMinutes(value);
+            c.afterMinute = ReadClockMinutes(value).value_or(-1);
             if (c.afterMinute < 0)
                 throw ConvertError("'" + word + "' is not sunrise, HH:MM or ?");
         }
@@ -181,9 +163,9 @@ std::string CalendarWords(const StateCalendar& c)
     if (c.beforeKnown)
         add("before=" + std::string(c.before == StateCalendar::Before::kSunset ? "sunset"
                                     : c.beforeMinute == 12 * 60           ? "noon"
-                                                                          : ClockText(c.beforeMinute)));
+                                                                          : ClockMinutesText(c.beforeMinute)));
     if (c.afterKnown)
-        add("after=" + (c.after == StateCalendar::After::kSunrise ? std::string("sunrise") : ClockText(c.afterMinute)));
+        add("after=" + (c.after == StateCalendar::After::kSunrise ? std::string("sunrise") : ClockMinutesText(c.afterMinute)));
     if (c.holidaysKnown || c.holidays != kSixHolidays)
         add("holidays=" + HolidaysText(c));
     if (c.longWeekendKnown)

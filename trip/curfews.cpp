@@ -1,5 +1,6 @@
 #include "trip/curfews.h"
 
+#include "astro/date_text.h"
 #include "astro/holidays.h"
 #include "common/errors.h"
 #include "common/number_text.h"
@@ -60,14 +61,10 @@ unsigned ReadWeekdays(const std::string& text)
 
 int Clock(const std::string& text)
 {
-    if (text.size() != 5 || text[2] != ':' || !std::isdigit(static_cast<unsigned char>(text[0])) ||
-        !std::isdigit(static_cast<unsigned char>(text[1])) || !std::isdigit(static_cast<unsigned char>(text[3])) ||
-        !std::isdigit(static_cast<unsigned char>(text[4])))
-        throw ConvertError("'" + text + "' is not a time HH:MM");
-    const int minutes = std::stoi(text.substr(0, 2)) * 60 + std::stoi(text.substr(3));
-    if (minutes >= 24 * 60 || std::stoi(text.substr(3)) >= 60)
-        throw ConvertError("'" + text + "' is not a time from 00:00 to 23:59");
-    return minutes;
+    const std::optional<int> minutes = ReadClockMinutes(text);
+    if (!minutes)
+        throw ConvertError("'" + text + "' is not a time HH:MM from 00:00 to 23:59");
+    return *minutes;
 }
 
 std::vector<std::pair<int, int>> ReadWindows(const std::string& text)

@@ -83,11 +83,6 @@ std::string Fixed(double value, int decimals)
     return FormatFixed(value, 1, decimals);
 }
 
-std::string ClockText(const TripTime& t)
-{
-    return TripClockText(t.utc, t.localOffset) + " " + t.abbreviation;
-}
-
 // What the driver reads of a stop on each of its dates.
 std::string StopDescription(const std::vector<const TripStopRow*>& rows)
 {
@@ -100,11 +95,11 @@ std::string StopDescription(const std::vector<const TripStopRow*>& rows)
             sep = ", ";
         };
         if (r->arrive)
-            add("arrive " + ClockText(*r->arrive));
+            add("arrive " + StopClockText(*r->arrive));
         if (r->depart)
-            add("depart " + ClockText(*r->depart));
+            add("depart " + StopClockText(*r->depart));
         if (r->rollFrom && r->parkBy)
-            add("roll from " + ClockText(*r->rollFrom) + " to park by " + ClockText(*r->parkBy));
+            add("roll from " + StopClockText(*r->rollFrom) + " to park by " + StopClockText(*r->parkBy));
         else
             add("no window to roll in");
         if (r->flags)

@@ -24,11 +24,6 @@ icaltimetype Utc(std::int64_t utc)
     return icaltime_from_timet_with_zone(static_cast<time_t>(utc), 0, icaltimezone_get_utc_timezone());
 }
 
-std::string ClockText(const TripTime& t)
-{
-    return TripClockText(t.utc, t.localOffset) + " " + t.abbreviation;
-}
-
 // FNV-1a of the texts that make the plan this plan.
 std::string PlanHash(const TripPlan& plan)
 {
@@ -54,9 +49,9 @@ std::string Legs(const TripPlan& plan, const TripDay& day)
             continue;
         std::string line = r.stop + ":";
         if (arrives)
-            line += " arrive " + ClockText(*r.arrive);
+            line += " arrive " + StopClockText(*r.arrive);
         if (departs)
-            line += std::string(arrives ? "," : "") + " depart " + ClockText(*r.depart);
+            line += std::string(arrives ? "," : "") + " depart " + StopClockText(*r.depart);
         text += line + "\n";
     }
     if (day.flags)

@@ -5,7 +5,6 @@
 #include "common/number_text.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace dawnrule {
 
@@ -14,13 +13,6 @@ namespace {
 constexpr std::int64_t kDaySeconds = 86400;
 constexpr std::int64_t kSpillSeconds = 4 * 3600;
 constexpr int kSunday = 0, kMonday = 1, kFriday = 5, kSaturday = 6;
-
-std::string ClockText(int minute)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60 % 100, minute % 60);
-    return text;
-}
 
 // The pieces of [start, end) that none of the closures covers.
 std::vector<OpenSpan> Subtract(std::int64_t start, std::int64_t end, std::vector<const StopClosure*> closures)
@@ -108,7 +100,7 @@ void StopHours::AddWeekendClosure(int day, const WeekendDayRule& rule, const cha
         return;
     case WeekendDayRule::Kind::kUntil:
         out.closures.push_back({At(day, rule.untilMinute) + 1, Midnight(day + 1), kClosedByCalendar,
-                                m_stop.state + ": " + name + " until " + ClockText(rule.untilMinute)});
+                                m_stop.state + ": " + name + " until " + ClockMinutesText(rule.untilMinute)});
         return;
     }
 }
@@ -142,7 +134,7 @@ void StopHours::AddHolidayClosures(int day, Day& out)
             std::string from = DateText(DateOfDays(before)) + " ";
             if (c.before == StateCalendar::Before::kClock) {
                 start = At(before, c.beforeMinute);
-                from += ClockText(c.beforeMinute);
+                from += ClockMinutesText(c.beforeMinute);
             } else {
                 const TravelWindow& w = Window(before);
                 if (w.open)
@@ -153,7 +145,7 @@ void StopHours::AddHolidayClosures(int day, Day& out)
             std::string to = DateText(DateOfDays(after)) + " ";
             if (c.after == StateCalendar::After::kClock) {
                 end = At(after, c.afterMinute);
-                to += ClockText(c.afterMinute);
+                to += ClockMinutesText(c.afterMinute);
             } else {
                 to += "sunrise";
                 if (m_rule.kind == DaylightRuleKind::kNone) {

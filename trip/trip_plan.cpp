@@ -4,10 +4,10 @@
 #include "common/number_text.h"
 #include "locations/place_clock.h"
 #include "trip/stop_hours.h"
+#include "trip/trip_plan_text.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <stdexcept>
 #include <unordered_map>
@@ -27,16 +27,6 @@ constexpr std::string_view kFlagNames[] = {"start",        "park",       "end", 
 std::int64_t Seconds(double hours)
 {
     return static_cast<std::int64_t>(std::llround(hours * 3600));
-}
-
-// "5:07": hours and minutes of a span of seconds.
-std::string HoursText(std::int64_t seconds)
-{
-    const std::int64_t minutes = (seconds + 30) / 60;
-    char text[24];
-    std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(minutes / 60),
-                  static_cast<long long>(minutes % 60));
-    return text;
 }
 
 struct Visit {
@@ -79,7 +69,8 @@ private:
                    int period);
     void Drive();
     TripTime Time(size_t k, std::int64_t utc) const;
-    std::string LegName(size_t k) const;
+    // "the leg from 'A' to 'B' takes 12:43 of driving at 3 mph", for the errors of a leg.
+    std::string LegTakes(size_t k, std::int64_t leg) const;
     void BuildRows(TripPlan& plan);
     void BuildDays(TripPlan& plan);
     const DayMarks& Marks(int day);
@@ -133,22 +124,22 @@ void Planner::ResolveStops()
     }
 }
 
-std::string Planner::LegName(size_t k) const
+std::string Planner::LegTakes(size_t k, std::int64_t leg) const
 {
-    return "the leg from '" + m_path.stops[k].name + "' to '" + m_path.stops[k + 1].name + "'";
+    return "the leg from '" + m_path.stops[k].name + "' to '" + m_path.stops[k + 1].name + "' takes " +
+           DurationText(static_cast<double>(leg) / 3600) + " of driving at " + FloatToStr(m_in.mph) + " mph";
 }
 
 // A leg longer than a duty period may drive cannot be driven at all.
 void Planner::CheckLeg(size_t k, std::int64_t leg) const
 {
-    const std::string takes = LegName(k) + " takes " + HoursText(leg) + " of driving at " + FloatToStr(m_in.mph) +
-                              " mph, more than ";
+    const auto fail = [&](const std::string& limit) { throw TripPlanError(LegTakes(k, leg) + ", more than " + limit); };
     if (m_in.drivingHours > 0 && leg > Seconds(m_in.drivingHours))
-        throw TripPlanError(takes + "the " + FloatToStr(m_in.drivingHours) + " driving hours of a duty period");
+        fail("the " + FloatToStr(m_in.drivingHours) + " driving hours of a duty period");
     if (m_in.dutyHours > 0 && leg > Seconds(m_in.dutyHours))
-        throw TripPlanError(takes + "the " + FloatToStr(m_in.dutyHours) + " hours of a duty period");
+        fail("the " + FloatToStr(m_in.dutyHours) + " hours of a duty period");
     if (m_in.breaks && leg > kDrivingBeforeBreak)
-        throw TripPlanError(takes + "the 8 hours of driving allowed between breaks");
+        fail("the 8 hours of driving allowed between breaks");
 }
 
 // The first instant from `from` at which the load may leave stop k and may arrive at k+1
@@ -189,8 +180,7 @@ std::int64_t Planner::EarliestOrFail(size_t k, std::int64_t leg, std::int64_t fr
     const std::string days = std::to_string(m_in.maxWaitDays) + " days from " + DateText(DateOfDays(here.LocalDay(from)));
     if (!here.OpenFrom(from, here.LocalDay(from) + m_in.maxWaitDays))
         throw TripPlanError("no daylight to roll in at '" + m_path.stops[k].name + "' for " + days);
-    throw TripPlanError(LegName(k) + " takes " + HoursText(leg) + " of driving at " + FloatToStr(m_in.mph) +
-                        " mph: no daylight at its two ends holds it for " + days);
+    throw TripPlanError(LegTakes(k, leg) + ": no daylight at its two ends holds it for " + days);
 }
 
 // What kept the load standing at stop k from `standStart` to `leave`: a kind of closure

@@ -4,7 +4,6 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
-#include <cstdio>
 
 namespace dawnrule {
 
@@ -94,12 +93,7 @@ TripPlanSettingsRead ParseTripPlanSettings(const std::vector<std::string>& lines
 
 std::vector<std::string> TripPlanSettingsLines(const TripPlanSettings& s)
 {
-    std::string depart = "first";
-    if (s.departMinute) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%02d:%02d", *s.departMinute / 60 % 24, *s.departMinute % 60);
-        depart = text;
-    }
+    const std::string depart = s.departMinute ? ClockMinutesText(*s.departMinute % (24 * 60)) : "first";
     return {
         "from=" + s.from,
         "to=" + s.to,

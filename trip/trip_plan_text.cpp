@@ -21,14 +21,22 @@ std::string Fixed(double value, int decimals)
     return FormatFixed(value, 1, decimals);
 }
 
-// "5:07" for hours of driving.
-std::string HoursText(double hours)
+} // namespace
+
+std::string DurationText(double hours)
 {
     const long minutes = std::lround(hours * 60);
     char text[24];
     std::snprintf(text, sizeof text, "%ld:%02ld", minutes / 60, minutes % 60);
     return text;
 }
+
+std::string StopClockText(const TripTime& t)
+{
+    return TripClockText(t.utc, t.localOffset) + " " + t.abbreviation;
+}
+
+namespace {
 
 // The clock text of an instant on the row's date: "24:00" for the next midnight when
 // asked, and in the aligned form "+1" / "-1" when it falls on another date.
@@ -181,7 +189,7 @@ TextTable TripPlanSummaryTable(const TripPlan& plan)
         const std::optional<TripTime> roll = d.roll->time, park = d.park->time;
         summary.push_back({std::to_string(d.day), DayName(d.date), d.roll->stop, WithZone(roll, d.date),
                            Home(roll, d.date, true), d.park->stop, WithZone(park, d.date), Home(park, d.date, true),
-                           Fixed(d.miles, 1), HoursText(d.drivingHours), HoursText(d.dutyHours),
+                           Fixed(d.miles, 1), DurationText(d.drivingHours), DurationText(d.dutyHours),
                            TripFlagsText(d.flags, " ")});
     }
     return summary;

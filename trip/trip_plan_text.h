@@ -56,5 +56,9 @@ std::vector<std::string> AlignedTable(const TextTable& table, const std::vector<
 
 // "HH:MM" of an instant at an offset.
 std::string TripClockText(std::int64_t utc, int offsetSeconds);
+// "07:35 CST": an instant in its stop's clock, with the zone's abbreviation.
+std::string StopClockText(const TripTime& t);
+// "5:07": hours and minutes of a span of hours, to the nearest minute.
+std::string DurationText(double hours);
 
 } // namespace dawnrule

@@ -19,6 +19,7 @@
 #include "windows/background_work.h"
 #include "windows/route_builder.h"
 #include "windows/route_print.h"
+#include "windows/trip_plan_pages.h"
 #include "windows/routes_host.h"
 #include "windows/text_table_model.h"
 #include "windows/trip_timeline_view.h"
@@ -282,23 +283,25 @@ bool TTripPlan::Prepare(const QStringList& routeNames)
         Builder->SetSteps({});
     }
     // Every stop of the routes once, in the routes' order, for From and To.
-    QStringList stops;
+    m_routeStops.clear();
     std::unordered_set<std::string> seen;
     try {
         for (const QString& name : routeNames) {
             m_routeNames.push_back(name.toStdString());
             for (const TripStop& stop : ReadTripRoute(m_platform.programFolder().toStdString(), m_routeNames.back()).stops) {
                 if (seen.insert(stop.name).second)
-                    stops << FromCp1252(stop.name);
+                    m_routeStops << FromCp1252(stop.name);
             }
         }
     } catch (const TripPlanError& e) {
         m_routeNames.clear();
+        m_routeStops.clear();
         m_platform.showMessage(this, FromCp1252(e.what()));
         return false;
     }
-    if (!routeNames.isEmpty() && stops.size() < 2) {
+    if (!routeNames.isEmpty() && m_routeStops.size() < 2) {
         m_routeNames.clear();
+        m_routeStops.clear();
         m_platform.showMessage(this, QStringLiteral("The routes named hold fewer than two stops: nothing to plan."));
         return false;
     }
@@ -311,7 +314,7 @@ bool TTripPlan::Prepare(const QStringList& routeNames)
         // None kept yet: the defaults.
     }
     ApplySettings(kept.settings);
-    SetStops(stops);
+    SetStops(m_routeStops);
     if (const std::optional<CivilDate> date = ParseDateText(m_host.DateFieldText().toStdString()))
         DepartDate->setDate(QDate(date->year, date->month, date->day));
     if (!kept.problems.empty()) {
@@ -368,16 +371,7 @@ void TTripPlan::BuilderChange()
     QStringList stops;
     if (Builder->IsEmpty()) {
         m_source = m_routeNames.empty() ? Source::kNone : Source::kRoutes;
-        for (const std::string& name : m_routeNames) {
-            try {
-                for (const TripStop& stop : ReadTripRoute(m_platform.programFolder().toStdString(), name).stops) {
-                    if (!stops.contains(FromCp1252(stop.name)))
-                        stops << FromCp1252(stop.name);
-                }
-            } catch (const TripPlanError&) {
-                // Read when the window opened; Plan will say what is wrong now.
-            }
-        }
+        stops = m_routeStops;  // back to the routes, as they were read on opening
     } else {
         m_source = Source::kTowns;
         try {
@@ -622,33 +616,6 @@ void TTripPlan::ShowPlan()
     StopsTable->resizeColumnsToContents();
 }
 
-TripPlanPages TripPlanPrintout(const TripPlan& plan)
-{
-    const TripPlanHeading h = TripPlanHeadingOf(plan);
-    TripPlanPages pages;
-    ReportPageHeading& heading = pages.heading;
-    heading.title = QStringLiteral("Trip plan");
-    heading.date = QString::fromStdString(DateText(plan.options.departDate));
-    heading.clock = FromCp1252(h.clocks);
-    heading.routes = FromCp1252(h.what + "; " + h.pace);
-    heading.columns = FromCp1252(TripPlanStopLines(plan).front());
-    heading.columnsFrom = 2;  // the first page heads its own tables
-    // The plan at a glance heads the first page, as tall as its rows need (half the page at most).
-    const std::vector<TimelineRow> rows = TripTimeline(plan);
-    const QString homeClock = FromCp1252(plan.homeShort);
-    heading.pictureRows = [rows](int lineHeight, int maxRows) {
-        const int height = TripTimelineHeight(static_cast<int>(rows.size()), lineHeight);
-        return std::min((height + lineHeight - 1) / lineHeight, maxRows / 2);
-    };
-    heading.picture = [rows, homeClock](QPainter& painter, const QRect& area) {
-        PaintTripTimeline(painter, area, rows, homeClock);
-    };
-    pages.lines << FromCp1252(h.rules);
-    for (const std::string& line : TripPlanBodyLines(plan))
-        pages.lines << FromCp1252(line);
-    return pages;
-}
-
 void TTripPlan::PrintButtonClick()
 {
     if (!m_plan)
@@ -665,49 +632,37 @@ QString TTripPlan::SuggestedName(const char* extension) const
     return name;
 }
 
-void TTripPlan::SaveButtonClick()
+void TTripPlan::SaveAs(const QString& title, const char* extension, const QString& filter,
+                       const std::function<void(const std::string& path)>& write)
 {
     if (!m_plan)
         return;
-    const QString path = m_platform.saveFileName(this, QStringLiteral("Save the plan as CSV"), SuggestedName("csv"),
-                                                 QStringLiteral("CSV files (*.csv)"));
+    const QString path = m_platform.saveFileName(this, title, SuggestedName(extension), filter);
     if (path.isEmpty())
         return;
     try {
-        WriteTextLines(path.toStdString(), TripPlanCsvLines(*m_plan));
+        write(path.toStdString());
     } catch (const FileError& e) {
         m_platform.showMessage(this, QString::fromStdString(e.what()));
     }
+}
+
+void TTripPlan::SaveButtonClick()
+{
+    SaveAs(QStringLiteral("Save the plan as CSV"), "csv", QStringLiteral("CSV files (*.csv)"),
+           [this](const std::string& path) { WriteTextLines(path, TripPlanCsvLines(*m_plan)); });
 }
 
 void TTripPlan::SaveGpxClick()
 {
-    if (!m_plan)
-        return;
-    const QString path = m_platform.saveFileName(this, QStringLiteral("Save the plan for a GPS"), SuggestedName("gpx"),
-                                                 QStringLiteral("GPX files (*.gpx)"));
-    if (path.isEmpty())
-        return;
-    try {
-        WriteTripPlanGpx(path.toStdString(), *m_plan);
-    } catch (const FileError& e) {
-        m_platform.showMessage(this, QString::fromStdString(e.what()));
-    }
+    SaveAs(QStringLiteral("Save the plan for a GPS"), "gpx", QStringLiteral("GPX files (*.gpx)"),
+           [this](const std::string& path) { WriteTripPlanGpx(path, *m_plan); });
 }
 
 void TTripPlan::SaveCalendarClick()
 {
-    if (!m_plan)
-        return;
-    const QString path = m_platform.saveFileName(this, QStringLiteral("Save the plan for a calendar"),
-                                                 SuggestedName("ics"), QStringLiteral("Calendar files (*.ics)"));
-    if (path.isEmpty())
-        return;
-    try {
-        WriteTripPlanIcs(path.toStdString(), *m_plan, m_platform.now().toSecsSinceEpoch());
-    } catch (const FileError& e) {
-        m_platform.showMessage(this, QString::fromStdString(e.what()));
-    }
+    SaveAs(QStringLiteral("Save the plan for a calendar"), "ics", QStringLiteral("Calendar files (*.ics)"),
+           [this](const std::string& path) { WriteTripPlanIcs(path, *m_plan, m_platform.now().toSecsSinceEpoch()); });
 }
 
 } // namespace dawnrule

@@ -2,11 +2,11 @@
 
 #include "trip/trip_plan.h"
 #include "trip/trip_plan_settings.h"
-#include "windows/route_print.h"
 
 #include <QDialog>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,16 +35,6 @@ class TripTimelineView;
 namespace test {
 struct WindowParts;
 }
-
-// What "Print" puts on paper: each page's heading (the plan's first two heading lines,
-// its clocks, the stop table's column headings from the second page on; the plan at a
-// glance under the first page's heading) and the lines below it, the aligned text of
-// `dawnrule-cli plan` after its first three lines.
-struct TripPlanPages {
-    ReportPageHeading heading;
-    QStringList lines;
-};
-TripPlanPages TripPlanPrintout(const TripPlan& plan);
 
 // "Trip Plan": where an oversize load may roll and where it must park, duty period by
 // duty period, in each stop's clock and the home clock, along a path: the routes the
@@ -109,6 +99,10 @@ private:
     const TownIndex* Towns(bool say);
     QString PathText() const;
     QString SuggestedName(const char* extension) const;
+    // The save dialog for the plan as a file of that extension, then `write`; a file that
+    // cannot be written is said.
+    void SaveAs(const QString& title, const char* extension, const QString& filter,
+                const std::function<void(const std::string& path)>& write);
 
     ComboBox* FromList;
     ComboBox* ToList;
@@ -143,6 +137,7 @@ private:
     Platform& m_platform;
     RoutesHost& m_host;
     std::vector<std::string> m_routeNames;
+    QStringList m_routeStops;  // their stops once each, in driving order, read on opening
     enum class Source { kNone, kRoutes, kTowns, kFile };
     Source m_source = Source::kNone;
     std::string m_pathFile;                    // the GPX or CSV file, for kFile

@@ -9,6 +9,8 @@
 #include "trip/town_path.h"
 #include "trip/trip_request.h"
 
+#include "shipped_towns.h"
+
 #include <gtest/gtest.h>
 
 #include <libical/ical.h>
@@ -20,8 +22,7 @@ namespace {
 
 const TownIndex& Shipped()
 {
-    static const TownIndex index = TownIndex::Load(DAWNRULE_SOURCE_DIR "/data");
-    return index;
+    return test::ShippedTowns();
 }
 
 std::string ErrorOf(const std::function<void()>& read)

@@ -4,6 +4,8 @@
 #include "trip/town_index.h"
 #include "trip/trip_path.h"
 
+#include "shipped_towns.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -21,8 +23,7 @@ namespace fs = std::filesystem;
 
 const TownIndex& Shipped()
 {
-    static const TownIndex index = TownIndex::Load(DAWNRULE_SOURCE_DIR "/data");
-    return index;
+    return test::ShippedTowns();
 }
 
 double Miles(const Town& t, const GeoPoint& p)

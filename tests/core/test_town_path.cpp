@@ -5,6 +5,8 @@
 #include "trip/town_path.h"
 #include "trip/waypoint_path.h"
 
+#include "shipped_towns.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,8 +21,7 @@ namespace fs = std::filesystem;
 
 const TownIndex& Shipped()
 {
-    static const TownIndex index = TownIndex::Load(DAWNRULE_SOURCE_DIR "/data");
-    return index;
+    return test::ShippedTowns();
 }
 
 TEST(TownPath, TownsFileRoundTripsNamesWithCommasCoordinatesAndMiles)

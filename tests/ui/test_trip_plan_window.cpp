@@ -13,6 +13,7 @@
 #include "trip/trip_timeline.h"
 #include "windows/background_work.h"
 #include "windows/route_builder.h"
+#include "windows/trip_plan_pages.h"
 #include "windows/trip_timeline_view.h"
 #include "windows/ttripplan.h"
 #include "window_fixture.h"
